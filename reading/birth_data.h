@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace zorvane {
+
+// The reading as the computations see it. Written only by the calculation
+// driver; a field whose conversion fails keeps the value it had before.
+struct BirthData {
+    std::int16_t Month = 0;       // 1..12
+    std::int16_t Day = 0;         // 1..31
+    std::int16_t Year = 0;        // 1901..2050
+    std::int16_t Hour = 0;        // 0..23
+    std::int16_t Minute = 0;      // 0..59
+    std::int16_t ZoneHour = 0;    // magnitude of the typed zone hours
+    std::int16_t ZoneMinute = 0;  // magnitude of the typed zone minutes
+    std::int16_t LonDegrees = 0;  // typed sign kept
+    std::int16_t LonMinutes = 0;  // typed sign kept
+    bool LonEast = false;
+    bool DaylightSaving = false;
+};
+
+}  // namespace zorvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "reading/chart_state.h"
+
+namespace zorvane {
+
+// One row of a result table: the name as shown and its paragraph.
+struct DisplayRow {
+    std::string_view name;
+    std::string_view description;
+};
+
+// Names are letter for letter the names the computations write, since the
+// result panel finds its row by exact, case-sensitive equality.
+extern const std::array<DisplayRow, kYogaCount> YogaTable;
+extern const std::array<DisplayRow, kNakshatraCount> NakshatraTable;
+
+// Rows of the two tables whose names equal the computed (or opened) names;
+// empty when a name matches no row, in which case the window keeps that
+// pair of labels as it was.
+struct DisplayMatch {
+    std::optional<int> nakshatraRow;
+    std::optional<int> yogaRow;
+};
+DisplayMatch FindDisplayRows(std::string_view nakshatraName, std::string_view yogaName);
+
+std::optional<int> FindNakshatraRow(std::string_view name);
+std::optional<int> FindYogaRow(std::string_view name);
+
+}  // namespace zorvane

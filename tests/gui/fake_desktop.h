@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "app/desktop.h"
+
+// Scripted stand-in for the desktop: answers come from queues filled by the
+// test, and every call is recorded for the test to inspect.
+class FakeDesktop : public Desktop {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+    struct FileDialogCall {
+        bool save;
+        FileDialogRequest request;
+    };
+
+    // Scripted answers; when a queue runs dry the fake answers "Ok"/"No",
+    // an empty path (cancel), and the low end of a draw.
+    std::deque<Answer> answers;
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;
+    std::deque<int> draws;
+    QDate todayValue = QDate(2026, 12, 8);
+
+    // What happened.
+    QList<Message> messages;
+    QList<FileDialogCall> fileDialogs;
+    QList<QUrl> openedUrls;
+    QMap<QString, QString> settings;  // "application/section/key" -> value
+    int settingWrites = 0;
+
+    Answer showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
+        messages.append({text, icon, buttons});
+        if (!answers.empty()) {
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+    QString askOpenFileName(QWidget*, const FileDialogRequest& request) override {
+        fileDialogs.append({false, request});
+        return take(openPaths);
+    }
+    QString askSaveFileName(QWidget*, const FileDialogRequest& request) override {
+        fileDialogs.append({true, request});
+        return take(savePaths);
+    }
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    QDate today() override { return todayValue; }
+    int drawNumber(int low, int high) override {
+        if (draws.empty()) return low;
+        const int n = draws.front();
+        draws.pop_front();
+        return n < low ? low : (n > high ? high : n);
+    }
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override {
+        return settings.value(application + '/' + section + '/' + key);
+    }
+    void writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override {
+        ++settingWrites;
+        settings.insert(application + '/' + section + '/' + key, value);
+    }
+
+private:
+    static QString take(std::deque<QString>& queue) {
+        if (queue.empty()) return {};
+        QString s = queue.front();
+        queue.pop_front();
+        return s;
+    }
+};
