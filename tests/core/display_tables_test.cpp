@@ -1,0 +1,252 @@
+#include "reading/display_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ephemeris/nakshatra_names.h"
+#include "panchang/yoga_names.h"
+
+namespace zorvane {
+namespace {
+
+// The established opening of each paragraph, row by row. The yoga or star is
+// often spelled differently here than in the name column; both stay as they are.
+constexpr std::array<std::string_view, kYogaCount> kYogaOpenings = {
+    "The Yoga is Vishkambha which means 'Supported'.",
+    "The yoga is Priti which means 'Fondness'.",
+    "The yoga is Ayushman which means 'Long lived'.",
+    "The yoga is Saubhagya. As the name implies, it means 'Good fortune'.",
+    "The yoga is Sobhana which implies 'Splendor'.",
+    "The yoga is Atiganda which implies 'Danger or Obstacle'.",
+    "The yoga is Sukarma which means 'Virtuous'.",
+    "The yoga is Dhriti. As is obvious from the name, it means 'Determination'.",
+    "The yoga is Soola which means 'Spear, Pain'.",
+    "The yoga is Ganda, which means 'Danger or Obstacles'.",
+    "The yoga is Vriddha. As the name implies, it means 'Growth'.",
+    "The yoga is Dhruva which means 'Constant'.",
+    "The yoga is Vyagatha which means 'Beating'.",
+    "The yoga is Harshana which means 'Thrilling'.",
+    "The yoga is Vajra which means 'Diamond, Thunderbolt'.",
+    "The yoga is Siddhi which means 'Success'.",
+    "The yoga is Vyatapata which means 'Calamity'.",
+    "The yoga is Variyan which means 'Comfort'.",
+    "The yoga is Parigha which means 'Obstruction'.",
+    "The yoga is Siva which means 'Auspicious'.",
+    "The yoga is Siddha which means 'Accomplished'.",
+    "The yoga is Sadhya which means 'Amenable'.",
+    "The yoga is Subha. As the name implies, the yoga means 'Auspicious'.",
+    "The yoga is Sukla which means 'Bright White'.",
+    "The yoga is Brahma which means 'Priest, God'.",
+    "The yoga is Indira which means 'Chief'.",
+    "The yoga is Vaidhriti which means 'Poor support'.",
+};
+
+constexpr std::array<std::string_view, kNakshatraCount> kNakshatraOpenings = {
+    "Ashwini is the first Nakshatra of the zodiac.",
+    "Bharani is the second Nakshatra of the zodiac.",
+    "Krittika is the third Nakshatra of the zodiac ranging from 26degree 40inches to 10degree.",
+    "Rohini is the fourth Nakshatra of the zodiac ranging from 10degree to 23degree 20inches.",
+    "Mrigasira is the fifth Nakshatra of the zodiac ranging from 23degree 20inches to 6degree 40inches.",
+    "Ardra is the sixth Nakshatra of the zodiac ranging from 6degree 40inches to 20degrees.",
+    "Punarvasu is the seventh Nakshatra of the zodiac ranging from 20degrees to 3degree 20inches.",
+    "Pushya is the eighth Nakshatra of the zodiac ranging from 3degree 20inches to 16degree 40inches.",
+    "Aslesha is the ninth Nakshatra of the zodiac ranging from 16degree 40inches to 30degree.",
+    "Magha is the tenth Nakshatra of the zodiac ranging from 0degree to 13degree 40inches.",
+    "Poorvaphalguni is the eleventh Nakshatra of the zodiac.",
+    "Uttarphalguni is the twelfth Nakshatra of the zodiac ranging from 26degree 40inches to 10degree.",
+    "Hasta is the thirteenth Nakshatra of the zodiac ranging from 10degree to 23degree 20inches.",
+    "Chitra is the fourteenth Nakshatra of the zodiac ranging from 26degree 40inches to 6degree 40inches.",
+    "Swati is the fifteenth Nakshatra of the zodiac ranging from 6degree 40inches to 20degree.",
+    "Vishakha is the sixteenth Nakshatra of the zodiac ranging from 20degree to 3degree 20inches.",
+    "Anuradha is the seventeenth Nakshatra of the zodiac ranging from 3degree 20inches to 16degree 40inches.",
+    "Jyeshta is the eighteenth Nakshatra of the zodiac ranging from 16degree 20inches to 30degree.",
+    "Moola is the nineteenth Nakshatra of the zodiac ranging from 0degree to 13degree 20inches.",
+    "Poorvashada is the twentieth Nakshatra of the zodiac ranging from 13degree 20inches to 26degree 40inches.",
+    "Uttarashada is the twenty first Nakshatra of the zodiac ranging from 26degree 40inches to 10degree.",
+    "Sravana is the twenty second Nakshatra of the zodiac ranging from 10degree to 23degree 20inches.",
+    "Dhanishtha is the twenty third Nakshatra of the zodiac ranging from 23degree 20inches to 6degree 40inches.",
+    "Satabisha is the twenty-fourth Nakshatra of the zodiac ranging from 6degree 40inches to 20degrees.",
+    "Poorvabhadra is the twenty-fifth Nakshatra of the zodiac ranging from 20degree to 3degree 20inches.",
+    "Uttarabhadra is the twenty-sixth Nakshatra of the zodiac ranging from 3degree 20inches to 16degrees 40inches.",
+    "Revati is the twenty-seventh Nakshatra of the zodiac ranging from 16degrees 40inches to 30degree.",
+};
+
+// Also the paragraph lblYogaDesc shows before the first calculation.
+constexpr std::string_view kAtigandaParagraph =
+    "The yoga is Atiganda which implies 'Danger or Obstacle'. With this combination of "
+    "yoga, the native is bound to be very short tempered, angry and revengeful as well. "
+    "This yoga makes life difficult with large number of hurdles and obstacles in the path "
+    "of success. He/she may be accident prone as well.";
+
+constexpr std::size_t kYogaMinLength = 118;
+constexpr std::size_t kYogaMaxLength = 300;
+constexpr std::size_t kNakshatraMinLength = 272;
+constexpr std::size_t kNakshatraMaxLength = 483;
+constexpr int kAtigandaRow = 5;
+constexpr int kShravanaRow = 21;
+
+// --- Names: the result panel matches computed names by exact equality. ---
+
+TEST(DisplayTableNames, NakshatraNamesEqualComputedNamesInOrder) {
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        EXPECT_EQ(NakshatraTable[i].name, NakshatraNames[i]) << "row " << i;
+    }
+}
+
+TEST(DisplayTableNames, YogaNamesEqualComputedNamesInOrder) {
+    for (int i = 0; i < kYogaCount; ++i) {
+        EXPECT_EQ(YogaTable[i].name, YogaNames[i]) << "row " << i;
+    }
+}
+
+// --- Paragraphs: openings, lengths and form. ---
+
+TEST(DisplayTableParagraphs, EachKeepsItsOpening) {
+    for (int i = 0; i < kYogaCount; ++i) {
+        EXPECT_TRUE(YogaTable[i].description.starts_with(kYogaOpenings[i]))
+            << "yoga row " << i << ": " << YogaTable[i].description;
+    }
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        EXPECT_TRUE(NakshatraTable[i].description.starts_with(kNakshatraOpenings[i]))
+            << "nakshatra row " << i << ": " << NakshatraTable[i].description;
+    }
+}
+
+TEST(DisplayTableParagraphs, EachGoesOnPastItsOpening) {
+    for (int i = 0; i < kYogaCount; ++i) {
+        EXPECT_GT(YogaTable[i].description.size(), kYogaOpenings[i].size()) << "yoga row " << i;
+    }
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        EXPECT_GT(NakshatraTable[i].description.size(), kNakshatraOpenings[i].size())
+            << "nakshatra row " << i;
+    }
+}
+
+TEST(DisplayTableParagraphs, YogaLengthsWithinLimits) {
+    for (int i = 0; i < kYogaCount; ++i) {
+        const std::size_t length = YogaTable[i].description.size();
+        EXPECT_GE(length, kYogaMinLength) << "yoga row " << i;
+        EXPECT_LE(length, kYogaMaxLength) << "yoga row " << i;
+    }
+}
+
+TEST(DisplayTableParagraphs, NakshatraLengthsWithinLimits) {
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        const std::size_t length = NakshatraTable[i].description.size();
+        EXPECT_GE(length, kNakshatraMinLength) << "nakshatra row " << i;
+        EXPECT_LE(length, kNakshatraMaxLength) << "nakshatra row " << i;
+    }
+}
+
+TEST(DisplayTableParagraphs, AtigandaParagraphIsWhole) {
+    EXPECT_EQ(YogaTable[kAtigandaRow].description, kAtigandaParagraph);
+}
+
+TEST(DisplayTableParagraphs, ShravanaIsExactlyTheLongest) {
+    EXPECT_EQ(NakshatraTable[kShravanaRow].description.size(), kNakshatraMaxLength);
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        if (i != kShravanaRow) {
+            EXPECT_LT(NakshatraTable[i].description.size(), kNakshatraMaxLength)
+                << "nakshatra row " << i;
+        }
+    }
+}
+
+// Plain printable ASCII in one paragraph: no typographic quotes or dashes, no
+// line breaks, and no sentences run together or doubled spaces where the
+// source literals were joined.
+void ExpectPlainParagraph(std::string_view text, std::string_view where) {
+    ASSERT_FALSE(text.empty()) << where;
+    EXPECT_TRUE(std::ranges::all_of(text, [](char c) { return c >= 0x20 && c <= 0x7E; }))
+        << where << ": " << text;
+    EXPECT_NE(text.front(), ' ') << where;
+    EXPECT_EQ(text.back(), '.') << where;
+    EXPECT_EQ(text.find("  "), std::string_view::npos) << where;
+    for (std::size_t dot = text.find('.'); dot + 1 < text.size(); dot = text.find('.', dot + 1)) {
+        EXPECT_EQ(text[dot + 1], ' ') << where << " at " << dot;
+    }
+}
+
+TEST(DisplayTableParagraphs, AllTextIsPlainAscii) {
+    for (int i = 0; i < kYogaCount; ++i) {
+        ExpectPlainParagraph(YogaTable[i].description, "yoga row " + std::to_string(i));
+    }
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        ExpectPlainParagraph(NakshatraTable[i].description,
+                             "nakshatra row " + std::to_string(i));
+    }
+}
+
+// --- Lookups. ---
+
+TEST(DisplayTableLookup, EveryNameFindsItsOwnRow) {
+    for (int i = 0; i < kYogaCount; ++i) {
+        EXPECT_EQ(FindYogaRow(YogaNames[i]), i);
+    }
+    for (int i = 0; i < kNakshatraCount; ++i) {
+        EXPECT_EQ(FindNakshatraRow(NakshatraNames[i]), i);
+    }
+}
+
+TEST(DisplayTableLookup, MatchIsExactAndCaseSensitive) {
+    EXPECT_EQ(FindYogaRow("Prithi"), 1);
+    EXPECT_EQ(FindYogaRow("prithi"), std::nullopt);
+    EXPECT_EQ(FindYogaRow("PRITHI"), std::nullopt);
+    EXPECT_EQ(FindYogaRow("Prithi "), std::nullopt);
+    EXPECT_EQ(FindYogaRow("Prith"), std::nullopt);
+    // The paragraph's own spelling is not a name.
+    EXPECT_EQ(FindYogaRow("Priti"), std::nullopt);
+    EXPECT_EQ(FindNakshatraRow("Ashlesha"), 8);
+    EXPECT_EQ(FindNakshatraRow("Aslesha"), std::nullopt);
+    EXPECT_EQ(FindNakshatraRow("Poorva  Phalguni"), std::nullopt);
+}
+
+TEST(DisplayTableLookup, EmptyNameFindsNothing) {
+    EXPECT_EQ(FindYogaRow(""), std::nullopt);
+    EXPECT_EQ(FindNakshatraRow(""), std::nullopt);
+    // The spare nakshatra slot holds an empty name; it must not show a row.
+    EXPECT_EQ(FindNakshatraRow(NakshatraNames[kNakshatraCount]), std::nullopt);
+}
+
+TEST(DisplayTableLookup, EachNameIsLookedUpInItsOwnTable) {
+    EXPECT_EQ(FindYogaRow("Ashwini"), std::nullopt);
+    EXPECT_EQ(FindNakshatraRow("Vishkambha"), std::nullopt);
+
+    const DisplayMatch swapped = FindDisplayRows("Prithi", "Shravana");
+    EXPECT_EQ(swapped.nakshatraRow, std::nullopt);
+    EXPECT_EQ(swapped.yogaRow, std::nullopt);
+}
+
+TEST(DisplayTableLookup, BothRowsFoundTogether) {
+    const DisplayMatch match = FindDisplayRows("Shravana", "Prithi");
+    EXPECT_EQ(match.nakshatraRow, kShravanaRow);
+    EXPECT_EQ(match.yogaRow, 1);
+
+    // The last rows of both tables are reached.
+    const DisplayMatch last = FindDisplayRows("Revati", "Vaidhruthi");
+    EXPECT_EQ(last.nakshatraRow, 26);
+    EXPECT_EQ(last.yogaRow, 26);
+}
+
+TEST(DisplayTableLookup, UnmatchedNameLeavesOnlyThatRowEmpty) {
+    const DisplayMatch noYoga = FindDisplayRows("Ashwini", "prithi");
+    EXPECT_EQ(noYoga.nakshatraRow, 0);
+    EXPECT_EQ(noYoga.yogaRow, std::nullopt);
+
+    const DisplayMatch noNakshatra = FindDisplayRows("", "Vaidhruthi");
+    EXPECT_EQ(noNakshatra.nakshatraRow, std::nullopt);
+    EXPECT_EQ(noNakshatra.yogaRow, 26);
+
+    const DisplayMatch neither = FindDisplayRows("Sravana", "Priti");
+    EXPECT_EQ(neither.nakshatraRow, std::nullopt);
+    EXPECT_EQ(neither.yogaRow, std::nullopt);
+}
+
+}  // namespace
+}  // namespace zorvane
