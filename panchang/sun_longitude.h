@@ -8,6 +8,20 @@ namespace zorvane {
 // method until the last correction is below the tolerance (degrees).
 double SolveKepler(double meanAnomalyDegrees, double eccentricity, double toleranceDegrees);
 
+// The solar theory's steps for one Julian ephemeris day, kept for checking.
+struct SunTheory {
+    double meanLongitude = 0;         // L, degrees, not reduced
+    double perigee = 0;               // P, mean perigee less a half turn, degrees
+    double meanAnomaly = 0;           // M0, degrees, 0..360
+    double perturbedMeanAnomaly = 0;  // M, degrees
+    double eccentricity = 0;
+    double eccentricAnomaly = 0;      // radians
+    double trueAnomaly = 0;           // degrees, 0..360
+    double radiusVector = 0;          // astronomical units
+    double longitudeUnreduced = 0;    // apparent longitude, degrees, whole turns kept
+};
+SunTheory ComputeSunTheory(double jde, double nutationDegrees);
+
 // Apparent tropical longitude of the Sun in 0..360 degrees; writes the
 // longitude before reduction to chart.SunLongitudeUnreduced.
 double PanchangSunLongitude(double jde, ChartState& chart);
