@@ -1,0 +1,123 @@
+// The driver: from the form's texts to the two names.
+#include <gtest/gtest.h>
+
+#include "reading/calculation_driver.h"
+
+namespace zorvane {
+namespace {
+
+// 15 August 1947, 00:00, zone 5:30, 77:13 East.
+ReadingForm Independence() {
+    return ReadingForm{.name = "Bharat",
+                       .zoneHour = "5",
+                       .zoneMinute = "30",
+                       .latDegrees = "28",
+                       .latMinutes = "36",
+                       .lonDegrees = "77",
+                       .lonMinutes = "13",
+                       .monthIndex = 7,
+                       .dayIndex = 14,
+                       .dayText = "15",
+                       .yearText = "1947"};
+}
+
+TEST(FillBirthData, ConvertsEveryFieldInTheFormsFormat) {
+    ReadingForm form = Independence();
+    form.zoneHour = "-5";
+    form.zoneMinute = "-30";
+    form.lonDegrees = "-20";
+    form.lonMinutes = "2,5";
+    form.monthIndex = 2;
+    form.hourText = "23";
+    form.minuteText = "59";
+    form.westSelected = true;
+    form.eastSelected = false;
+    form.daylightSaving = true;
+    BirthData birth;
+    FillBirthData(form, NumberFormat{","}, birth);
+    EXPECT_EQ(birth.Month, 3);
+    EXPECT_EQ(birth.Day, 15);
+    EXPECT_EQ(birth.Year, 1947);
+    EXPECT_EQ(birth.ZoneHour, 5);
+    EXPECT_EQ(birth.ZoneMinute, 30);
+    EXPECT_EQ(birth.Hour, 23);
+    EXPECT_EQ(birth.Minute, 59);
+    EXPECT_EQ(birth.LonDegrees, -20);
+    EXPECT_EQ(birth.LonMinutes, 2);
+    EXPECT_FALSE(birth.LonEast);
+    EXPECT_TRUE(birth.DaylightSaving);
+}
+
+TEST(FillBirthData, AFieldThatDoesNotConvertKeepsItsValue) {
+    BirthData birth;
+    birth.LonDegrees = 77;
+    ReadingForm form = Independence();
+    form.lonDegrees = std::string("a");  // a single letter
+    FillBirthData(form, NumberFormat{}, birth);
+    EXPECT_EQ(birth.LonDegrees, 77);
+    EXPECT_EQ(birth.LonMinutes, 13);
+}
+
+TEST(RunCalculation, ComputesBothNames) {
+    BirthData birth;
+    ChartState chart;
+    EXPECT_EQ(RunCalculation(Independence(), NumberFormat{}, birth, chart), std::nullopt);
+    EXPECT_EQ(chart.YogaName, "Siddhi");
+    EXPECT_FALSE(chart.NakshatraName.empty());
+}
+
+TEST(RunCalculation, SecondsAndLatitudeDoNotMatter) {
+    BirthData first;
+    ChartState firstChart;
+    RunCalculation(Independence(), NumberFormat{}, first, firstChart);
+    ReadingForm other = Independence();
+    other.latDegrees = std::string("1");
+    other.southSelected = true;
+    other.northSelected = false;
+    BirthData second;
+    ChartState secondChart;
+    RunCalculation(other, NumberFormat{}, second, secondChart);
+    EXPECT_EQ(firstChart.NakshatraName, secondChart.NakshatraName);
+    EXPECT_EQ(firstChart.YogaName, secondChart.YogaName);
+    EXPECT_EQ(firstChart.MoonLongitude, secondChart.MoonLongitude);
+}
+
+TEST(RunCalculation, ARefusalChangesNothing) {
+    BirthData birth;
+    ChartState chart;
+    RunCalculation(Independence(), NumberFormat{}, birth, chart);
+    const BirthData birthBefore = birth;
+    const std::string yogaBefore = chart.YogaName;
+    const double moonBefore = chart.MoonLongitude;
+
+    ReadingForm refused = Independence();
+    refused.yearText = "1990";
+    refused.name.clear();
+    const std::optional<Refusal> refusal = RunCalculation(refused, NumberFormat{}, birth, chart);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, "Please Enter Your Name");
+    EXPECT_EQ(birth.Year, birthBefore.Year);
+    EXPECT_EQ(chart.YogaName, yogaBefore);
+    EXPECT_EQ(chart.MoonLongitude, moonBefore);
+
+    refused.name = "Bharat";
+    refused.lonDegrees = "1e9";
+    ASSERT_TRUE(RunCalculation(refused, NumberFormat{}, birth, chart));
+    EXPECT_EQ(birth.Year, birthBefore.Year);
+}
+
+TEST(RunCalculation, ZoneSignDoesNotMatter) {
+    BirthData a;
+    ChartState ca;
+    BirthData b;
+    ChartState cb;
+    ReadingForm negative = Independence();
+    negative.zoneHour = "-5";
+    RunCalculation(Independence(), NumberFormat{}, a, ca);
+    RunCalculation(negative, NumberFormat{}, b, cb);
+    EXPECT_EQ(ca.UniversalHours, cb.UniversalHours);
+    EXPECT_EQ(ca.YogaName, cb.YogaName);
+}
+
+}  // namespace
+}  // namespace zorvane
