@@ -1,0 +1,138 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "cli/batch.h"
+#include "cli/file_bytes.h"
+#include "cli/options.h"
+#include "cli/reading_output.h"
+#include "cli/run_reading.h"
+#include "reading/chart_state.h"
+#include "reading/reading_file.h"
+
+namespace zorvane::cli {
+namespace {
+
+constexpr std::string_view kProgramName = "zorvane-cli";
+// The window's own text for a reading file it will not show.
+constexpr std::string_view kFileRefusal = "Please Check The File.";
+
+void Write(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+void Complain(std::string_view message) {
+    std::string line(kProgramName);
+    line.append(": ").append(message).push_back('\n');
+    Write(stderr, line);
+}
+
+int FinishOutput(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        Complain("could not write the output");
+        return kExitOutputFailed;
+    }
+    return status;
+}
+
+int RunSingleReading(const Options& options) {
+    ChartState chart;
+    const std::optional<std::string_view> refusal = RunReading(options.fields, chart);
+    if (options.format == OutputFormat::Json) {
+        Write(stdout, FormatReadingJson(options.fields, chart, refusal.value_or("")));
+    } else if (!refusal) {
+        Write(stdout, FormatResultText(chart.NakshatraName, chart.YogaName));
+    }
+    if (refusal) {
+        Complain(*refusal);
+        return FinishOutput(kExitRefused);
+    }
+    if (!options.savePath.empty()) {
+        if (std::optional<std::string> fault =
+                ReplaceFileContents(options.savePath, FormatReadingFile(chart))) {
+            Complain("could not save the reading to " + options.savePath + ": " + *fault);
+            return FinishOutput(kExitRefused);
+        }
+    }
+    return FinishOutput(kExitSuccess);
+}
+
+int RunOpenFile(const Options& options) {
+    if (!HasReadingFileEnding(options.openPath)) {
+        Complain(kFileRefusal);
+        return kExitRefused;
+    }
+    std::string reason;
+    const std::optional<std::string> bytes = ReadFileBytes(options.openPath, reason);
+    if (!bytes) {
+        Complain(std::string(kFileRefusal) + " (" + options.openPath + ": " + reason + ")");
+        return kExitRefused;
+    }
+    const std::optional<OpenedReading> opened = ParseReadingFile(*bytes);
+    if (!opened) {
+        Complain(kFileRefusal);
+        return kExitRefused;
+    }
+    Write(stdout, options.format == OutputFormat::Json
+                      ? FormatNamesJson(opened->nakshatraName, opened->yogaName)
+                      : FormatResultText(opened->nakshatraName, opened->yogaName));
+    return FinishOutput(kExitSuccess);
+}
+
+int RunBatchFromStandardInput(const Options& options) {
+    std::string reason;
+    const std::optional<std::string> input = ReadStandardInput(reason);
+    if (!input) {
+        Complain("could not read standard input: " + reason);
+        return kExitUsage;
+    }
+    const unsigned threadCount = options.threadCount != 0
+                                     ? options.threadCount
+                                     : std::max(1U, std::thread::hardware_concurrency());
+    const BatchOutcome outcome = RunBatch(*input, threadCount, [](std::string_view piece) {
+        Write(stdout, piece);
+    });
+    if (!outcome.headerFault.empty()) {
+        Complain(outcome.headerFault);
+        return kExitUsage;
+    }
+    if (outcome.refusedCount > 0) {
+        Complain(std::to_string(outcome.refusedCount) + " of " + std::to_string(outcome.rowCount) +
+                 " rows refused");
+        return FinishOutput(kExitRefused);
+    }
+    return FinishOutput(kExitSuccess);
+}
+
+}  // namespace
+
+int RunCommandLine(std::span<const std::string_view> arguments) {
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (!parsed.usageFault.empty()) {
+        Complain(parsed.usageFault);
+        Complain("try 'zorvane-cli --help'");
+        return kExitUsage;
+    }
+    const Options& options = parsed.options;
+    switch (options.mode) {
+        case RunMode::Help:
+            Write(stdout, UsageText());
+            return FinishOutput(kExitSuccess);
+        case RunMode::Version:
+            Write(stdout, std::string(kProgramName) + " " + ZORVANE_VERSION + "\n");
+            return FinishOutput(kExitSuccess);
+        case RunMode::SingleReading:
+            return RunSingleReading(options);
+        case RunMode::OpenFile:
+            return RunOpenFile(options);
+        case RunMode::Batch:
+            return RunBatchFromStandardInput(options);
+    }
+    return kExitUsage;
+}
+
+}  // namespace zorvane::cli

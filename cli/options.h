@@ -1,0 +1,34 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/reading_fields.h"
+
+namespace zorvane::cli {
+
+enum class RunMode { Help, Version, SingleReading, Batch, OpenFile };
+enum class OutputFormat { Text, Json };
+
+struct Options {
+    RunMode mode = RunMode::Help;
+    ReadingFields fields;          // a single reading's inputs
+    OutputFormat format = OutputFormat::Text;
+    std::string savePath;          // empty: do not save
+    std::string openPath;
+    unsigned threadCount = 0;      // 0: one per hardware thread
+};
+
+struct ParsedOptions {
+    Options options;
+    std::string usageFault;  // set when the arguments cannot be used
+};
+
+// Reads the arguments after the program name. Only the shape of each value
+// is checked here; what a reading may hold is for the reading checks.
+ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
+
+std::string_view UsageText();
+
+}  // namespace zorvane::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zorvane::cli {
+
+// The inputs of one reading, in the order of the batch header. Every one is
+// kept as the text the user gave: the box texts go through the window's own
+// conversions, and batch output echoes them unchanged.
+enum class InputColumn : std::size_t {
+    Year,
+    Month,
+    Day,
+    Hour,
+    Minute,
+    ZoneHour,
+    ZoneMinute,
+    LonDegrees,
+    LonMinutes,
+    LonDirection,
+    DaylightSaving,
+};
+
+inline constexpr std::size_t kInputColumnCount = 11;
+
+// Batch header names, also the JSON keys of the inputs.
+inline constexpr std::array<std::string_view, kInputColumnCount> kInputColumnNames = {
+    "year",     "month",   "day",     "hour",    "minute", "zone_hour",
+    "zone_minute", "lon_deg", "lon_min", "lon_dir", "dst",
+};
+static_assert(kInputColumnNames.size() == kInputColumnCount);
+
+struct ReadingFields {
+    std::array<std::string, kInputColumnCount> texts;
+
+    std::string& operator[](InputColumn column) { return texts[static_cast<std::size_t>(column)]; }
+    const std::string& operator[](InputColumn column) const {
+        return texts[static_cast<std::size_t>(column)];
+    }
+};
+
+}  // namespace zorvane::cli

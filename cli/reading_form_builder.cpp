@@ -1,0 +1,111 @@
+#include "cli/reading_form_builder.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+
+namespace zorvane::cli {
+namespace {
+
+// What the window's drop-down lists offer (whole numbers; years, months,
+// days of the month, hours and minutes of the clock time).
+struct ListRange {
+    InputColumn column;
+    int lowest;
+    int highest;
+    std::string_view refusal;
+};
+
+constexpr std::array<ListRange, 5> kListRanges = {{
+    {InputColumn::Year, 1901, 2050, "year must be a whole number from 1901 to 2050"},
+    {InputColumn::Month, 1, 12, "month must be a whole number from 1 to 12"},
+    {InputColumn::Day, 1, 31, "day must be a whole number from 1 to 31"},
+    {InputColumn::Hour, 0, 23, "hour must be a whole number from 0 to 23"},
+    {InputColumn::Minute, 0, 59, "minute must be a whole number from 0 to 59"},
+}};
+static_assert(kListRanges.size() == 5);
+
+// The four text boxes of zone and longitude; each holds at most this many
+// characters.
+constexpr std::size_t kBoxCapacity = 3;
+
+struct BoxText {
+    InputColumn column;
+    std::string_view refusal;
+};
+
+constexpr std::array<BoxText, 4> kBoxTexts = {{
+    {InputColumn::ZoneHour, "zone_hour is longer than 3 characters"},
+    {InputColumn::ZoneMinute, "zone_minute is longer than 3 characters"},
+    {InputColumn::LonDegrees, "lon_deg is longer than 3 characters"},
+    {InputColumn::LonMinutes, "lon_min is longer than 3 characters"},
+}};
+static_assert(kBoxTexts.size() == 4);
+
+std::optional<int> ParseListValue(std::string_view text, const ListRange& range) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end) {
+        return std::nullopt;
+    }
+    if (value < range.lowest || value > range.highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Characters as a box counts them: UTF-8 continuation bytes do not start one.
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char byte : text) {
+        if ((static_cast<unsigned char>(byte) & 0xC0U) != 0x80U) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+std::optional<std::string_view> BuildReadingForm(const ReadingFields& fields, ReadingForm& form) {
+    std::array<int, kListRanges.size()> listValues{};
+    for (std::size_t i = 0; i < kListRanges.size(); ++i) {
+        std::optional<int> value = ParseListValue(fields[kListRanges[i].column], kListRanges[i]);
+        if (!value) {
+            return kListRanges[i].refusal;
+        }
+        listValues[i] = *value;
+    }
+    for (const BoxText& box : kBoxTexts) {
+        if (CharacterCount(fields[box.column]) > kBoxCapacity) {
+            return box.refusal;
+        }
+    }
+    const std::string& direction = fields[InputColumn::LonDirection];
+    if (direction != "E" && direction != "W") {
+        return "lon_dir must be E or W";
+    }
+    const std::string& daylightSaving = fields[InputColumn::DaylightSaving];
+    if (daylightSaving != "0" && daylightSaving != "1") {
+        return "dst must be 0 or 1";
+    }
+
+    const auto [year, month, day, hour, minute] = listValues;
+    form.yearText = std::to_string(year);
+    form.monthIndex = month - 1;
+    form.dayIndex = day - 1;
+    form.dayText = std::to_string(day);
+    form.hourText = std::to_string(hour);
+    form.minuteText = std::to_string(minute);
+    form.zoneHour = fields[InputColumn::ZoneHour];
+    form.zoneMinute = fields[InputColumn::ZoneMinute];
+    form.lonDegrees = fields[InputColumn::LonDegrees];
+    form.lonMinutes = fields[InputColumn::LonMinutes];
+    form.eastSelected = direction == "E";
+    form.westSelected = direction == "W";
+    form.daylightSaving = daylightSaving == "1";
+    return std::nullopt;
+}
+
+}  // namespace zorvane::cli

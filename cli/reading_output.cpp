@@ -1,0 +1,120 @@
+#include "cli/reading_output.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "cli/result_columns.h"
+#include "reading/display_tables.h"
+
+namespace zorvane::cli {
+namespace {
+
+void AppendResultBlock(std::string_view heading, std::string_view name,
+                       std::optional<std::string_view> paragraph, std::string& out) {
+    out.append(heading).append(": ").append(name).push_back('\n');
+    if (paragraph) {
+        out.append(*paragraph).push_back('\n');
+    }
+}
+
+void AppendJsonString(std::string_view text, std::string& out) {
+    out.push_back('"');
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+            out.push_back(c);
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out.append(escaped);
+        } else {
+            out.push_back(c);
+        }
+    }
+    out.push_back('"');
+}
+
+void AppendJsonKey(std::string_view key, std::string& out) {
+    if (out.size() > 1) {
+        out.push_back(',');
+    }
+    AppendJsonString(key, out);
+    out.push_back(':');
+}
+
+void AppendJsonNumber(double value, std::string& out) {
+    // JSON has no spelling for infinities or NaN.
+    if (std::isfinite(value)) {
+        AppendShortestNumber(value, out);
+    } else {
+        out.append("null");
+    }
+}
+
+}  // namespace
+
+std::string FormatResultText(std::string_view nakshatraName, std::string_view yogaName) {
+    const DisplayMatch match = FindDisplayRows(nakshatraName, yogaName);
+    std::optional<std::string_view> nakshatraParagraph;
+    if (match.nakshatraRow) {
+        nakshatraParagraph = NakshatraTable[static_cast<std::size_t>(*match.nakshatraRow)].description;
+    }
+    std::optional<std::string_view> yogaParagraph;
+    if (match.yogaRow) {
+        yogaParagraph = YogaTable[static_cast<std::size_t>(*match.yogaRow)].description;
+    }
+    std::string out;
+    AppendResultBlock("Nakshatra", nakshatraName, nakshatraParagraph, out);
+    out.push_back('\n');
+    AppendResultBlock("Yoga", yogaName, yogaParagraph, out);
+    return out;
+}
+
+std::string FormatReadingJson(const ReadingFields& fields, const ChartState& chart,
+                              std::string_view refusal) {
+    const bool refused = !refusal.empty();
+    std::string out = "{";
+    for (std::size_t i = 0; i < kInputColumnCount; ++i) {
+        AppendJsonKey(kInputColumnNames[i], out);
+        AppendJsonString(fields.texts[i], out);
+    }
+    if (refused) {
+        AppendJsonKey(kNakshatraColumn, out);
+        out.append("null");
+        AppendJsonKey(kYogaColumn, out);
+        out.append("null");
+        for (const NumberColumn& column : kNumberColumns) {
+            AppendJsonKey(column.name, out);
+            out.append("null");
+        }
+        AppendJsonKey(kErrorColumn, out);
+        AppendJsonString(refusal, out);
+    } else {
+        AppendJsonKey(kNakshatraColumn, out);
+        AppendJsonString(chart.NakshatraName, out);
+        AppendJsonKey(kYogaColumn, out);
+        AppendJsonString(chart.YogaName, out);
+        for (const NumberColumn& column : kNumberColumns) {
+            AppendJsonKey(column.name, out);
+            AppendJsonNumber(chart.*column.field, out);
+        }
+        AppendJsonKey(kErrorColumn, out);
+        out.append("null");
+    }
+    out.append("}\n");
+    return out;
+}
+
+std::string FormatNamesJson(std::string_view nakshatraName, std::string_view yogaName) {
+    std::string out = "{";
+    AppendJsonKey(kNakshatraColumn, out);
+    AppendJsonString(nakshatraName, out);
+    AppendJsonKey(kYogaColumn, out);
+    AppendJsonString(yogaName, out);
+    out.append("}\n");
+    return out;
+}
+
+}  // namespace zorvane::cli
