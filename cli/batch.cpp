@@ -86,8 +86,8 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
     }
     // The input columns come back as given, and every output row has the same
     // columns: a row with too many fields loses the extra ones. A well-formed
-    // row without quotes is already its own echo.
-    if (!fault && record.find('"') == std::string_view::npos) {
+    // row without quotes or stray CRs is already its own echo.
+    if (!fault && record.find_first_of("\"\r") == std::string_view::npos) {
         out.append(record).push_back(',');
     } else {
         for (const std::string& text : work.fields.texts) {

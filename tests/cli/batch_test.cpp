@@ -134,11 +134,12 @@ TEST(Batch, QuotedFieldsAreReadAndWrittenAsCsv) {
                             "2000,1,1,12,0,\"1,5\",0,0,0,W,0\n"
                             "2000,1,1,12,0,0,0,0,\"a\"\"b\",W,0\n"
                             "2000,1,1,12,0,0,\"0\n\",0,0,W,0\n"
-                            "2000,1,1,12,0,0,0,0,0,W,0\n";
+                            "2000,1,1,12,0,0,0,0,0,W,0\n"
+                            "2000,1,1,12,0,0,0,0,0\r1,W,0\n";
     const RunResult run = Batch(csv);
     EXPECT_EQ(run.exitStatus, kRefused);
     const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 7U) << run.out;
+    ASSERT_EQ(lines.size(), 8U) << run.out;
 
     // Quotes that were not needed are dropped; the values stay.
     EXPECT_TRUE(lines[1].starts_with("2000,1,1,12,0,0,0,0,0,W,0,Swati,Dhrithi,")) << lines[1];
@@ -154,6 +155,9 @@ TEST(Batch, QuotedFieldsAreReadAndWrittenAsCsv) {
     EXPECT_TRUE(lines[5].starts_with("\",0,0,W,0,")) << lines[5];
 
     EXPECT_EQ(Fields(lines[6])[kYoga], "Dhrithi");
+
+    // A bare CR needs quotes on the way out even where it came in without.
+    EXPECT_TRUE(lines[7].starts_with("2000,1,1,12,0,0,0,0,\"0\r1\",W,0,,,")) << lines[7];
 }
 
 TEST(Batch, MalformedRowsAreRefusedWithoutStoppingTheOthers) {
