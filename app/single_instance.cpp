@@ -12,7 +12,7 @@ SingleInstanceLock::SingleInstanceLock(const QString& lockPath) : file_(lockPath
 }
 
 bool SingleInstanceLock::acquire() {
-    if (file_.tryLock(0)) return true;
+    if (file_.isLocked() || file_.tryLock(0)) return true;
     return file_.error() != QLockFile::LockFailedError;
 }
 
