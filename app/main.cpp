@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <QString>
+#include <memory>
+
+#include "app/app_icon.h"
+#include "app/single_instance.h"
+#include "app/startup.h"
+#include "app/system_desktop.h"
+#include "reading/frmMain.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(zorvane::ApplicationIcon());
+    // Ties the windows to the menu entry zorvane.desktop (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("zorvane"));
+
+    // Declared before the window so that both outlive it.
+    SystemDesktop desktop;
+    const QString applicationName = zorvane::ApplicationName();
+    zorvane::SingleInstanceLock lock(zorvane::DefaultLockPath(applicationName));
+
+    const std::unique_ptr<frmMain> window = zorvane::StartUp(desktop, lock, applicationName);
+    if (!window) return 0;  // another copy is running; this one has ended
+    return QApplication::exec();
+}
