@@ -1,0 +1,38 @@
+#include "app/form_look.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+namespace zorvane {
+
+void RequestVerdana(QWidget& widget, double points) {
+    QFont font = widget.font();
+    font.setFamily(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    widget.setFont(font);
+}
+
+void PutCaptionsOnFrameLines(QWidget& window) {
+    const QString sheet = QStringLiteral(
+        "QGroupBox { border: 1px solid rgb(150, 100, 0); border-radius: 2px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 6px; padding: 0px 2px; }");
+    for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+        frame->setStyleSheet(sheet);
+    }
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+}  // namespace zorvane

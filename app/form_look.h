@@ -1,0 +1,24 @@
+#pragma once
+
+class QWidget;
+
+// What the program's windows share beyond their Designer forms: the font
+// they ask for, and their place on the screen.
+namespace zorvane {
+
+inline constexpr double kFormFontPoints = 8.25;
+
+// Asks for Verdana at the given size, keeping the widget's other font
+// settings. Designer stores whole points only, hence the fractional sizes here;
+// where Verdana is missing the system substitutes its nearest sans face.
+void RequestVerdana(QWidget& widget, double points = kFormFontPoints);
+
+// Draws the window's frames with their captions on the frame line rather
+// than above it, so that controls placed near a frame's top stay inside it.
+// Call after RequestVerdana: a style sheet fixes the fonts it finds.
+void PutCaptionsOnFrameLines(QWidget& window);
+
+// Puts a window in the middle of its screen's free area.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace zorvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class Desktop;
+
+// The maker's fixed web pages. The addresses are chosen when the program is
+// built (CMake cache variables ZORVANE_URL_*); nothing about the user or the
+// reading is ever added to them.
+namespace zorvane {
+
+enum class WebPage { Home, Help, Download, Donate, FullBrand };
+
+QUrl WebPageAddress(WebPage page);
+
+// The home page's host as the link texts show it, e.g. "www.example.com".
+QString HomePageName();
+
+// Hands the page's address to the desktop's browser. Whatever happens there
+// (no browser, no network) is not reported: the program carries on.
+void OpenWebLink(Desktop& desktop, WebPage page);
+
+void OpenHomePage(Desktop& desktop);
+void OpenHelpPage(Desktop& desktop);
+void OpenDownloadPage(Desktop& desktop);
+void OpenDonatePage(Desktop& desktop);
+void OpenFullBrandPage(Desktop& desktop);
+
+}  // namespace zorvane

@@ -1,0 +1,88 @@
+#include "app/system_desktop.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+
+const QString kMessageCaption = QStringLiteral("Zorvane");
+
+// Both dialogs start with no file name; a cancelled dialog gives "".
+QString RunFileDialog(QWidget* parent, const Desktop::FileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (save) {
+        // Qt asks before replacing an existing file unless told otherwise.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+// One INI file per application name in the user's configuration folder,
+// e.g. ~/.config/zorvane.ini with the section as its [group].
+QSettings OpenSettings(const QString& application) {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, application);
+}
+
+}  // namespace
+
+SystemDesktop::SystemDesktop()
+    : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+
+Desktop::Answer SystemDesktop::showMessage(QWidget* parent, const QString& text, Icon icon,
+                                           Buttons buttons) {
+    const QMessageBox::Icon boxIcon =
+        icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information;
+    const QMessageBox::StandardButtons boxButtons =
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox box(boxIcon, kMessageCaption, text, boxButtons, parent);
+    const int answer = box.exec();
+    if (buttons == Buttons::Ok) {
+        return Answer::Ok;
+    }
+    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString SystemDesktop::askOpenFileName(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, false);
+}
+
+QString SystemDesktop::askSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+    return RunFileDialog(parent, request, true);
+}
+
+void SystemDesktop::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+QDate SystemDesktop::today() {
+    return QDate::currentDate();
+}
+
+int SystemDesktop::drawNumber(int low, int high) {
+    return random_.bounded(low, high + 1);
+}
+
+QString SystemDesktop::readSetting(const QString& application, const QString& section,
+                                   const QString& key) {
+    QSettings settings = OpenSettings(application);
+    settings.beginGroup(section);
+    return settings.value(key).toString();
+}
+
+void SystemDesktop::writeSetting(const QString& application, const QString& section,
+                                 const QString& key, const QString& value) {
+    QSettings settings = OpenSettings(application);
+    settings.beginGroup(section);
+    settings.setValue(key, value);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRandomGenerator>
+
+#include "app/desktop.h"
+
+// The desktop of the running program: Qt's message boxes and file dialogs,
+// the user's browser, the system clock and a per-user INI settings file.
+class SystemDesktop : public Desktop {
+public:
+    SystemDesktop();
+
+    Answer showMessage(QWidget* parent, const QString& text, Icon icon,
+                       Buttons buttons = Buttons::Ok) override;
+    QString askOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString askSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void openUrl(const QUrl& url) override;
+    QDate today() override;
+    int drawNumber(int low, int high) override;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override;
+    void writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override;
+
+private:
+    QRandomGenerator random_;  // seeded from the clock once per run
+};

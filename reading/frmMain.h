@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "reading/birth_data.h"
+#include "reading/chart_state.h"
+#include "reading/validate_input.h"
+
+class Desktop;
+class QDialog;
+namespace Ui {
+class frmMain;
+}
+
+// The main window: the input panel and the result panel in one place, the
+// menus and the links. It only carries values between its controls and the
+// core (checks, calculation, tables, file format) and shows what comes back.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(Desktop& desktop, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Which of the two promotional texts of the banner is in front.
+    void ShowPromotion(bool cobrandInFront);
+
+    // Runs the picker and the About box. By default exec(); a test installs
+    // its own runner to drive the dialog without a nested event loop.
+    using ModalRunner = std::function<void(QDialog&)>;
+    void SetModalRunner(ModalRunner runner);
+
+signals:
+    // The window is closing; the program ends with it.
+    void formUnloaded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowDesignTexts();
+    void ConnectHandlers();
+    void Form_Load();
+    void Form_Unload();
+
+    void cmdCalculate_Click();
+    void mnuCalculate_Click();
+    void cmdBack_Click();
+    void cmdSave_Click();
+    void cmdOpen_Click();
+    void lblTZHelp_Click();
+    void Command1_Click();
+    void Label1_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+
+    bool ValidateInput();
+    void DisplayResult();
+
+    zorvane::ReadingForm ReadForm() const;
+    void ShowRefusal(const zorvane::Refusal& refusal);
+    void BringToFront(QWidget& panel);
+    bool ClickPanelButtonFor(const QKeySequence& mnemonic);
+
+    Desktop& desktop_;
+    std::unique_ptr<Ui::frmMain> ui;
+    // Both live as long as the window: nothing is reset between readings.
+    zorvane::BirthData birthData_;
+    zorvane::ChartState chartState_;
+    ModalRunner runModal_;
+    bool centred_ = false;
+};
