@@ -15,9 +15,8 @@ bool PlaceSearch::Find(const QString& query, const QUrl& /*siteAddress*/) {
 
 QUrl PlaceSearch::SearchAddress(const QString& query) {
     QUrl address(QStringLiteral(ZORVANE_PLACE_SEARCH_URL));
-    // Encoded by hand: QUrlQuery would leave "+", "&" and "%xx" in the text
-    // as they are, and a search page reads those as blanks, separators or
-    // escapes.
+    // Encoded here rather than by QUrlQuery, which would keep a typed "+"
+    // (a blank to a search page) and take a typed "%41" for an escape.
     const QByteArray value = QUrl::toPercentEncoding(query);
     address.setQuery(QStringLiteral(ZORVANE_PLACE_SEARCH_PARAMETER) + QLatin1Char('=') +
                          QString::fromLatin1(value),

@@ -66,7 +66,7 @@ inline TypedReading DelhiMidnight1947() {
 // A fresh main window on a scripted desktop, shown and active. The picker
 // and the About box run through `onModal` instead of a nested event loop.
 class MainWindowTest : public ::testing::Test {
-protected:
+public:
     FakeDesktop desktop;
     std::unique_ptr<frmMain> window;
     std::function<void(QDialog&)> onModal = [](QDialog&) {};
