@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <cmath>
+#include <string_view>
+#include <tuple>
 
 #include "main_window_fixture.h"
 #include "reading/display_tables.h"
@@ -138,6 +140,28 @@ TEST_F(MainWindowStart, ShowsTheDesignTexts) {
     EXPECT_EQ(Get<QPushButton>("cmdSave").text(), "&Save");
     EXPECT_EQ(Get<QPushButton>("cmdBack").text(), "&Back");
     EXPECT_EQ(LabelText("lblTZHelp"), "TZ Help");
+}
+
+// Measured with the font the system really uses for Verdana, so a clipped
+// name or paragraph shows up here before a user sees it.
+TEST_F(MainWindowStart, EveryResultNameAndParagraphFitsItsLabel) {
+    const auto fits = [](QLabel& label, std::string_view text) {
+        label.setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return label.wordWrap() ? label.heightForWidth(label.width()) <= label.height()
+                                : label.sizeHint().width() <= label.width();
+    };
+    for (const auto& [table, nameLabel, paragraphLabel] :
+         {std::tuple{&zorvane::YogaTable, "lblYogaName", "lblYogaDesc"},
+          std::tuple{&zorvane::NakshatraTable, "lblNakshatraName", "lblNakshatraDesc"}}) {
+        for (const zorvane::DisplayRow& row : *table) {
+            EXPECT_TRUE(fits(Get<QLabel>(nameLabel), row.name)) << row.name;
+            EXPECT_TRUE(fits(Get<QLabel>(paragraphLabel), row.description)) << row.name;
+        }
+    }
+    for (const char* banner : {"lblCaption", "lblCobrand", "lblFullBrand"}) {
+        auto& label = Get<QLabel>(banner);
+        EXPECT_LE(label.heightForWidth(label.width()), label.height()) << banner;
+    }
 }
 
 TEST_F(MainWindowStart, ShowsOnePromotionAtATime) {
