@@ -20,7 +20,7 @@ namespace {
 // Rows per unit of work: large enough that handing out chunks costs nothing,
 // small enough that both threads stay busy to the end and output can start
 // early.
-constexpr std::size_t kRowsPerChunk = 2048;
+constexpr std::size_t kRowsPerChunk = 512;
 
 // Room for one output row, so that a chunk's buffer rarely grows.
 constexpr std::size_t kOutputBytesPerRow = 320;
