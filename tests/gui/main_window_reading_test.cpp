@@ -1,4 +1,5 @@
 // Calculating from the main window: the checks, the result and "&Back".
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <optional>
@@ -161,6 +162,28 @@ TEST_F(MainWindowReading, BackShowsTheInputsAsTheyWereAndTheSameReadingGivesTheS
     }
     Click("cmdCalculate");
     ExpectResult("Pushya", "Siddhi");
+}
+
+TEST_F(MainWindowReading, BoxesAreReadInTheUsersNumberFormat) {
+    struct RestoreLocale {
+        QLocale saved;
+        ~RestoreLocale() { QLocale::setDefault(saved); }
+    } restore;
+    const auto degreesRefused = [this](const QLocale& locale, const QString& degrees) {
+        QLocale::setDefault(locale);
+        OpenWindow();
+        TypedReading reading = DelhiMidnight1947();
+        reading.lonDegrees = degrees;
+        Enter(reading);
+        desktop.messages.clear();
+        Click("cmdCalculate");
+        return !desktop.messages.isEmpty() &&
+               desktop.messages[0].text == "Please Enter Valid Degree of Longitude";
+    };
+    EXPECT_FALSE(degreesRefused(QLocale(QLocale::German, QLocale::Germany), "7,5"));
+    EXPECT_TRUE(degreesRefused(QLocale(QLocale::German, QLocale::Germany), "7.5"));
+    EXPECT_FALSE(degreesRefused(QLocale::c(), "7.5"));
+    EXPECT_TRUE(degreesRefused(QLocale::c(), "7,5"));
 }
 
 TEST_F(MainWindowReading, TheFileMenuCalculatesExactlyAsTheButton) {
