@@ -13,9 +13,8 @@ constexpr double kTitlePoints = 14.25;
 }  // namespace
 
 frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                  Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::frmAbout>()),
       desktop_(desktop) {
     ui->setupUi(this);

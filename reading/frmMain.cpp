@@ -363,8 +363,8 @@ void frmMain::cmdOpen_Click() {
     if (file.open(QIODevice::ReadOnly)) {
         bytes = file.read(kReadingFileReadLimit);
     }
-    const std::optional<zorvane::OpenedReading> opened =
-        zorvane::ParseReadingFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::optional<zorvane::OpenedReading> opened = zorvane::ParseReadingFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!opened) {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;

@@ -5,13 +5,12 @@
 
 #include "app/form_look.h"
 #include "app/mnemonic_click.h"
-#include "ui_frmTimeZone.h"
 #include "timezone/zone_table.h"
+#include "ui_frmTimeZone.h"
 
 frmTimeZone::frmTimeZone(QLineEdit& zoneHourBox, QLineEdit& zoneMinuteBox, QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                  Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::frmTimeZone>()),
       zoneHourBox_(zoneHourBox),
       zoneMinuteBox_(zoneMinuteBox) {

@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // The window tests need a QApplication alive for the whole run. Without a
 // platform chosen by the caller they run off-screen, so no display is needed.

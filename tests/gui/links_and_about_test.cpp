@@ -25,7 +25,8 @@ public:
     }
     void ClickBarItem(const char* name) {
         QMenuBar& bar = *window->menuBar();
-        QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(&Get<QAction>(name)).center());
+        QTest::mouseClick(&bar, Qt::LeftButton, {},
+                          bar.actionGeometry(&Get<QAction>(name)).center());
     }
     void ChooseHelpItem(Qt::Key mnemonic) {
         PressAlt(Qt::Key_H);
@@ -50,8 +51,8 @@ public:
 
 TEST_F(LinksAndAbout, TheFiveAddressesAreDistinctWebPages) {
     QSet<QUrl> addresses;
-    for (WebPage page : {WebPage::Home, WebPage::Help, WebPage::Download, WebPage::Donate,
-                         WebPage::FullBrand}) {
+    for (WebPage page :
+         {WebPage::Home, WebPage::Help, WebPage::Download, WebPage::Donate, WebPage::FullBrand}) {
         const QUrl address = WebPageAddress(page);
         EXPECT_TRUE(address.isValid());
         EXPECT_EQ(address.scheme(), "https");
@@ -86,7 +87,9 @@ TEST_F(LinksAndAbout, TheAboutBoxShowsItsTextsOpensItsLinksAndClosesWithOk) {
             EXPECT_TRUE(about.isModal());
             EXPECT_EQ(about.size(), QSize(475, 227));
             EXPECT_EQ(about.minimumSize(), about.maximumSize());
-            const auto text = [&about](const char* name) { return Control<QLabel>(about, name).text(); };
+            const auto text = [&about](const char* name) {
+                return Control<QLabel>(about, name).text();
+            };
             EXPECT_EQ(text("lblTitle"), "Zorvane v1.95");
             EXPECT_DOUBLE_EQ(Control<QLabel>(about, "lblTitle").font().pointSizeF(), 14.25);
             EXPECT_TRUE(Control<QLabel>(about, "lblTitle").font().bold());
@@ -102,9 +105,14 @@ TEST_F(LinksAndAbout, TheAboutBoxShowsItsTextsOpensItsLinksAndClosesWithOk) {
             EXPECT_EQ(text("lblHomePage"), "Click here to visit " + zorvane::HomePageName());
             EXPECT_EQ(text("lblCoBrand"), "Click here for more details");
 
-            EXPECT_EQ(Opened([&] { QTest::mouseClick(&Control<QWidget>(about, "lblHomePage"), Qt::LeftButton); }),
+            EXPECT_EQ(Opened([&] {
+                          QTest::mouseClick(&Control<QWidget>(about, "lblHomePage"),
+                                            Qt::LeftButton);
+                      }),
                       WebPageAddress(WebPage::Home));
-            EXPECT_EQ(Opened([&] { QTest::mouseClick(&Control<QWidget>(about, "lblCoBrand"), Qt::LeftButton); }),
+            EXPECT_EQ(Opened([&] {
+                          QTest::mouseClick(&Control<QWidget>(about, "lblCoBrand"), Qt::LeftButton);
+                      }),
                       WebPageAddress(WebPage::FullBrand));
             EXPECT_TRUE(about.isVisible());
             QTest::mouseClick(&Control<QWidget>(about, "cmdOK"), Qt::LeftButton);

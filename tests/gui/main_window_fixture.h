@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +15,6 @@
 #include <QTest>
 #include <QVariant>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "fake_desktop.h"

@@ -10,13 +10,15 @@
 namespace {
 
 QString YogaParagraph(std::string_view name) {
-    const auto& text = zorvane::YogaTable[static_cast<std::size_t>(*zorvane::FindYogaRow(name))].description;
+    const auto& text =
+        zorvane::YogaTable[static_cast<std::size_t>(*zorvane::FindYogaRow(name))].description;
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString NakshatraParagraph(std::string_view name) {
     const auto& text =
-        zorvane::NakshatraTable[static_cast<std::size_t>(*zorvane::FindNakshatraRow(name))].description;
+        zorvane::NakshatraTable[static_cast<std::size_t>(*zorvane::FindNakshatraRow(name))]
+            .description;
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -47,28 +49,41 @@ TEST_F(MainWindowReading, EachRefusalShowsItsMessageMovesTheUserAndChangesNothin
         return [name](MainWindowTest& t) { t.Box(name).clear(); };
     };
     const std::vector<RefusalCase> cases = {
-        {"no name", box("txtName"), "Please Enter Your Name", FakeDesktop::Icon::Error, "txtName", nullptr},
-        {"no zone hours", box("txtZoneHour"), "Please Enter Degree of Time Zone", FakeDesktop::Icon::Error, "txtZoneHour", nullptr},
-        {"no zone minutes", box("txtZoneMinute"), "Please Enter Minute of Time Zone", FakeDesktop::Icon::Error, "txtZoneMinute", nullptr},
-        {"no latitude degrees", box("txtLatD"), "Please Enter Degree of Latitude", FakeDesktop::Icon::Error, "txtLatD", nullptr},
-        {"no latitude minutes", box("txtLatM"), "Please Enter Minutes of Latitude", FakeDesktop::Icon::Error, "txtLatM", nullptr},
-        {"no longitude degrees", box("txtLonD"), "Please Enter Degree of Longitude", FakeDesktop::Icon::Error, "txtLonD", nullptr},
-        {"no longitude minutes", box("txtLonM"), "Please Enter Minute of Longitude", FakeDesktop::Icon::Error, "txtLonM", nullptr},
+        {"no name", box("txtName"), "Please Enter Your Name", FakeDesktop::Icon::Error, "txtName",
+         nullptr},
+        {"no zone hours", box("txtZoneHour"), "Please Enter Degree of Time Zone",
+         FakeDesktop::Icon::Error, "txtZoneHour", nullptr},
+        {"no zone minutes", box("txtZoneMinute"), "Please Enter Minute of Time Zone",
+         FakeDesktop::Icon::Error, "txtZoneMinute", nullptr},
+        {"no latitude degrees", box("txtLatD"), "Please Enter Degree of Latitude",
+         FakeDesktop::Icon::Error, "txtLatD", nullptr},
+        {"no latitude minutes", box("txtLatM"), "Please Enter Minutes of Latitude",
+         FakeDesktop::Icon::Error, "txtLatM", nullptr},
+        {"no longitude degrees", box("txtLonD"), "Please Enter Degree of Longitude",
+         FakeDesktop::Icon::Error, "txtLonD", nullptr},
+        {"no longitude minutes", box("txtLonM"), "Please Enter Minute of Longitude",
+         FakeDesktop::Icon::Error, "txtLonM", nullptr},
         {"no latitude direction", [](MainWindowTest& t) { t.ClearDirection("optLat"); },
          "Please Select Direction For The Latitude", FakeDesktop::Icon::Error, nullptr, "optLat_0"},
         {"no longitude direction", [](MainWindowTest& t) { t.ClearDirection("optLong"); },
-         "Please Select Direction For The Longitude", FakeDesktop::Icon::Error, nullptr, "optLong_0"},
-        {"29 February 1901", [](MainWindowTest& t) {
+         "Please Select Direction For The Longitude", FakeDesktop::Icon::Error, nullptr,
+         "optLong_0"},
+        {"29 February 1901",
+         [](MainWindowTest& t) {
              Choose(t.Get<QComboBox>("cboDate"), "29");
              Choose(t.Get<QComboBox>("cboMonth"), "February");
              Choose(t.Get<QComboBox>("cboYear"), "1901");
-         }, "Please Enter Correct Date Or Month!", FakeDesktop::Icon::Information, nullptr, nullptr},
-        {"31 April 1990", [](MainWindowTest& t) {
+         },
+         "Please Enter Correct Date Or Month!", FakeDesktop::Icon::Information, nullptr, nullptr},
+        {"31 April 1990",
+         [](MainWindowTest& t) {
              Choose(t.Get<QComboBox>("cboDate"), "31");
              Choose(t.Get<QComboBox>("cboMonth"), "April");
              Choose(t.Get<QComboBox>("cboYear"), "1990");
-         }, "Please Enter Correct Date Or Month !", FakeDesktop::Icon::Information, nullptr, nullptr},
-        {"letters for longitude degrees", [](MainWindowTest& t) { TypeInto(t.Box("txtLonD"), "ab"); },
+         },
+         "Please Enter Correct Date Or Month !", FakeDesktop::Icon::Information, nullptr, nullptr},
+        {"letters for longitude degrees",
+         [](MainWindowTest& t) { TypeInto(t.Box("txtLonD"), "ab"); },
          "Please Enter Valid Degree of Longitude", FakeDesktop::Icon::Error, "txtLonD", nullptr},
     };
     for (const RefusalCase& c : cases) {
@@ -86,8 +101,9 @@ TEST_F(MainWindowReading, EachRefusalShowsItsMessageMovesTheUserAndChangesNothin
         EXPECT_EQ(desktop.messages[0].icon, c.icon);
         EXPECT_EQ(desktop.messages[0].buttons, FakeDesktop::Buttons::Ok);
         EXPECT_TRUE(ShowsInput());
-        EXPECT_EQ(window->focusWidget()->objectName(),
-                  c.focus != nullptr ? QString::fromLatin1(c.focus) : QStringLiteral("cmdCalculate"));
+        EXPECT_EQ(window->focusWidget()->objectName(), c.focus != nullptr
+                                                           ? QString::fromLatin1(c.focus)
+                                                           : QStringLiteral("cmdCalculate"));
         auto after = Snapshot();
         if (c.selected != nullptr) {
             EXPECT_TRUE(after[QString::fromLatin1(c.selected)].toBool());

@@ -92,8 +92,8 @@ TEST_F(MainWindowStart, ShowsTheInputPanelWithEmptyBoxesAndTheFirstEntries) {
     };
     EXPECT_EQ(entries("cboDate"), numbers(1, 31));
     EXPECT_EQ(entries("cboMonth"),
-              QStringList({"January", "February", "March", "April", "May", "June", "July",
-                           "August", "September", "October", "November", "December"}));
+              QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                           "September", "October", "November", "December"}));
     EXPECT_EQ(entries("cboYear"), numbers(1901, 2050));
     EXPECT_EQ(entries("cboHH"), numbers(0, 23));
     EXPECT_EQ(entries("cboMM"), numbers(0, 59));
@@ -120,16 +120,18 @@ TEST_F(MainWindowStart, ShowsTheDesignTexts) {
     EXPECT_EQ(LabelText("lblYogaName"), "Yoga Name");
     EXPECT_EQ(LabelText("lblNakshatraName"), "Nakshatra Name");
     EXPECT_TRUE(LabelText("lblYogaDesc").startsWith("The yoga is Atiganda which implies"));
-    EXPECT_EQ(LabelText("lblYogaDesc"), QString::fromUtf8(zorvane::YogaTable[5].description.data(),
-                                                          static_cast<qsizetype>(zorvane::YogaTable[5].description.size())));
+    EXPECT_EQ(LabelText("lblYogaDesc"),
+              QString::fromUtf8(zorvane::YogaTable[5].description.data(),
+                                static_cast<qsizetype>(zorvane::YogaTable[5].description.size())));
     EXPECT_TRUE(LabelText("lblNakshatraDesc").startsWith("Sravana is the twenty second Nakshatra"));
     EXPECT_EQ(LabelText("lblNakshatraDesc").size(),
               static_cast<qsizetype>(zorvane::NakshatraTable[21].description.size()));
     EXPECT_EQ(LabelText("lblCaption"),
-              QString::fromUtf8("Zorvane calculates your birth yoga or varnoy yoga. \u201cYoga\" means an "
-                                "\"union\" or \"relationship\" or angle between the longitudes of the "
-                                "sun and the moon. They are also known as Yoga Taras of Nakshatras "
-                                "(Birth Star). Yogas help in finding out the auspiciousness of the day."));
+              QString::fromUtf8(
+                  "Zorvane calculates your birth yoga or varnoy yoga. \u201cYoga\" means an "
+                  "\"union\" or \"relationship\" or angle between the longitudes of the "
+                  "sun and the moon. They are also known as Yoga Taras of Nakshatras "
+                  "(Birth Star). Yogas help in finding out the auspiciousness of the day."));
     EXPECT_EQ(LabelText("lblFullBrand"),
               "Home Business Opportunity. Start your own Internet business and make money online. "
               "Get this software fully branded for your website. Click here for more details.");
@@ -220,11 +222,12 @@ TEST_F(MainWindowStart, TabFollowsTheInputPanelFromTopToBottom) {
         visited << focus->objectName();
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    EXPECT_EQ(visited, QStringList({"cmdOpen", "txtName", "cboMonth", "cboDate", "cboYear",
-                                    "cboHH", "cboMM", "cboSS", "txtZoneHour", "txtZoneMinute",
-                                    "chkDST", "txtLatD", "txtLatM", "optLat_0", "txtLonD",
-                                    "txtLonM", "optLong_0", "txtCity", "txtState", "txtCountry",
-                                    "Command1", "cmdCalculate"}));
+    EXPECT_EQ(visited,
+              QStringList({"cmdOpen",  "txtName",     "cboMonth", "cboDate",     "cboYear",
+                           "cboHH",    "cboMM",       "cboSS",    "txtZoneHour", "txtZoneMinute",
+                           "chkDST",   "txtLatD",     "txtLatM",  "optLat_0",    "txtLonD",
+                           "txtLonM",  "optLong_0",   "txtCity",  "txtState",    "txtCountry",
+                           "Command1", "cmdCalculate"}));
 }
 
 }  // namespace

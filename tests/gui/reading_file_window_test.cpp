@@ -1,9 +1,10 @@
 // Saving a shown result and opening it again through the file dialogs.
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include "main_window_fixture.h"
 
@@ -14,7 +15,8 @@ namespace {
 QByteArray ReadingFileBytes(const QByteArray& nakshatra, const QByteArray& yoga) {
     QByteArray bytes;
     for (const QByteArray& line : {nakshatra, yoga}) {
-        for (const char c : line) bytes.append(static_cast<char>(static_cast<unsigned char>(c) + 61));
+        for (const char c : line)
+            bytes.append(static_cast<char>(static_cast<unsigned char>(c) + 61));
         bytes.append("\r\n");
     }
     return bytes;
@@ -169,11 +171,11 @@ TEST_F(ReadingFileWindow, FilesThatAreNotReadingsAreRefusedAndChangeNothing) {
         const char* name;
         QByteArray bytes;
     } files[] = {
-        {"reading.txt", good},        // not the ending
-        {"READING.VRN", good},        // the ending is case-sensitive
+        {"reading.txt", good},  // not the ending
+        {"READING.VRN", good},  // the ending is case-sensitive
         {"damaged.vrn", QByteArray("\x01\x02garbage\r\n\xff\xfe\r\n", 15)},
         {"empty.vrn", QByteArray()},
-        {"lf-only.vrn", lfOnly},      // read as one line that matches nothing
+        {"lf-only.vrn", lfOnly},  // read as one line that matches nothing
         {"one-line.vrn", good.left(9)},
         {"huge.vrn", longFirstLine},  // 10 MB in one line
     };

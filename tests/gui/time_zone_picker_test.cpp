@@ -63,15 +63,15 @@ TEST_F(TimeZonePicker, ListsTheSeventyOneZonesInOrderWithNothingSelectedEachTime
 }
 
 TEST_F(TimeZonePicker, ADoubleClickWritesTheRowsHoursAndMinutes) {
-    EXPECT_EQ(Pick(27), std::make_pair(QString("5"), QString("0")));      // EST
-    EXPECT_EQ(Pick(34), std::make_pair(QString("-5"), QString("-30")));   // IST, "+5.3"
-    EXPECT_EQ(Pick(37), std::make_pair(QString("-3"), QString("-30")));   // Iran
-    EXPECT_EQ(Pick(50), std::make_pair(QString("3"), QString("30")));     // Newfoundland
-    EXPECT_EQ(Pick(29), std::make_pair(QString("0"), QString("0")));      // GMT
-    EXPECT_EQ(Pick(61), std::make_pair(QString("0"), QString("0")));      // UT
-    EXPECT_EQ(Pick(46), std::make_pair(QString("-13"), QString("0")));    // NZST
-    EXPECT_EQ(Pick(36), std::make_pair(QString("12"), QString("0")));     // IDLW
-    EXPECT_EQ(Pick(70), std::make_pair(QString("8"), QString("0")));      // last row
+    EXPECT_EQ(Pick(27), std::make_pair(QString("5"), QString("0")));     // EST
+    EXPECT_EQ(Pick(34), std::make_pair(QString("-5"), QString("-30")));  // IST, "+5.3"
+    EXPECT_EQ(Pick(37), std::make_pair(QString("-3"), QString("-30")));  // Iran
+    EXPECT_EQ(Pick(50), std::make_pair(QString("3"), QString("30")));    // Newfoundland
+    EXPECT_EQ(Pick(29), std::make_pair(QString("0"), QString("0")));     // GMT
+    EXPECT_EQ(Pick(61), std::make_pair(QString("0"), QString("0")));     // UT
+    EXPECT_EQ(Pick(46), std::make_pair(QString("-13"), QString("0")));   // NZST
+    EXPECT_EQ(Pick(36), std::make_pair(QString("12"), QString("0")));    // IDLW
+    EXPECT_EQ(Pick(70), std::make_pair(QString("8"), QString("0")));     // last row
 }
 
 TEST_F(TimeZonePicker, WritesTheHourBoxFirstAndNothingElse) {
@@ -133,8 +133,8 @@ TEST_F(TimeZonePicker, ADoubleClickWithNoRowSelectedOnlyCloses) {
         // comes alone, as it would where the list has no row under it.
         const QPoint where = list.viewport()->rect().center();
         QMouseEvent doubleClick(QEvent::MouseButtonDblClick, where,
-                                list.viewport()->mapToGlobal(where), Qt::LeftButton,
-                                Qt::LeftButton, Qt::NoModifier);
+                                list.viewport()->mapToGlobal(where), Qt::LeftButton, Qt::LeftButton,
+                                Qt::NoModifier);
         QApplication::sendEvent(list.viewport(), &doubleClick);
         EXPECT_FALSE(picker.isVisible());
     });
