@@ -34,18 +34,20 @@ void PrepareTimeBase(const BirthData& birth, ChartState& chart) {
     if (birth.LonEast) {
         chart.LongitudeWest = -chart.LongitudeWest;
     }
+    // A zone typed with "+" lies East whatever the longitude; otherwise the
+    // longitude's hemisphere decides, and exactly 0 counts as West.
+    chart.ZoneEast = birth.ZoneAheadOfUniversalTime || chart.LongitudeWest < 0;
     // Either way summer time means one hour less of universal time.
     if (birth.DaylightSaving) {
-        if (chart.LongitudeWest < 0) {
+        if (chart.ZoneEast) {
             chart.ZoneHours = chart.ZoneHours + 1;
         } else {
             chart.ZoneHours = chart.ZoneHours - 1;
         }
     }
     chart.JulianDayNumber = DayNumber(chart.ChartMonth, chart.ChartDay, chart.ChartYear);
-    // The zone's direction comes from the longitude's hemisphere; the date is
-    // never shifted, so universal time may fall outside 0..24.
-    if (chart.LongitudeWest < 0) {
+    // The date is never shifted, so universal time may fall outside 0..24.
+    if (chart.ZoneEast) {
         chart.UniversalHours = chart.LocalHours - chart.ZoneHours;
     } else {
         chart.UniversalHours = chart.LocalHours + chart.ZoneHours;

@@ -56,10 +56,9 @@ double ReduceYogaPosition(double y) {
 void ComputeBirthYoga(ChartState& chart) {
     chart.YogaNames = YogaNames;
     const double jd0 = DayNumber(chart.ChartMonth, chart.ChartDay, chart.ChartYear) - 0.5;
-    // Universal time by the time base's rule: the zone's direction comes from
-    // the longitude's hemisphere, and the date is never shifted.
+    // Universal time by the time base's rule, the date never shifted.
     double universalHours = 0;
-    if (chart.LongitudeWest < 0) {
+    if (chart.ZoneEast) {
         universalHours = chart.LocalHours - chart.ZoneHours;
     } else {
         universalHours = chart.LocalHours + chart.ZoneHours;

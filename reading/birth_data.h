@@ -18,6 +18,10 @@ struct BirthData {
     std::int16_t LonMinutes = 0;  // typed sign kept
     bool LonEast = false;
     bool DaylightSaving = false;
+    // The zone hour was typed with a leading "+": the zone lies ahead of
+    // universal time whatever the longitude. Without it the direction comes
+    // from the longitude's hemisphere.
+    bool ZoneAheadOfUniversalTime = false;
 };
 
 }  // namespace zorvane

@@ -6,6 +6,11 @@
 namespace zorvane {
 
 namespace {
+bool StartsWithPlus(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first != std::string_view::npos && text[first] == '+';
+}
+
 // A failed conversion leaves the field as it was.
 void Assign(std::int16_t& field, std::optional<std::int16_t> value) {
     if (value) field = *value;
@@ -18,7 +23,10 @@ void FillBirthData(const ReadingForm& form, const NumberFormat& format, BirthDat
     birth.Month = static_cast<std::int16_t>(form.monthIndex + 1);
     Assign(birth.Day, TextToWholeNumber(form.dayText, listFormat));
     Assign(birth.Year, TextToWholeNumber(form.yearText, listFormat));
-    Assign(birth.ZoneHour, TextToWholeNumber(form.zoneHour, format, true));
+    if (const std::optional<std::int16_t> zoneHour = TextToWholeNumber(form.zoneHour, format, true)) {
+        birth.ZoneHour = *zoneHour;
+        birth.ZoneAheadOfUniversalTime = StartsWithPlus(form.zoneHour);
+    }
     Assign(birth.ZoneMinute, TextToWholeNumber(form.zoneMinute, format, true));
     Assign(birth.Hour, TextToWholeNumber(form.hourText, listFormat));
     Assign(birth.Minute, TextToWholeNumber(form.minuteText, listFormat));

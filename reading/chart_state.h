@@ -26,6 +26,7 @@ struct ChartState {
     double LocalHours = 0.0;
     double ZoneHours = 0.0;
     double LongitudeWest = 0.0;   // degrees, positive West
+    bool ZoneEast = false;        // the zone is subtracted from clock time
     double JulianDayNumber = 0.0;
     double UniversalHours = 0.0;
     double Centuries = 0.0;       // Julian centuries from 2000 January 1.5

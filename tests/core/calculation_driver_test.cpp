@@ -121,3 +121,45 @@ TEST(RunCalculation, ZoneSignDoesNotMatter) {
 
 }  // namespace
 }  // namespace zorvane
+
+namespace zorvane {
+namespace {
+
+TEST(FillBirthData, LeadingPlusMarksTheZoneAhead) {
+    for (const auto& [text, ahead] : {std::pair{"+1", true}, {" +1", true}, {"1", false}, {"-1", false}}) {
+        ReadingForm form = Independence();
+        form.zoneHour = text;
+        BirthData birth;
+        FillBirthData(form, NumberFormat{}, birth);
+        EXPECT_EQ(birth.ZoneHour, 1) << text;
+        EXPECT_EQ(birth.ZoneAheadOfUniversalTime, ahead) << text;
+    }
+}
+
+TEST(RunCalculation, MadridInSummerUsesTheZoneAhead) {
+    // 1 July 1990, 12:00 at 3 W 42 in a zone typed "+1" with summer time:
+    // universal time 10:00 (the hemisphere rule alone would give 12:00).
+    const ReadingForm form{.name = "Lucia",
+                           .zoneHour = "+1",
+                           .zoneMinute = "00",
+                           .latDegrees = "40",
+                           .latMinutes = "25",
+                           .lonDegrees = "03",
+                           .lonMinutes = "42",
+                           .eastSelected = false,
+                           .westSelected = true,
+                           .daylightSaving = true,
+                           .monthIndex = 6,
+                           .dayIndex = 0,
+                           .dayText = "01",
+                           .yearText = "1990",
+                           .hourText = "12"};
+    BirthData birth;
+    ChartState chart;
+    ASSERT_EQ(RunCalculation(form, NumberFormat{}, birth, chart), std::nullopt);
+    EXPECT_DOUBLE_EQ(chart.UniversalHours, 10.0);
+    EXPECT_NEAR(chart.JulianEphemerisDay - chart.JulianDayNumber + 0.5, 10.0 / 24, 1e-3);
+}
+
+}  // namespace
+}  // namespace zorvane

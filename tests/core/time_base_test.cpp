@@ -109,3 +109,39 @@ TEST(BirthNakshatra, FieldsNotReachedKeepTheirValues) {
 
 }  // namespace
 }  // namespace zorvane
+
+namespace zorvane {
+namespace {
+
+// A zone hour typed with "+" lies ahead of universal time whatever the
+// longitude; everything else keeps the hemisphere rule.
+TEST(TimeBase, PlusZoneLiesEastWhateverTheLongitude) {
+    struct Case {
+        int lonDegrees;
+        bool east;
+        bool plus;
+        bool dst;
+        double universalHours;  // for 12:00 local in a zone of 1 h
+    };
+    const Case cases[] = {
+        {3, false, true, false, 11.0},   // Madrid: west of Greenwich, zone ahead
+        {3, false, true, true, 10.0},    // and with summer time
+        {3, false, false, false, 13.0},  // unsigned: the hemisphere rule
+        {3, false, false, true, 12.0},
+        {13, true, true, false, 11.0},   // east: "+" changes nothing
+        {13, true, true, true, 10.0},
+        {13, true, false, true, 10.0},
+        {0, false, true, true, 10.0},    // Greenwich counted East when "+"
+    };
+    for (const Case& c : cases) {
+        BirthData b = Reading(1990, 7, 1, 12, 0, 1, 0, c.lonDegrees, c.east, c.dst);
+        b.ZoneAheadOfUniversalTime = c.plus;
+        ChartState chart;
+        ComputeBirthNakshatra(b, chart);
+        EXPECT_NEAR(chart.UniversalHours, c.universalHours, kHoursTolerance)
+            << c.lonDegrees << (c.east ? "E" : "W") << (c.plus ? " +" : "") << (c.dst ? " dst" : "");
+    }
+}
+
+}  // namespace
+}  // namespace zorvane
