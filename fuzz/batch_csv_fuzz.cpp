@@ -11,6 +11,7 @@
 #include "cli/csv.h"
 #include "cli/reading_fields.h"
 #include "cli/result_columns.h"
+#include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
 #include "reading/display_tables.h"
 
@@ -84,7 +85,7 @@ std::string HeaderLine() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     std::string file = (data[0] & 1) != 0 ? HeaderLine() : std::string();
-    file.append(reinterpret_cast<const char*>(data + 1), size - 1);
+    file.append(AsText(data, size).substr(1));
     const std::string_view text = file;
 
     std::vector<std::string> fields;

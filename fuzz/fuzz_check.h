@@ -1,14 +1,15 @@
 #pragma once
 
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 // A broken promise is a finding: say which one and stop, so that libFuzzer
 // keeps the input that broke it.
-#define FUZZ_CHECK(condition)                                                        \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                            \
-        }                                                                            \
-    } while (false)
+[[noreturn]] inline void FuzzCheckFailed(const char* file, int line, const char* condition) {
+    std::cerr << file << ':' << line << ": check failed: " << condition << '\n';
+    std::abort();
+}
+
+// A macro, as the message needs the condition's own text and the caller's line.
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
+#define FUZZ_CHECK(condition) ((condition) ? void() : FuzzCheckFailed(__FILE__, __LINE__, #condition))

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
 #include "reading/display_tables.h"
 #include "reading/reading_file.h"
@@ -12,7 +13,7 @@
 using namespace zorvane;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::string_view bytes = AsText(data, size);
 
     const ReadingFileLines lines = SplitReadingFile(bytes);
     // A line never keeps its CR, and together the lines are never longer

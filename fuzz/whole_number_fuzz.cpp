@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
 #include "reading/number_text.h"
 
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const NumberFormat& format = kFormats[data[0] % kFormats.size()];
     const bool takeMagnitude = (data[0] & 0x80) != 0;
-    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string text(AsText(data, size).substr(1));
 
     const std::optional<std::int16_t> value = TextToWholeNumber(text, format, takeMagnitude);
     const std::optional<std::int16_t> signedValue = TextToWholeNumber(text, format, false);

@@ -20,7 +20,7 @@ constexpr std::size_t kOutputColumns = 24;
 constexpr std::size_t kYoga = 12;
 constexpr std::size_t kError = 23;
 constexpr std::size_t kVeryLong = 100'000;
-constexpr std::size_t kTenMegabytes = 10 * 1024 * 1024;
+constexpr std::size_t kTenMegabytes = std::size_t{10} * 1024 * 1024;
 
 const std::string kHeader = "year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst";
 // 15 August 1947, 00:00, zone 5:30, 77:13 East.

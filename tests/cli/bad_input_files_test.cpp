@@ -21,7 +21,7 @@ using cli_test::WriteWholeFile;
 
 constexpr int kSuccess = 0;
 constexpr int kRefused = 3;
-constexpr std::size_t kTenMegabytes = 10 * 1024 * 1024;
+constexpr std::size_t kTenMegabytes = std::size_t{10} * 1024 * 1024;
 constexpr int kScrambleOffset = 61;
 
 std::string Scrambled(const std::string& name) {

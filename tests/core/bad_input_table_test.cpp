@@ -26,7 +26,7 @@ const std::string kDevanagariName = "आशा";
 const std::string kDevanagariDigits = "१२";
 const std::string kEmoji = "🙂";
 constexpr std::size_t kVeryLong = 100'000;
-constexpr std::size_t kTenMegabytes = 10 * 1024 * 1024;
+constexpr std::size_t kTenMegabytes = std::size_t{10} * 1024 * 1024;
 
 // 15 August 1947, 00:00, zone 5:30, 77:13 East: the reading already shown
 // when the user types the next one.

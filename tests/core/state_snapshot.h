@@ -4,6 +4,7 @@
 // prove a refused reading left them alone. Doubles are compared by their
 // bits: a NaN that was there before must still be there, and -0 is not 0.
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -18,9 +19,9 @@ class SnapshotWriter {
 public:
     template <typename T>
     SnapshotWriter& Raw(const T& value) {
-        char bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        out_.append(bytes, sizeof(T));
+        std::array<char, sizeof(T)> bytes{};
+        std::memcpy(bytes.data(), &value, sizeof(T));
+        out_.append(bytes.data(), bytes.size());
         return *this;
     }
     SnapshotWriter& Text(std::string_view text) {
