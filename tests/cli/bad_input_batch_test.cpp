@@ -39,8 +39,12 @@ std::string CsvField(const std::string& text) {
 
 std::string CsvRow(const std::vector<std::string>& fields) {
     std::string row;
-    for (std::size_t i = 0; i < fields.size(); ++i) row += (i == 0 ? "" : ",") + CsvField(fields[i]);
-    return row + "\n";
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) row += ',';
+        row += CsvField(fields[i]);
+    }
+    row += '\n';
+    return row;
 }
 
 // Records of the output, fields unquoted; quoted line breaks stay in their field.
