@@ -237,8 +237,9 @@ std::string_view UsageText() {
 
 Finds the birth nakshatra and the birth yoga of a reading, with the same
 conversions and checks as the window. The zone and longitude parts are the
-texts of the window's boxes (at most 3 characters each); the zone's direction
-follows the longitude's. --dst marks summer time.
+texts of the window's boxes (at most 3 characters each). A zone hour with a
+leading + lies ahead of universal time (east of Greenwich); without it the
+zone's direction follows the longitude's. --dst marks summer time.
 
   --format text   the names with their paragraphs (default)
   --format json   one object: the inputs, both names, the computed values and
