@@ -232,3 +232,20 @@ TEST(CommandLine, HelpAndVersion) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SingleReading, LeadingPlusPutsTheZoneAheadOfUniversalTime) {
+    // Madrid, 3 W 42, keeps a zone one hour ahead: 12:00 in summer is 10:00 UT.
+    const RunResult plus =
+        RunCli(With(Reading("1990-07-01", "12:00", "+1:00", "3:42W"), {"--dst", "--format", "json"}));
+    ASSERT_EQ(plus.exitStatus, kSuccess) << plus.err;
+    EXPECT_EQ(JsonNumber(plus.out, "universal_hours"), 10.0);
+    // Without the sign the hemisphere decides: west adds the zone.
+    const RunResult unsigned_ =
+        RunCli(With(Reading("1990-07-01", "12:00", "1:00", "3:42W"), {"--dst", "--format", "json"}));
+    ASSERT_EQ(unsigned_.exitStatus, kSuccess) << unsigned_.err;
+    EXPECT_EQ(JsonNumber(unsigned_.out, "universal_hours"), 12.0);
+}
+
+}  // namespace
