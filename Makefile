@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 # Debian 12 packages the build needs.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-base-dev-tools libgl-dev
+            qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+namespace zorvane {
+
+// How a clock time stands to a change of the clocks on its date.
+enum class ClockTimeAtChange {
+    Ordinary,
+    Skipped,   // the clocks jumped over it; read with the offset before the jump
+    Repeated,  // it came twice; read as the first time, the offset before the change
+};
+
+// A zone's offset from universal time at a birth date and clock time, from
+// the system's time-zone database with its historical rules. Offsets are
+// east-positive minutes, rounded to the nearest minute (local mean time
+// carried seconds: Kolkata kept 5:21:10 until 1906).
+struct ZoneAtBirth {
+    bool known = false;  // a zone the database holds, and a real date
+    int offsetMinutes = 0;
+    int standardOffsetMinutes = 0;
+    ClockTimeAtChange clockTime = ClockTimeAtChange::Ordinary;
+
+    // Summer time in force: the clocks' advance over the zone's standard
+    // time (2 hours in Britain in 1941, negative in Ireland's winters).
+    int summerMinutes() const { return offsetMinutes - standardOffsetMinutes; }
+};
+
+ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime);
+
+// Seconds to the nearest minute, halves away from zero.
+int RoundToMinutes(int seconds);
+
+// "+5:30", "-3:30", "0:00".
+QString OffsetText(int minutes);
+
+// What a reader of the list must know beside the offset: summer time in
+// force ("summer time", "double summer time", "summer time +0:30") and a
+// clock time that a change skipped or repeated. Empty when neither.
+QString ZoneNote(const ZoneAtBirth& zone);
+
+}  // namespace zorvane
