@@ -3,14 +3,19 @@
 #include <QByteArray>
 
 #include "app/desktop.h"
+#include "app/frmAtlas.h"
 
 namespace zorvane {
 
-PlaceSearch::PlaceSearch(Desktop& desktop) : desktop_(desktop) {}
+PlaceSearch::PlaceSearch(Desktop& desktop, ModalRunner runModal, QWidget* parent)
+    : desktop_(desktop), runModal_(std::move(runModal)), parent_(parent) {}
 
-bool PlaceSearch::Find(const QString& query, const QUrl& /*siteAddress*/) {
-    desktop_.openUrl(SearchAddress(query));
-    return true;
+std::optional<PlaceBoxes> PlaceSearch::Find(const QString& query, const QUrl& /*siteAddress*/,
+                                            const TypedPlace& typed, const BirthMoment& birth) {
+    frmAtlas atlas(desktop_, Atlas::System(), typed, birth.date, birth.clockTime,
+                   SearchAddress(query), parent_);
+    runModal_(atlas);
+    return atlas.ChosenPlace();
 }
 
 QUrl PlaceSearch::SearchAddress(const QString& query) {

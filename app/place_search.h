@@ -1,23 +1,46 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QTime>
 #include <QUrl>
+#include <functional>
+#include <optional>
+
+#include "app/atlas.h"
+#include "app/atlas_fill.h"
 
 class Desktop;
+class QDialog;
+class QWidget;
 
 namespace zorvane {
 
-// Helps the user find the coordinates of a place. For now it opens a web
-// search for the whole query in the user's browser; an offline atlas can
-// take its place behind the same interface.
+// The birth date and clock time chosen in the main window: the atlas gives
+// each zone's offset at that moment. An impossible date (31 February) is an
+// invalid QDate.
+struct BirthMoment {
+    QDate date;
+    QTime clockTime;
+};
+
+// Helps the user find the coordinates and the zone of a place: it opens the
+// offline atlas window, whose "Search the web" opens a web search for the
+// whole query in the user's browser for places the atlas does not hold.
 class PlaceSearch {
 public:
-    explicit PlaceSearch(Desktop& desktop);
+    // Runs the atlas window; by default exec(). Tests drive it without a
+    // nested event loop.
+    using ModalRunner = std::function<void(QDialog&)>;
 
-    // Starts the search; the window relies on nothing it returns. The asking
-    // site's address is part of the interface, but a web search has no use
-    // for it.
-    bool Find(const QString& query, const QUrl& siteAddress);
+    PlaceSearch(Desktop& desktop, ModalRunner runModal, QWidget* parent = nullptr);
+
+    // Shows the places that answer the typed boxes. The place the user
+    // chose, as the main window's boxes take it; empty after "Close" or the
+    // web search. The asking site's address is part of the interface, but
+    // neither the atlas nor a web search has a use for it.
+    std::optional<PlaceBoxes> Find(const QString& query, const QUrl& siteAddress,
+                                   const TypedPlace& typed, const BirthMoment& birth);
 
     // The search page for a query: the whole query, percent-encoded, is the
     // value of one parameter, so no typed text can change anything else of
@@ -26,6 +49,8 @@ public:
 
 private:
     Desktop& desktop_;
+    ModalRunner runModal_;
+    QWidget* parent_;
 };
 
 }  // namespace zorvane

@@ -392,8 +392,34 @@ void frmMain::Command1_Click() {
     }
     const QString query = city + QLatin1Char(' ') + state + QLatin1Char(' ') + country +
                           QStringLiteral(" Latitude Longitude");
-    zorvane::PlaceSearch search(desktop_);
-    search.Find(query, zorvane::WebPageAddress(zorvane::WebPage::Home));
+    zorvane::PlaceSearch search(desktop_, runModal_, this);
+    const std::optional<zorvane::PlaceBoxes> chosen =
+        search.Find(query, zorvane::WebPageAddress(zorvane::WebPage::Home), {city, state, country},
+                    ChosenBirthMoment());
+    if (chosen) {
+        WritePlace(*chosen);
+    }
+}
+
+zorvane::BirthMoment frmMain::ChosenBirthMoment() const {
+    // The core has no seconds, so neither has the moment the atlas looks at.
+    return {QDate(ui->cboYear->currentText().toInt(), ui->cboMonth->currentIndex() + 1,
+                  ui->cboDate->currentText().toInt()),
+            QTime(ui->cboHH->currentText().toInt(), ui->cboMM->currentText().toInt())};
+}
+
+void frmMain::WritePlace(const zorvane::PlaceBoxes& place) {
+    ui->txtLatD->setText(place.latDegrees);
+    ui->txtLatM->setText(place.latMinutes);
+    (place.north ? ui->optLat_0 : ui->optLat_1)->setChecked(true);
+    ui->txtLonD->setText(place.lonDegrees);
+    ui->txtLonM->setText(place.lonMinutes);
+    (place.east ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    if (place.writesZone) {
+        ui->txtZoneHour->setText(place.zoneHour);
+        ui->txtZoneMinute->setText(place.zoneMinute);
+        ui->chkDST->setChecked(place.daylightSaving);
+    }
 }
 
 void frmMain::Label1_Click() {

@@ -13,6 +13,10 @@ class QDialog;
 namespace Ui {
 class frmMain;
 }
+namespace zorvane {
+struct PlaceBoxes;
+struct BirthMoment;
+}  // namespace zorvane
 
 // The main window: the input panel and the result panel in one place, the
 // menus and the links. It only carries values between its controls and the
@@ -27,8 +31,9 @@ public:
     // Which of the two promotional texts of the banner is in front.
     void ShowPromotion(bool cobrandInFront);
 
-    // Runs the picker and the About box. By default exec(); a test installs
-    // its own runner to drive the dialog without a nested event loop.
+    // Runs the picker, the atlas and the About box. By default exec(); a
+    // test installs its own runner to drive the dialog without a nested
+    // event loop.
     using ModalRunner = std::function<void(QDialog&)>;
     void SetModalRunner(ModalRunner runner);
 
@@ -67,6 +72,8 @@ private:
     void DisplayResult();
 
     zorvane::ReadingForm ReadForm() const;
+    zorvane::BirthMoment ChosenBirthMoment() const;
+    void WritePlace(const zorvane::PlaceBoxes& place);
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);

@@ -1,0 +1,208 @@
+#include "app/frmAtlas.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QTreeWidgetItem>
+
+#include "app/desktop.h"
+#include "app/form_look.h"
+#include "app/mnemonic_click.h"
+#include "ui_frmAtlas.h"
+
+namespace {
+
+enum Column {
+    PlaceColumn,
+    StateColumn,
+    CountryColumn,
+    LatitudeColumn,
+    LongitudeColumn,
+    ZoneColumn,
+    OffsetColumn,
+    NoteColumn
+};
+
+// Pixels; the note takes what is left.
+constexpr int kColumnWidths[] = {128, 118, 112, 62, 66, 124, 52};
+static_assert(std::size(kColumnWidths) == NoteColumn);
+
+QString Quoted(const QString& text) {
+    return QStringLiteral("\u201c") + text + QStringLiteral("\u201d");
+}
+
+// What "Use this place" writes, as the user will find it in the boxes.
+QString WhatUseWrites(const zorvane::AtlasPlace& place, const zorvane::PlaceBoxes& boxes) {
+    QString text =
+        QStringLiteral("Use this place writes %1 and %2")
+            .arg(zorvane::LatitudeText(place.latitude), zorvane::LongitudeText(place.longitude));
+    if (boxes.writesZone) {
+        text += QStringLiteral(", the zone %1 h %2 min").arg(boxes.zoneHour, boxes.zoneMinute);
+        text += boxes.daylightSaving ? QStringLiteral(" and ticks DST")
+                                     : QStringLiteral(" and leaves DST unticked");
+    }
+    return text + u'.';
+}
+
+QString ClockTimeExplanation(zorvane::ClockTimeAtChange clockTime) {
+    switch (clockTime) {
+        case zorvane::ClockTimeAtChange::Skipped:
+            return QStringLiteral(
+                "\nThe clocks jumped over this clock time on that date; it is read with "
+                "the offset in force before the jump.");
+        case zorvane::ClockTimeAtChange::Repeated:
+            return QStringLiteral(
+                "\nThis clock time came twice on that date; the first time, before the "
+                "clocks went back, is used.");
+        case zorvane::ClockTimeAtChange::Ordinary:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+frmAtlas::frmAtlas(Desktop& desktop, const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed,
+                   QDate birthDate, QTime clockTime, QUrl webSearch, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::frmAtlas>()),
+      desktop_(desktop),
+      birthDate_(birthDate),
+      clockTime_(clockTime),
+      webSearch_(std::move(webSearch)) {
+    ui->setupUi(this);
+    zorvane::RequestVerdana(*this);
+    setFixedSize(size());
+    setModal(true);
+
+    QHeaderView& header = *ui->lstPlaces->header();
+    header.setStretchLastSection(true);
+    header.setSectionsMovable(false);
+    for (int column = 0; column < NoteColumn; ++column) {
+        header.resizeSection(column, kColumnWidths[column]);
+    }
+
+    // A double-click anywhere in the list uses the selected row, as the user
+    // sees it, rather than the row under the pointer.
+    ui->lstPlaces->viewport()->installEventFilter(this);
+    connect(ui->cmdUse, &QPushButton::clicked, this, &frmAtlas::cmdUse_Click);
+    connect(ui->cmdWeb, &QPushButton::clicked, this, &frmAtlas::cmdWeb_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmAtlas::cmdClose_Click);
+    for (QPushButton* button : {ui->cmdUse, ui->cmdWeb, ui->cmdClose}) {
+        zorvane::ClickAtOnceOnMnemonic(*button);
+    }
+
+    Form_Load(atlas, typed);
+}
+
+frmAtlas::~frmAtlas() = default;
+
+void frmAtlas::Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed) {
+    const zorvane::AtlasMatches matches = atlas.Find(typed);
+    QList<QTreeWidgetItem*> items;
+    rowBoxes_.reserve(matches.places.size());
+    for (const zorvane::AtlasPlace* place : matches.places) {
+        const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(place->zoneId, birthDate_, clockTime_);
+        const zorvane::PlaceBoxes boxes = zorvane::BoxesFor(*place, zone);
+        QStringList texts = {
+            place->name,
+            place->state,
+            place->country,
+            zorvane::LatitudeText(place->latitude),
+            zorvane::LongitudeText(place->longitude),
+            QString::fromLatin1(place->zoneId),
+            zone.known ? zorvane::OffsetText(zone.offsetMinutes) : QStringLiteral("\u2014"),
+            zone.known ? zorvane::ZoneNote(zone) : QString()};
+        auto* item = new QTreeWidgetItem(texts);
+        const QString tip = WhatUseWrites(*place, boxes) + ClockTimeExplanation(zone.clockTime);
+        for (int column = 0; column < texts.size(); ++column) {
+            item->setToolTip(column, texts.at(column) + QStringLiteral("\n") + tip);
+        }
+        items.append(item);
+        rowBoxes_.push_back(boxes);
+    }
+    ui->lstPlaces->addTopLevelItems(items);
+    ShowHeading(typed, matches);
+
+    const bool found = !rowBoxes_.empty();
+    ui->cmdUse->setEnabled(found);
+    if (found) {
+        ui->lstPlaces->setCurrentItem(ui->lstPlaces->topLevelItem(0));
+        ui->cmdUse->setDefault(true);
+        ui->lstPlaces->setFocus();
+    } else {
+        ui->cmdWeb->setDefault(true);
+        ui->cmdWeb->setFocus();
+    }
+}
+
+void frmAtlas::ShowHeading(const zorvane::TypedPlace& typed, const zorvane::AtlasMatches& matches) {
+    if (matches.places.empty()) {
+        ui->lblHeading->setText(
+            QStringLiteral("No place called %1 is in the atlas. Check the spelling, or press "
+                           "\u201cSearch the web\u201d to look it up on the web.")
+                .arg(Quoted(typed.city)));
+        return;
+    }
+    QString text;
+    if (!matches.atlasNameForFormerName.isEmpty()) {
+        text = QStringLiteral("%1 is now called %2. ")
+                   .arg(typed.city.trimmed(), matches.atlasNameForFormerName);
+    }
+    if (birthDate_.isValid()) {
+        text += QStringLiteral("Offsets from universal time on %1 at %2. ")
+                    .arg(birthDate_.toString(QStringLiteral("d MMMM yyyy")),
+                         clockTime_.toString(QStringLiteral("H:mm")));
+    } else {
+        text += QStringLiteral(
+            "The birth date chosen is not a real date, so no offset is "
+            "shown and the zone is left as it is. ");
+    }
+    if (matches.total > static_cast<int>(matches.places.size())) {
+        text += QStringLiteral("The %1 likeliest of %2 places are listed. ")
+                    .arg(matches.places.size())
+                    .arg(matches.total);
+    }
+    text += QStringLiteral("Choose a place and press \u201cUse this place\u201d.");
+    ui->lblHeading->setText(text);
+}
+
+void frmAtlas::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    zorvane::CentreOnScreen(*this);
+}
+
+bool frmAtlas::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->lstPlaces->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        lstPlaces_DblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int frmAtlas::SelectedRow() const {
+    const QList<QTreeWidgetItem*> selected = ui->lstPlaces->selectedItems();
+    return selected.isEmpty() ? -1 : ui->lstPlaces->indexOfTopLevelItem(selected.constFirst());
+}
+
+void frmAtlas::lstPlaces_DblClick() {
+    cmdUse_Click();
+}
+
+void frmAtlas::cmdUse_Click() {
+    const int row = SelectedRow();
+    if (row < 0 || row >= static_cast<int>(rowBoxes_.size())) {
+        return;
+    }
+    chosen_ = rowBoxes_[static_cast<std::size_t>(row)];
+    accept();
+}
+
+void frmAtlas::cmdWeb_Click() {
+    desktop_.openUrl(webSearch_);
+    reject();
+}
+
+void frmAtlas::cmdClose_Click() {
+    reject();
+}
