@@ -150,13 +150,17 @@ void frmAtlas::ShowHeading(const zorvane::TypedPlace& typed, const zorvane::Atla
                    .arg(typed.city.trimmed(), matches.atlasNameForFormerName);
     }
     if (birthDate_.isValid()) {
-        text += QStringLiteral("Offsets from universal time on %1 at %2. ")
-                    .arg(birthDate_.toString(QStringLiteral("d MMMM yyyy")),
+        text += QStringLiteral(
+                    "Places found for %1, with their offsets from universal time on "
+                    "%2 at %3. ")
+                    .arg(Quoted(typed.city.trimmed()),
+                         birthDate_.toString(QStringLiteral("d MMMM yyyy")),
                          clockTime_.toString(QStringLiteral("H:mm")));
     } else {
         text += QStringLiteral(
-            "The birth date chosen is not a real date, so no offset is "
-            "shown and the zone is left as it is. ");
+                    "Places found for %1. The birth date chosen is not a real date, "
+                    "so no offset is shown and the zone is left as it is. ")
+                    .arg(Quoted(typed.city.trimmed()));
     }
     if (matches.total > static_cast<int>(matches.places.size())) {
         text += QStringLiteral("The %1 likeliest of %2 places are listed. ")
