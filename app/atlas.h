@@ -45,6 +45,10 @@ public:
     // The system's atlas, read from libgeonames on first use.
     static const Atlas& System();
 
+    // Reads the system's atlas on a worker thread, so that the first search
+    // finds it ready; a search that comes sooner waits for the reading.
+    static void PrepareSystemInBackground();
+
     // Places whose name, or one of whose words, begins with the city box's
     // text, or that the city box names by a former name. Places whose state
     // or country hold the texts of the state and country boxes come first,

@@ -123,6 +123,10 @@ void frmMain::ConnectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    // The atlas is read while the user types the city, ready for the search.
+    connect(
+        ui->txtCity, &QLineEdit::textEdited, this,
+        [] { zorvane::Atlas::PrepareSystemInBackground(); }, Qt::SingleShotConnection);
 
     for (QPushButton* button : {ui->cmdOpen, ui->cmdCalculate, ui->cmdSave, ui->cmdBack}) {
         zorvane::ClickAtOnceOnMnemonic(*button);
