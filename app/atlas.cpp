@@ -53,6 +53,22 @@ QString AliasCodeFor(const QString& foldedBox) {
     return {};
 }
 
+struct PlaceInCountry {
+    QString name;
+    QString countryCode;
+};
+
+// The atlas's places that the folded city text names by a former name.
+std::vector<PlaceInCountry> PlacesFormerlyNamed(const QString& foldedCity) {
+    std::vector<PlaceInCountry> places;
+    for (const FormerName& row : FormerNameTable) {
+        if (FoldedUtf8(row.formerName) == foldedCity) {
+            places.push_back({FromUtf8(row.atlasName), FromUtf8(row.countryCode)});
+        }
+    }
+    return places;
+}
+
 struct Candidate {
     const AtlasPlace* place;
     int boxesAnswered;  // 0, 1 or 2
@@ -112,27 +128,21 @@ AtlasMatches Atlas::Find(const TypedPlace& typed, int limit) const {
     const QString stateAlias = AliasCodeFor(stateBox);
     const QString countryAlias = AliasCodeFor(countryBox);
 
-    std::vector<const FormerName*> formerRows;
-    for (const FormerName& row : FormerNameTable) {
-        if (FoldedUtf8(row.formerName) == city) {
-            formerRows.push_back(&row);
-        }
-    }
+    const std::vector<PlaceInCountry> formerlyNamed = PlacesFormerlyNamed(city);
 
     std::vector<Candidate> candidates;
     for (std::size_t i = 0; i < places_.size(); ++i) {
         const AtlasPlace& place = places_[i];
         const Folded& folded = folded_[i];
-        bool sameName = folded.name == city;
+        const bool sameName = folded.name == city;
         const bool byName =
             sameName || folded.name.startsWith(city) || folded.name.contains(wordStart);
-        bool byFormerName = false;
-        for (const FormerName* row : formerRows) {
-            if (place.name == FromUtf8(row->atlasName) &&
-                place.countryCode == FromUtf8(row->countryCode)) {
-                byFormerName = true;
-                matches.atlasNameForFormerName = place.name;
-            }
+        const bool byFormerName =
+            std::any_of(formerlyNamed.begin(), formerlyNamed.end(), [&](const PlaceInCountry& p) {
+                return place.name == p.name && place.countryCode == p.countryCode;
+            });
+        if (byFormerName) {
+            matches.atlasNameForFormerName = place.name;
         }
         if (!byName && !byFormerName) {
             continue;

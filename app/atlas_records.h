@@ -18,8 +18,10 @@ struct AtlasRecord {
 };
 
 // Every place of libgeonames (the towns of the GeoNames dump with 15,000 or
-// more people), in the library's order. Kept free of Qt: the library's GLib
-// headers and Qt's keywords do not mix in one file.
+// more people), in the library's order. The library looks names up with
+// gettext: in a locale it has translations for, names come in that language,
+// otherwise in English. Kept free of Qt: the library's GLib headers and Qt's
+// keywords do not mix in one file.
 std::vector<AtlasRecord> ReadAtlasRecords();
 
 }  // namespace zorvane
