@@ -1,16 +1,31 @@
 # make run   installs what is missing, builds, starts Zorvane
-# make test  the same set-up, then the whole test suite
+# make test  the same set-up, then the whole test suite, once as released
+#            and once more with AddressSanitizer and UndefinedBehaviorSanitizer
+# make fuzz  runs every fuzz target for FUZZ_SECONDS each (needs clang)
+# make lint  clang-tidy and cppcheck over the project's own code
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+LINT_DIR ?= build-lint
 
 # Debian 12 packages the build needs.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata
 
+# Only for `make fuzz` and `make lint`; the build never needs them.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+LINT_PACKAGES := clang clang-tidy cppcheck
+
+# A sanitizer report ends the process with a failure, so the test fails.
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_checks=1 \
+                 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test sanitize-build sanitize-test fuzz lint bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -33,9 +48,55 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory sanitize-test
+
+# Debug: the quickest to compile, and every check the sanitizers add stays in.
+# Test discovery runs the test programs while building, hence the variables.
+sanitize-build: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DZORVANE_SANITIZE=ON -DZORVANE_BUILD_BENCH=OFF
+	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+sanitize-test: sanitize-build
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# One target after another, so that fuzzing takes a single core. New inputs
+# go to the build dir; the seeds in fuzz/corpus stay as committed. A finding
+# is left as $(FUZZ_DIR)/<target>-crash-* and stops the run.
+fuzz: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_FUZZ=ON \
+	    -DZORVANE_BUILD_GUI=OFF -DZORVANE_BUILD_TESTS=OFF -DZORVANE_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target zorvane_fuzzers
+	@for target in $(FUZZ_DIR)/fuzz/*_fuzz; do \
+	    name=$$(basename $$target); seeds=fuzz/corpus/$${name%_fuzz}; \
+	    mkdir -p $(FUZZ_DIR)/corpus/$$name; \
+	    echo "== $$name for $(FUZZ_SECONDS) s"; \
+	    $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=$(FUZZ_DIR)/$$name- $(FUZZ_DIR)/corpus/$$name $$seeds || exit 1; \
+	done
+
+# Our own folders only: never a build dir or a generated file. clang-tidy
+# takes its checks from .clang-tidy and the compile flags from a clang build
+# dir, which needs Qt's generated headers but no full build.
+LINT_FOLDERS := ephemeris panchang reading timezone app cli fuzz tests bench
+empty :=
+space := $(empty) $(empty)
+lint: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(LINT_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B $(LINT_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+	    -DZORVANE_FUZZ=ON -DCMAKE_AUTOGEN_ORIGIN_DEPENDS=OFF
+	cmake --build $(LINT_DIR) -j $(JOBS) --target \
+	    $$(cmake --build $(LINT_DIR) --target help | sed -n 's/^\.\.\. \(.*_autogen\)$$/\1/p')
+	@status=0; \
+	run-clang-tidy -p $(LINT_DIR) -j $(JOBS) -quiet '^$(CURDIR)/($(subst $(space),|,$(LINT_FOLDERS)))/' || status=1; \
+	echo "== cppcheck"; \
+	cppcheck --enable=warning,performance,portability --error-exitcode=1 --inline-suppr -q \
+	    --std=c++20 --language=c++ --library=qt,googletest,posix -I . --suppress=missingIncludeSystem \
+	    $(LINT_FOLDERS) || status=1; \
+	exit $$status
 
 bench: build
 	./$(BUILD_DIR)/bench/zorvane-bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(LINT_DIR)
