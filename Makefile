@@ -44,7 +44,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	./$(BUILD_DIR)/cli/zorvane-cli --date 1947-08-15 --time 00:00 --zone 5:30 --lon 77:13E
+	./$(BUILD_DIR)/app/zorvane
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -45,6 +45,11 @@ public:
         TypeInto(Box("txtCity"), city);
         TypeInto(Box("txtState"), state);
         TypeInto(Box("txtCountry"), country);
+        // The place search opens the atlas, whose "Search the web" opens the
+        // web search.
+        onModal = [](QDialog& dialog) {
+            QTest::mouseClick(&Control<QPushButton>(dialog, "cmdWeb"), Qt::LeftButton);
+        };
         return Opened([this] { Click("Command1"); });
     }
 };
