@@ -15,7 +15,7 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 // No zone is more than 14 hours from universal time, so every instant that
 // can show a clock time on a date lies within a day and a half of it.
-constexpr qint64 kSearchSeconds = 36 * 3600;
+constexpr qint64 kSearchSeconds = qint64{36} * 3600;
 
 QDateTime UtcAt(qint64 secondsSinceEpoch) {
     return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, Qt::UTC);

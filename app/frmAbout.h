@@ -11,6 +11,7 @@ class frmAbout;
 // The About box: fixed texts and two links. Created afresh for each opening.
 class frmAbout : public QDialog {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAbout)
 
 public:
     explicit frmAbout(Desktop& desktop, QWidget* parent = nullptr);

@@ -23,6 +23,7 @@ class frmAtlas;
 // web search for places the atlas does not hold. Created for each search.
 class frmAtlas : public QDialog {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAtlas)
 
 public:
     frmAtlas(Desktop& desktop, const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed,

@@ -94,6 +94,7 @@ void BM_PanchangMoon(benchmark::State& state) {
     constexpr double kDaysCovered = 54787.0;
     constexpr int kCount = 4096;
     std::vector<double> days;
+    days.reserve(kCount);
     for (int i = 0; i < kCount; ++i) {
         days.push_back(kFirstDay + kDaysCovered * ((i * 2654435761U) % kCount) / kCount + 0.37 * (i % 3));
     }

@@ -67,6 +67,8 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, std::str
     int descriptor = -1;
     for (int attempt = 0; attempt < kTemporaryNameAttempts && descriptor < 0; ++attempt) {
         temporaryPath = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        // open() is the only way to ask for an exclusive, new file here.
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg)
         descriptor = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor < 0 && errno != EEXIST) {
             return ErrnoText();
@@ -91,6 +93,7 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, std::str
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string& reason) {
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg): the POSIX call has no other form
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         reason = ErrnoText();

@@ -1,7 +1,6 @@
 #include "cli/reading_output.h"
 
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 #include "cli/result_columns.h"
@@ -26,9 +25,10 @@ void AppendJsonString(std::string_view text, std::string& out) {
             out.push_back('\\');
             out.push_back(c);
         } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out.append(escaped);
+            constexpr std::string_view kHexDigits = "0123456789abcdef";
+            out.append("\\u00");
+            out.push_back(kHexDigits[byte >> 4]);
+            out.push_back(kHexDigits[byte & 0xf]);
         } else {
             out.push_back(c);
         }

@@ -23,6 +23,7 @@ struct BirthMoment;
 // core (checks, calculation, tables, file format) and shows what comes back.
 class frmMain : public QMainWindow {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmMain)
 
 public:
     explicit frmMain(Desktop& desktop, QWidget* parent = nullptr);

@@ -13,6 +13,7 @@ class frmTimeZone;
 // and closes the picker. Created afresh for each opening.
 class frmTimeZone : public QDialog {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmTimeZone)
 
 public:
     frmTimeZone(QLineEdit& zoneHourBox, QLineEdit& zoneMinuteBox, QWidget* parent = nullptr);

@@ -122,7 +122,12 @@ TEST(Batch, ARowGivesTheSameValuesAsTheSingleReading) {
     ASSERT_EQ(single.exitStatus, kSuccess) << single.err;
     for (std::size_t i = kNakshatra; i < kError; ++i) {
         const std::string quote = i <= kYoga ? "\"" : "";
-        const std::string expected = "\"" + names[i] + "\":" + quote + values[i] + quote;
+        std::string expected = "\"";
+        expected += names[i];
+        expected += "\":";
+        expected += quote;
+        expected += values[i];
+        expected += quote;
         EXPECT_NE(single.out.find(expected), std::string::npos) << expected << "\n" << single.out;
     }
 }

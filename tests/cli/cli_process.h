@@ -73,6 +73,7 @@ inline RunResult RunCli(const std::vector<std::string>& arguments, const std::st
     std::vector<std::string> argvStrings{ZORVANE_CLI_PATH};
     argvStrings.insert(argvStrings.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(argvStrings.size() + 1);
     for (std::string& argument : argvStrings) {
         argv.push_back(argument.data());
     }

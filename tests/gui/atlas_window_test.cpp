@@ -48,6 +48,7 @@ public:
             use(*atlas, Control<QTreeWidget>(*atlas, "lstPlaces"));
         };
         Click("Command1");
+        onModal = nullptr;  // it refers to this call's locals
         EXPECT_TRUE(opened);
     }
 

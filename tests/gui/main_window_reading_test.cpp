@@ -182,8 +182,13 @@ TEST_F(MainWindowReading, BackShowsTheInputsAsTheyWereAndTheSameReadingGivesTheS
 
 TEST_F(MainWindowReading, BoxesAreReadInTheUsersNumberFormat) {
     struct RestoreLocale {
-        QLocale saved;
+        RestoreLocale() = default;
+        RestoreLocale(const RestoreLocale&) = delete;
+        RestoreLocale& operator=(const RestoreLocale&) = delete;
+        RestoreLocale(RestoreLocale&&) = delete;
+        RestoreLocale& operator=(RestoreLocale&&) = delete;
         ~RestoreLocale() { QLocale::setDefault(saved); }
+        QLocale saved;
     } restore;
     const auto degreesRefused = [this](const QLocale& locale, const QString& degrees) {
         QLocale::setDefault(locale);

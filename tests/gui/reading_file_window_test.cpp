@@ -166,7 +166,7 @@ TEST_F(ReadingFileWindow, FilesThatAreNotReadingsAreRefusedAndChangeNothing) {
     const QByteArray good = ReadingFileBytes("Ashwini", "Vishkambha");
     QByteArray lfOnly = good;
     lfOnly.replace("\r\n", "\n");
-    QByteArray longFirstLine(10 * 1024 * 1024, 'x');
+    QByteArray longFirstLine(qsizetype{10} * 1024 * 1024, 'x');
     const struct {
         const char* name;
         QByteArray bytes;
@@ -199,7 +199,7 @@ TEST_F(ReadingFileWindow, FilesThatAreNotReadingsAreRefusedAndChangeNothing) {
 
 TEST_F(ReadingFileWindow, AReadingFollowedByMegabytesOfOtherBytesStillOpens) {
     QByteArray bytes = ReadingFileBytes("Revati", "Vaidhruthi");
-    bytes.append(QByteArray(10 * 1024 * 1024, '\x7f'));
+    bytes.append(QByteArray(qsizetype{10} * 1024 * 1024, '\x7f'));
     WriteFile(PathOf("tail.vrn"), bytes);
     Open(PathOf("tail.vrn"));
     EXPECT_TRUE(desktop.messages.isEmpty());
