@@ -40,9 +40,9 @@ static_assert(kFlags.size() == 13);
 constexpr std::size_t kFlagKinds = static_cast<std::size_t>(Flag::Threads) + 1;
 
 const FlagSpec* FindFlag(std::string_view spelling) {
-    for (const FlagSpec& spec : kFlags) {
-        if (spec.spelling == spelling) {
-            return &spec;
+    for (const FlagSpec& entry : kFlags) {
+        if (entry.spelling == spelling) {
+            return &entry;
         }
     }
     return nullptr;
@@ -146,17 +146,17 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
             attached = argument.substr(equals + 1);
             argument = argument.substr(0, equals);
         }
-        const FlagSpec* spec = FindFlag(argument);
-        if (spec == nullptr) {
+        const FlagSpec* flag = FindFlag(argument);
+        if (flag == nullptr) {
             parsed.usageFault = "unknown argument '" + std::string(arguments[i]) + "'";
             return parsed;
         }
-        std::optional<std::string>& slot = given.values[static_cast<std::size_t>(spec->flag)];
+        std::optional<std::string>& slot = given.values[static_cast<std::size_t>(flag->flag)];
         if (slot) {
             parsed.usageFault = std::string(argument) + " is given twice";
             return parsed;
         }
-        if (!spec->takesValue) {
+        if (!flag->takesValue) {
             if (attached) {
                 parsed.usageFault = std::string(argument) + " takes no value";
                 return parsed;
