@@ -8,6 +8,7 @@
 #include "panchang/moon_longitude.h"
 #include "panchang/nutation.h"
 #include "panchang/panchang_time.h"
+#include "panchang/reduce_degrees.h"
 #include "panchang/sun_longitude.h"
 #include "panchang/yoga_names.h"
 
@@ -33,26 +34,6 @@ double PanchangAyanamsaOffset(double jde) {
     return (nutationArcseconds - (5025.64 + 1.11 * T) * T - 80861.27) / kArcsecondsPerDegree;
 }
 
-namespace {
-// Takes whole turns of 27 yogas off the position until 0 <= y < 27. As with
-// ReduceDegrees every step is exact, so jumping many turns at once gives
-// the value the one-at-a-time loops give.
-double ReduceYogaPosition(double y) {
-    if (!std::isfinite(y)) return y;
-    if (y < 0) {
-        const double turns = std::floor(-y / kYogasPerTurn) - 1;
-        if (turns > 0) y = y + turns * kYogasPerTurn;
-        while (y < 0) y = y + kYogasPerTurn;
-    }
-    if (y >= kYogasPerTurn) {
-        const double turns = std::floor(y / kYogasPerTurn) - 1;
-        if (turns > 0) y = y - turns * kYogasPerTurn;
-        while (y >= kYogasPerTurn) y = y - kYogasPerTurn;
-    }
-    return y;
-}
-}  // namespace
-
 void ComputeBirthYoga(ChartState& chart) {
     chart.YogaNames = YogaNames;
     const double jd0 = DayNumber(chart.ChartMonth, chart.ChartDay, chart.ChartYear) - 0.5;
@@ -76,7 +57,9 @@ void ComputeBirthYoga(ChartState& chart) {
     const double a = (chart.PanchangAyanamsa + chart.MoonLongitudeUnreduced) - kMoonLongitudeOrigin;
     const double b = (chart.PanchangAyanamsa + chart.SunLongitudeUnreduced) - kSunLongitudeOrigin;
     double y = (a + b) * kYogasPerSixDegrees / kSixYogaSpansDegrees;
-    y = ReduceYogaPosition(y);
+    y = SkipWholeTurns(y, kYogasPerTurn);
+    while (y < 0) y = y + kYogasPerTurn;
+    while (y >= kYogasPerTurn) y = y - kYogasPerTurn;
     chart.YogaPosition = y;
     const double slot = std::floor(y);
     if (slot >= 0 && slot < kYogasPerTurn) {

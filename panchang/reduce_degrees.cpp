@@ -6,23 +6,27 @@
 
 namespace zorvane {
 
+double SkipWholeTurns(double value, double turn) {
+    if (!std::isfinite(value)) return value;
+    // Adding or taking off whole turns is exact while the value moves towards
+    // the range without crossing it: the result needs no more bits than the
+    // input. Stopping a turn short keeps every jump on that side, so the loops
+    // that follow pass through the very values they would have reached one
+    // turn at a time.
+    if (value < 0) {
+        const double turns = std::floor(-value / turn) - 1;
+        if (turns > 0) value = value + turns * turn;
+    } else if (value > turn) {
+        const double turns = std::ceil(value / turn) - 2;
+        if (turns > 0) value = value - turns * turn;
+    }
+    return value;
+}
+
 double ReduceDegrees(double degrees) {
-    if (!std::isfinite(degrees)) return degrees;
-    // Adding or taking off whole turns is exact here: every step moves the
-    // value towards the range, so its result has no more bits than the
-    // input. Jumping by many turns at once therefore gives the very value the
-    // turn-by-turn loops give, without a thousand steps for a lunar
-    // longitude of half a million degrees. The loops finish the job.
-    if (degrees < 0) {
-        const double turns = std::floor(-degrees / kDegreesPerTurn) - 1;
-        if (turns > 0) degrees = degrees + turns * kDegreesPerTurn;
-        while (degrees < 0) degrees = degrees + kDegreesPerTurn;
-    }
-    if (degrees > kDegreesPerTurn) {
-        const double turns = std::ceil(degrees / kDegreesPerTurn) - 2;
-        if (turns > 0) degrees = degrees - turns * kDegreesPerTurn;
-        while (degrees > kDegreesPerTurn) degrees = degrees - kDegreesPerTurn;
-    }
+    degrees = SkipWholeTurns(degrees, kDegreesPerTurn);
+    while (degrees < 0) degrees = degrees + kDegreesPerTurn;
+    while (degrees > kDegreesPerTurn) degrees = degrees - kDegreesPerTurn;
     return degrees;
 }
 

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <iostream>
+#include <vector>
 
 #include "ephemeris/angles.h"
 #include "ephemeris/birth_nakshatra.h"
@@ -181,6 +184,49 @@ TEST(BirthYoga, Independence1947Details) {
     const double jd = DayNumber(8, 15, 1947) - 0.5 + chart.UniversalHours / 24;
     EXPECT_NEAR(jd, 2432412.270833, kHalfE6);
     EXPECT_NEAR(DeltaTHours(jd) * 3600, 28.03, kHalfE2);
+}
+
+}  // namespace
+}  // namespace zorvane
+
+namespace zorvane {
+namespace {
+
+// The turn-by-turn loops exactly as the theory states them.
+double ReduceOneTurnAtATime(double x, double turn, bool keepFullTurn) {
+    while (x < 0) x = x + turn;
+    if (keepFullTurn) {
+        while (x > turn) x = x - turn;
+    } else {
+        while (x >= turn) x = x - turn;
+    }
+    return x;
+}
+
+TEST(SkipWholeTurns, GivesBitForBitWhatTheLoopsGive) {
+    // Values like the unreduced longitudes and yoga positions of 1901-2050,
+    // plus exact multiples and values a hair from them.
+    std::vector<double> values = {0, 360, 720, -360, 27, 54, -27, 1e-300, -1e-300, 528120, -36800.5};
+    std::uint64_t state = 88172645463325252ULL;
+    for (int i = 0; i < 5000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        const double unit = static_cast<double>(state >> 11) / 9007199254740992.0;
+        values.push_back((unit - 0.3) * 700000);
+        values.push_back(std::nextafter(360.0 * (i % 2000), 1e9));
+        values.push_back(std::nextafter(-27.0 * (i % 2000), -1e9));
+    }
+    int checked = 0;
+    for (const double v : values) {
+        EXPECT_EQ(ReduceDegrees(v), ReduceOneTurnAtATime(v, 360, true)) << v;
+        double y = SkipWholeTurns(v, 27);
+        while (y < 0) y = y + 27;
+        while (y >= 27) y = y - 27;
+        EXPECT_EQ(y, ReduceOneTurnAtATime(v, 27, false)) << v;
+        ++checked;
+    }
+    std::cout << "reductions identical to the loops for " << checked << " values\n";
 }
 
 }  // namespace
