@@ -11,9 +11,11 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 LINT_DIR ?= build-lint
 
-# Debian 12 packages the build needs.
+# Debian 12 packages the build needs; the font gives the headless window
+# tests the same text metrics on every machine.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata
+            qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata \
+            fonts-dejavu-core
 
 # Only for `make fuzz` and `make lint`; the build never needs them.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
