@@ -14,6 +14,7 @@
 #include "reading/display_tables.h"
 #include "reading/reading_file.h"
 #include "state_snapshot.h"
+#include "sample_readings.h"
 
 namespace zorvane {
 namespace {
@@ -28,21 +29,8 @@ const std::string kEmoji = "🙂";
 constexpr std::size_t kVeryLong = 100'000;
 constexpr std::size_t kTenMegabytes = std::size_t{10} * 1024 * 1024;
 
-// 15 August 1947, 00:00, zone 5:30, 77:13 East: the reading already shown
-// when the user types the next one.
-ReadingForm Earlier() {
-    return ReadingForm{.name = "Bharat",
-                       .zoneHour = "5",
-                       .zoneMinute = "30",
-                       .latDegrees = "28",
-                       .latMinutes = "36",
-                       .lonDegrees = "77",
-                       .lonMinutes = "13",
-                       .monthIndex = 7,
-                       .dayIndex = 14,
-                       .dayText = "15",
-                       .yearText = "1947"};
-}
+// The reading already shown when the user types the next one.
+ReadingForm Earlier() { return testing_readings::Independence1947(); }
 
 // The window's two records after the earlier reading was calculated.
 struct Window {

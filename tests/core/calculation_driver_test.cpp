@@ -2,24 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "reading/calculation_driver.h"
+#include "sample_readings.h"
 
 namespace zorvane {
 namespace {
 
-// 15 August 1947, 00:00, zone 5:30, 77:13 East.
-ReadingForm Independence() {
-    return ReadingForm{.name = "Bharat",
-                       .zoneHour = "5",
-                       .zoneMinute = "30",
-                       .latDegrees = "28",
-                       .latMinutes = "36",
-                       .lonDegrees = "77",
-                       .lonMinutes = "13",
-                       .monthIndex = 7,
-                       .dayIndex = 14,
-                       .dayText = "15",
-                       .yearText = "1947"};
-}
+ReadingForm Independence() { return testing_readings::Independence1947(); }
 
 TEST(FillBirthData, ConvertsEveryFieldInTheFormsFormat) {
     ReadingForm form = Independence();
