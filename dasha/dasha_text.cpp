@@ -1,7 +1,6 @@
 #include "dasha/dasha_text.h"
 
 #include <cstddef>
-#include <utility>
 #include <nlohmann/json.hpp>
 
 #include "dasha/zone_date.h"
@@ -82,22 +81,27 @@ std::string DashaTextTable(const VimshottariDasha& dasha, double zoneOffsetHours
 }
 
 nlohmann::ordered_json DashaJson(const VimshottariDasha& dasha, double zoneOffsetHours) {
-    nlohmann::ordered_json periods = nlohmann::ordered_json::array();
-    for (const Mahadasha& period : dasha.mahadashas) {
-        nlohmann::ordered_json subs = nlohmann::ordered_json::array();
-        for (const Antardasha& sub : period.antardashas) {
-            subs.push_back({{"lord", DashaLordName(sub.lord)},
-                            {"start", DateText(sub.startJd, zoneOffsetHours)},
-                            {"end", DateText(sub.endJd, zoneOffsetHours)}});
+    // Filled key by key: nlohmann's initializer lists copy every value once more.
+    const auto period = [zoneOffsetHours](int lord, double startJd, double endJd) {
+        nlohmann::ordered_json object = nlohmann::ordered_json::object();
+        object["lord"] = DashaLordName(lord);
+        object["start"] = DateText(startJd, zoneOffsetHours);
+        object["end"] = DateText(endJd, zoneOffsetHours);
+        return object;
+    };
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    json["lord"] = DashaLordName(dasha.birthLord);
+    json["balance_years"] = dasha.balanceYears;
+    nlohmann::ordered_json& periods = json["periods"] = nlohmann::ordered_json::array();
+    for (const Mahadasha& mahadasha : dasha.mahadashas) {
+        nlohmann::ordered_json& entry = periods.emplace_back(
+            period(mahadasha.lord, mahadasha.startJd, mahadasha.endJd));
+        nlohmann::ordered_json& subs = entry["sub"] = nlohmann::ordered_json::array();
+        for (const Antardasha& sub : mahadasha.antardashas) {
+            subs.emplace_back(period(sub.lord, sub.startJd, sub.endJd));
         }
-        periods.push_back({{"lord", DashaLordName(period.lord)},
-                           {"start", DateText(period.startJd, zoneOffsetHours)},
-                           {"end", DateText(period.endJd, zoneOffsetHours)},
-                           {"sub", std::move(subs)}});
     }
-    return {{"lord", DashaLordName(dasha.birthLord)},
-            {"balance_years", dasha.balanceYears},
-            {"periods", std::move(periods)}};
+    return json;
 }
 
 }  // namespace zorvane

@@ -47,7 +47,7 @@ struct PinnedDasha {
 
 // Dates worked out independently from the rule with calendar arithmetic.
 const PinnedDasha kPinned[] = {
-    {"Moon mid-Ashwini, +5:30", 20.0 / 3.0, UniversalJd(2000, 1, 1, 0), 5.5,
+    {"Moon mid-Ashwini: Ketu with 3.5 years, +5:30", 20.0 / 3.0, UniversalJd(2000, 1, 1, 0), 5.5,
      "Ketu 3 years 6 months 0 days", 5, "1996-07-02", "2003-07-03", "2116-07-03"},
     {"same birth in universal time: the first end falls a day earlier", 20.0 / 3.0,
      UniversalJd(2000, 1, 1, 0), 0.0, "Ketu 3 years 6 months 0 days", 5, "1996-07-02", "2003-07-02",
@@ -72,12 +72,6 @@ TEST(VimshottariDasha, PinnedBirths) {
                                 [](const Antardasha& sub) { return sub.beforeBirth; }),
                   pin.beforeBirthCount);
     }
-}
-
-TEST(VimshottariDasha, MoonMidAshwiniGivesKetuWithThreeAndAHalfYears) {
-    const VimshottariDasha dasha = ComputeVimshottariDasha(20.0 / 3.0, UniversalJd(2000, 1, 1, 0));
-    EXPECT_EQ(DashaLordName(dasha.birthLord), "Ketu");
-    EXPECT_DOUBLE_EQ(dasha.balanceYears, 3.5);
 }
 
 struct MoonPlace {
@@ -133,12 +127,7 @@ TEST(DashaText, TableAndJsonCarryTheSameDates) {
     const std::string table = DashaTextTable(dasha, 5.5);
     EXPECT_NE(table.find("Balance at birth: Ketu 3 years 6 months 0 days\n"), std::string::npos);
     EXPECT_NE(table.find("Venus                   2003-07-03  2023-07-03\n"), std::string::npos);
-    std::size_t marked = 0;
-    for (std::size_t at = table.find("before birth"); at != std::string::npos;
-         at = table.find("before birth", at + 1)) {
-        ++marked;
-    }
-    EXPECT_EQ(marked, 5u);
+    EXPECT_NE(table.find("Mars        1999-01-04  1999-06-02  before birth\n"), std::string::npos);
 
     const nlohmann::ordered_json json = DashaJson(dasha, 5.5);
     EXPECT_EQ(json.dump().substr(0, 47), R"({"lord":"Ketu","balance_years":3.5,"periods":[{)");
@@ -234,15 +223,11 @@ TEST(VimshottariDasha, LordFollowsTheNakshatraShown) {
     constexpr int kReadings = 600;
     ChartState chart;
     for (int i = 0; i < kReadings; ++i) {
-        BirthData birth;
-        birth.Year = static_cast<std::int16_t>(1901 + i % 150);
-        birth.Month = static_cast<std::int16_t>(1 + i * 7 % 12);
-        birth.Day = static_cast<std::int16_t>(1 + i * 11 % 28);
-        birth.Hour = static_cast<std::int16_t>(i * 5 % 24);
-        birth.Minute = static_cast<std::int16_t>(i * 13 % 60);
-        birth.ZoneHour = static_cast<std::int16_t>(i * 3 % 13);
-        birth.LonDegrees = static_cast<std::int16_t>(i * 17 % 180);
-        birth.LonEast = i % 2 == 0;
+        const auto field = [](int value) { return static_cast<std::int16_t>(value); };
+        const BirthData birth{.Month = field(1 + i * 7 % 12), .Day = field(1 + i * 11 % 28),
+                              .Year = field(1901 + i % 150), .Hour = field(i * 5 % 24),
+                              .Minute = field(i * 13 % 60), .ZoneHour = field(i * 3 % 13),
+                              .LonDegrees = field(i * 17 % 180), .LonEast = i % 2 == 0};
         ComputeBirthNakshatra(birth, chart);
         const VimshottariDasha dasha = ComputeVimshottariDasha(chart.MoonLongitude, 2451545.0);
         ASSERT_EQ(NakshatraNames[static_cast<std::size_t>(dasha.nakshatraIndex)], chart.NakshatraName)
