@@ -80,7 +80,7 @@ fuzz: deps
 # Our own folders only: never a build dir or a generated file. clang-tidy
 # takes its checks from .clang-tidy and the compile flags from a clang build
 # dir, which needs Qt's generated headers but no full build.
-LINT_FOLDERS := ephemeris panchang reading timezone app cli fuzz tests bench
+LINT_FOLDERS := ephemeris panchang reading timezone dasha app cli fuzz tests bench
 empty :=
 space := $(empty) $(empty)
 lint: deps
