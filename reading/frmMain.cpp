@@ -7,7 +7,6 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QLocale>
-#include <QSaveFile>
 #include <QShortcutEvent>
 #include <array>
 #include <string>
@@ -21,6 +20,7 @@
 #include "app/place_search.h"
 #include "reading/calculation_driver.h"
 #include "reading/display_tables.h"
+#include "reading/file_store.h"
 #include "reading/reading_file.h"
 #include "timezone/frmTimeZone.h"
 #include "ui_frmMain.h"
@@ -30,10 +30,6 @@ namespace {
 const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
-
-// A reading file holds two names of at most 17 characters; a few KB is far
-// more than any real one, and a large file picked by mistake is not read whole.
-constexpr qint64 kReadingFileReadLimit = 4096;
 
 constexpr std::array<const char*, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
@@ -335,18 +331,12 @@ void frmMain::cmdSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string bytes = zorvane::FormatReadingFile(chartState_);
-    // Written beside the old file and then renamed over it, so a failed save
-    // leaves any earlier file as it was.
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.commit();
-    if (!saved) {
+    // A failed save leaves any earlier file as it was.
+    if (const std::optional<std::string> reason = zorvane::SaveFile(
+            QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(chartState_))) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be saved to %1.")
-                                 .arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("The reading could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
                              Desktop::Icon::Error);
     }
 }
@@ -361,14 +351,19 @@ void frmMain::cmdOpen_Click() {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
     }
-    // The bytes go to the core as they are: one byte per character.
-    QByteArray bytes;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.read(kReadingFileReadLimit);
+    // The bytes go to the core as they are: one byte per character. What is no
+    // regular file, a named pipe above all, is refused without being opened.
+    const zorvane::LoadedFile loaded =
+        zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kReadingFileReadLimit);
+    if (!loaded.reason.empty()) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The reading could not be read from %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(loaded.reason)),
+                             Desktop::Icon::Error);
+        return;
     }
-    const std::optional<zorvane::OpenedReading> opened = zorvane::ParseReadingFile(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::optional<zorvane::OpenedReading> opened =
+        loaded.fault == zorvane::LoadFault::None ? zorvane::ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
