@@ -14,7 +14,7 @@
 #include "cli/reading_fields.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
 
 namespace zorvane::cli {
 namespace {
@@ -175,17 +175,17 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
     }
 
-    ChartState chart;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, chart)) {
+    BirthRecord result;
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result)) {
         AppendRefusedResults(*refusal, out);
         return false;
     }
-    AppendCsvField(chart.NakshatraName, out);
+    AppendCsvField(NakshatraNameOf(result), out);
     out.push_back(',');
-    AppendCsvField(chart.YogaName, out);
+    AppendCsvField(YogaNameOf(result), out);
     out.push_back(',');
     for (const NumberColumn& column : kNumberColumns) {
-        AppendShortestNumber(chart.*column.field, out);
+        AppendShortestNumber(result.*column.field, out);
         out.push_back(',');
     }
     out.push_back('\n');  // the error column stays empty
