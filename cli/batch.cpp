@@ -352,7 +352,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     return RunBatch(
         [&csv](std::span<char> room) {
             const std::size_t count = std::min(room.size(), csv.size());
-            std::memcpy(room.data(), csv.data(), count);
+            if (count > 0) std::memcpy(room.data(), csv.data(), count);
             csv.remove_prefix(count);
             return count;
         },
