@@ -10,6 +10,7 @@
 
 class Desktop;
 class QDialog;
+class frmHelp;
 namespace Ui {
 class frmMain;
 }
@@ -62,6 +63,7 @@ private:
     void Command1_Click();
     void Label1_Click();
     void mnuExit_Click();
+    void mnuContents_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
@@ -85,5 +87,7 @@ private:
     zorvane::BirthData birthData_;
     zorvane::ChartState chartState_;
     ModalRunner runModal_;
+    // Made on first use and kept, so the help reopens where the user left it.
+    std::unique_ptr<frmHelp> help_;
     bool centred_ = false;
 };

@@ -1,0 +1,46 @@
+#include "app/frmHelp.h"
+
+#include "app/desktop.h"
+#include "app/form_look.h"
+#include "ui_frmHelp.h"
+
+// The pages are compiled into this static library, whose resources are
+// registered only when asked for by name.
+static void RegisterHelpPages() { Q_INIT_RESOURCE(help); }
+
+frmHelp::frmHelp(Desktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Window), ui(std::make_unique<Ui::frmHelp>()), desktop_(desktop) {
+    RegisterHelpPages();
+    ui->setupUi(this);
+    zorvane::RequestVerdana(*this);
+
+    // The form turns off the browser's own link following: pages open here,
+    // web addresses through the desktop.
+    connect(ui->txtHelp, &QTextBrowser::anchorClicked, this, &frmHelp::txtHelp_AnchorClicked);
+    connect(ui->cmdHelpContents, &QPushButton::clicked, this, &frmHelp::ShowContents);
+    connect(ui->cmdHelpBack, &QPushButton::clicked, ui->txtHelp, &QTextBrowser::backward);
+    connect(ui->cmdHelpForward, &QPushButton::clicked, ui->txtHelp, &QTextBrowser::forward);
+    connect(ui->txtHelp, &QTextBrowser::backwardAvailable, ui->cmdHelpBack, &QWidget::setEnabled);
+    connect(ui->txtHelp, &QTextBrowser::forwardAvailable, ui->cmdHelpForward, &QWidget::setEnabled);
+    connect(ui->cmdHelpClose, &QPushButton::clicked, this, &QDialog::close);
+    ShowContents();
+}
+
+frmHelp::~frmHelp() = default;
+
+QUrl frmHelp::ContentsPage() {
+    return QUrl(QStringLiteral("qrc:/help/index.html"));
+}
+
+void frmHelp::ShowContents() {
+    ui->txtHelp->setSource(ContentsPage());
+}
+
+void frmHelp::txtHelp_AnchorClicked(const QUrl& url) {
+    const QUrl target = ui->txtHelp->source().resolved(url);
+    if (target.scheme() == QLatin1String("qrc")) {
+        ui->txtHelp->setSource(target);
+    } else {
+        desktop_.openUrl(target);
+    }
+}
