@@ -1,8 +1,17 @@
 #include "app/frmHelp.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "app/desktop.h"
 #include "app/form_look.h"
 #include "ui_frmHelp.h"
+
+namespace {
+// Narrower than this, the pages wrap too much to read; the help then goes
+// over the main window instead of beside it.
+constexpr int kNarrowestBesidePixels = 360;
+}  // namespace
 
 // The pages are compiled into this static library, whose resources are
 // registered only when asked for by name.
@@ -27,6 +36,33 @@ frmHelp::frmHelp(Desktop& desktop, QWidget* parent)
 }
 
 frmHelp::~frmHelp() = default;
+
+void frmHelp::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        PlaceBesideParent();
+    }
+}
+
+// Beside the main window, on the side with more room, so that the form stays
+// in view while the user reads.
+void frmHelp::PlaceBesideParent() {
+    const QWidget* owner = parentWidget();
+    if (owner == nullptr || owner->screen() == nullptr) return;
+    const QRect free = owner->screen()->availableGeometry();
+    const QRect main = owner->frameGeometry();
+    const int frameExtra = frameGeometry().width() - width();
+    const int roomLeft = main.left() - free.left() - frameExtra;
+    const int roomRight = free.right() - main.right() - frameExtra;
+    const int room = std::max(roomLeft, roomRight);
+    if (room < kNarrowestBesidePixels) return;
+    const int helpWidth = std::min(width(), room);
+    resize(helpWidth, height());
+    // move() places the frame, whose width is the window's plus frameExtra.
+    move(roomRight >= roomLeft ? main.right() + 1 : main.left() - helpWidth - frameExtra,
+         main.top());
+}
 
 QUrl frmHelp::ContentsPage() {
     return QUrl(QStringLiteral("qrc:/help/index.html"));

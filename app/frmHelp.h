@@ -25,9 +25,15 @@ public:
 
     void ShowContents();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void PlaceBesideParent();
+
     void txtHelp_AnchorClicked(const QUrl& url);
 
     std::unique_ptr<Ui::frmHelp> ui;
     Desktop& desktop_;
+    bool placed_ = false;
 };
