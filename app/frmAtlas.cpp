@@ -6,6 +6,7 @@
 
 #include "app/desktop.h"
 #include "app/form_look.h"
+#include "app/links.h"
 #include "app/mnemonic_click.h"
 #include "ui_frmAtlas.h"
 
@@ -203,8 +204,9 @@ void frmAtlas::cmdUse_Click() {
 }
 
 void frmAtlas::cmdWeb_Click() {
-    desktop_.openUrl(webSearch_);
+    // Closed first, so that a box saying no browser opened stands alone.
     reject();
+    zorvane::OpenAddress(desktop_, webSearch_, parentWidget());
 }
 
 void frmAtlas::cmdClose_Click() {
