@@ -60,6 +60,20 @@ QString ClockTimeExplanation(zorvane::ClockTimeAtChange clockTime) {
     return {};
 }
 
+// The note column: summer time and clock changes, and a zone that no box
+// text can give.
+QString NoteFor(const zorvane::ZoneAtBirth& zone, const zorvane::PlaceBoxes& boxes) {
+    QStringList parts;
+    if (zone.known && !zorvane::ZoneNote(zone).isEmpty()) {
+        parts << zorvane::ZoneNote(zone);
+    }
+    if (boxes.zoneBehindAtEasternLongitude) {
+        parts << QStringLiteral(
+            "behind universal time at an eastern longitude; the zone boxes are left as they are");
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 }  // namespace
 
 frmAtlas::frmAtlas(Desktop& desktop, const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed,
@@ -113,7 +127,7 @@ void frmAtlas::Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace&
             zorvane::LongitudeText(place->longitude),
             QString::fromLatin1(place->zoneId),
             zone.known ? zorvane::OffsetText(zone.offsetMinutes) : QStringLiteral("\u2014"),
-            zone.known ? zorvane::ZoneNote(zone) : QString()};
+            NoteFor(zone, boxes)};
         auto* item = new QTreeWidgetItem(texts);
         const QString tip = WhatUseWrites(*place, boxes) + ClockTimeExplanation(zone.clockTime);
         for (int column = 0; column < texts.size(); ++column) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -75,6 +76,8 @@ private:
     zorvane::ReadingForm ReadForm() const;
     zorvane::BirthMoment ChosenBirthMoment() const;
     void WritePlace(const zorvane::PlaceBoxes& place);
+    void FollowAtlasZone();
+    void EndAtlasZoneLink();
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
@@ -86,4 +89,9 @@ private:
     zorvane::ChartState chartState_;
     ModalRunner runModal_;
     bool centred_ = false;
+    // The atlas place's zone while the zone boxes and "DST" hold what the
+    // atlas wrote; empty once the user sets the zone another way.
+    QByteArray atlasZoneId_;
+    bool atlasPlaceEast_ = true;
+    bool writingAtlasZone_ = false;
 };
