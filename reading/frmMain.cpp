@@ -75,6 +75,10 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute, ui->txtLatD, ui->txtLatM,
+                           ui->txtLonD, ui->txtLonM}) {
+        zorvane::TrimInnerMargins(*box);
+    }
 
     // The option pairs keep the indexes the checks speak of: 0 is North or
     // East, 1 is South or West.
