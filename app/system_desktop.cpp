@@ -79,9 +79,10 @@ bool SystemDesktop::openUrl(const QUrl& url) {
     auto* process = new QProcess();
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) process->deleteLater();
-    });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) process->deleteLater();
+                     });
     process->start(opener, {url.toString(QUrl::FullyEncoded)});
     if (!process->waitForStarted(kOpenerAnswerMilliseconds)) {
         return false;

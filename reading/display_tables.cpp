@@ -153,8 +153,9 @@ static_assert(EveryRowFilled(YogaTable));
 // paragraph keeps its long-standing opening, with its own spelling of the
 // star and its span in degrees and arcminutes ("3°20′"), and goes on with the
 // traditional reading of that nakshatra (ruler, deity, symbol, nature,
-// advice). Plain ASCII but for the signs ° and ′, 272 to 471 bytes each; Shravana's paragraph is
-// the longest, since lblNakshatraDesc is laid out around it.
+// advice). Plain ASCII but for the signs ° and ′, 272 to 471 bytes each;
+// Shravana's paragraph is the longest, since lblNakshatraDesc is laid out
+// around it.
 constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = {{
     {"Ashwini",
      "Ashwini is the first Nakshatra of the zodiac. It lies wholly in Aries and is ruled "
