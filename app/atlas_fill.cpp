@@ -38,6 +38,28 @@ QString LongitudeText(double longitude) {
     return CoordinateText(longitude, u'E', u'W');
 }
 
+AtlasZoneBoxes ZoneBoxesFor(const ZoneAtBirth& zone, bool eastLongitude) {
+    AtlasZoneBoxes boxes;
+    if (!zone.known) {
+        return boxes;
+    }
+    boxes.daylightSaving = zone.summerMinutes() == kOneHourOfSummerTime;
+    const int written = boxes.daylightSaving ? zone.standardOffsetMinutes : zone.offsetMinutes;
+    // Without "+" the time base takes the zone's direction from the
+    // longitude's hemisphere; with it, the zone lies ahead whatever the
+    // longitude. A zone behind at an eastern longitude has no such text.
+    if (written < 0 && eastLongitude) {
+        boxes.behindAtEasternLongitude = true;
+        return boxes;
+    }
+    boxes.writes = true;
+    const int magnitude = std::abs(written);
+    boxes.hour = (written > 0 ? QStringLiteral("+") : QString()) +
+                 QString::number(magnitude / kMinutesPerHour);
+    boxes.minute = QString::number(magnitude % kMinutesPerHour);
+    return boxes;
+}
+
 PlaceBoxes BoxesFor(const AtlasPlace& place, const ZoneAtBirth& zone) {
     PlaceBoxes boxes;
     const DegreesMinutes latitude = ToDegreesMinutes(place.latitude);
@@ -48,21 +70,21 @@ PlaceBoxes BoxesFor(const AtlasPlace& place, const ZoneAtBirth& zone) {
     boxes.lonDegrees = QString::number(longitude.degrees);
     boxes.lonMinutes = QString::number(longitude.minutes);
     boxes.east = longitude.positive;
+    boxes.zoneId = place.zoneId;
 
-    if (!zone.known) {
-        return boxes;
-    }
-    boxes.writesZone = true;
-    boxes.daylightSaving = zone.summerMinutes() == kOneHourOfSummerTime;
-    const int written = boxes.daylightSaving ? zone.standardOffsetMinutes : zone.offsetMinutes;
-    // Without "+" the time base takes the zone's direction from the
-    // longitude's hemisphere; with it, the zone lies ahead whatever the
-    // longitude. Zones behind universal time all lie west of Greenwich.
-    const int magnitude = std::abs(written);
-    boxes.zoneHour = (written > 0 ? QStringLiteral("+") : QString()) +
-                     QString::number(magnitude / kMinutesPerHour);
-    boxes.zoneMinute = QString::number(magnitude % kMinutesPerHour);
+    const AtlasZoneBoxes zoneBoxes = ZoneBoxesFor(zone, boxes.east);
+    boxes.writesZone = zoneBoxes.writes;
+    boxes.zoneBehindAtEasternLongitude = zoneBoxes.behindAtEasternLongitude;
+    boxes.zoneHour = zoneBoxes.hour;
+    boxes.zoneMinute = zoneBoxes.minute;
+    boxes.daylightSaving = zoneBoxes.daylightSaving;
     return boxes;
+}
+
+QString AppliedZoneText(const QByteArray& zoneId, const ZoneAtBirth& zone) {
+    const QString note = ZoneNote(zone);
+    return QString::fromLatin1(zoneId) + u' ' + OffsetText(zone.offsetMinutes) +
+           (note.isEmpty() ? QString() : QStringLiteral(", ") + note);
 }
 
 }  // namespace zorvane

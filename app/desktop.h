@@ -33,8 +33,13 @@ public:
     virtual QString askOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString askSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
 
-    // Hands an address to the desktop's default handler; never reports.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands an address to the desktop's web browser; false when no browser
+    // could be opened for it.
+    virtual bool openUrl(const QUrl& url) = 0;
+
+    // A modal information box captioned "Zorvane" whose text the user can
+    // select and copy (an address to open by hand, for one).
+    virtual void showSelectableMessage(QWidget* parent, const QString& text) = 0;
 
     virtual QDate today() = 0;
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -23,6 +24,13 @@ void PutCaptionsOnFrameLines(QWidget& window) {
     for (QGroupBox* frame : window.findChildren<QGroupBox*>()) {
         frame->setStyleSheet(sheet);
     }
+}
+
+void TrimInnerMargins(QLineEdit& box) {
+    // The box keeps a fixed margin of its own inside the frame; a negative
+    // text margin takes one pixel of it back on each side.
+    constexpr int kTrimPixels = 1;
+    box.setTextMargins(-kTrimPixels, 0, -kTrimPixels, 0);
 }
 
 void CentreOnScreen(QWidget& window) {

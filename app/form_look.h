@@ -1,5 +1,6 @@
 #pragma once
 
+class QLineEdit;
 class QWidget;
 
 // What the program's windows share beyond their Designer forms: the font
@@ -17,6 +18,11 @@ void RequestVerdana(QWidget& widget, double points = kFormFontPoints);
 // than above it, so that controls placed near a frame's top stay inside it.
 // Call after RequestVerdana: a style sheet fixes the fonts it finds.
 void PutCaptionsOnFrameLines(QWidget& window);
+
+// Gives a narrow box's text one more pixel on each side, inside its frame,
+// so that three characters ("-30", "180", "+12") show whole in the boxes'
+// given sizes.
+void TrimInnerMargins(QLineEdit& box);
 
 // Puts a window in the middle of its screen's free area.
 void CentreOnScreen(QWidget& window);

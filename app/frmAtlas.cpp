@@ -6,6 +6,7 @@
 
 #include "app/desktop.h"
 #include "app/form_look.h"
+#include "app/links.h"
 #include "app/mnemonic_click.h"
 #include "ui_frmAtlas.h"
 
@@ -57,6 +58,20 @@ QString ClockTimeExplanation(zorvane::ClockTimeAtChange clockTime) {
             break;
     }
     return {};
+}
+
+// The note column: summer time and clock changes, and a zone that no box
+// text can give.
+QString NoteFor(const zorvane::ZoneAtBirth& zone, const zorvane::PlaceBoxes& boxes) {
+    QStringList parts;
+    if (zone.known && !zorvane::ZoneNote(zone).isEmpty()) {
+        parts << zorvane::ZoneNote(zone);
+    }
+    if (boxes.zoneBehindAtEasternLongitude) {
+        parts << QStringLiteral(
+            "behind universal time at an eastern longitude; the zone boxes are left as they are");
+    }
+    return parts.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -112,7 +127,7 @@ void frmAtlas::Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace&
             zorvane::LongitudeText(place->longitude),
             QString::fromLatin1(place->zoneId),
             zone.known ? zorvane::OffsetText(zone.offsetMinutes) : QStringLiteral("\u2014"),
-            zone.known ? zorvane::ZoneNote(zone) : QString()};
+            NoteFor(zone, boxes)};
         auto* item = new QTreeWidgetItem(texts);
         const QString tip = WhatUseWrites(*place, boxes) + ClockTimeExplanation(zone.clockTime);
         for (int column = 0; column < texts.size(); ++column) {
@@ -203,8 +218,9 @@ void frmAtlas::cmdUse_Click() {
 }
 
 void frmAtlas::cmdWeb_Click() {
-    desktop_.openUrl(webSearch_);
+    // Closed first, so that a box saying no browser opened stands alone.
     reject();
+    zorvane::OpenAddress(desktop_, webSearch_, parentWidget());
 }
 
 void frmAtlas::cmdClose_Click() {

@@ -24,8 +24,18 @@ QString HomePageName() {
     return WebPageAddress(WebPage::Home).host();
 }
 
+void OpenAddress(Desktop& desktop, const QUrl& address, QWidget* parent) {
+    if (desktop.openUrl(address)) {
+        return;
+    }
+    desktop.showSelectableMessage(
+        parent, QStringLiteral("No web browser could be opened. To visit the page, copy this "
+                               "address into a web browser:\n\n") +
+                    address.toString(QUrl::FullyEncoded));
+}
+
 void OpenWebLink(Desktop& desktop, WebPage page) {
-    desktop.openUrl(WebPageAddress(page));
+    OpenAddress(desktop, WebPageAddress(page));
 }
 
 void OpenHomePage(Desktop& desktop) {

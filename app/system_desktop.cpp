@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <utility>
@@ -14,6 +15,10 @@
 namespace {
 
 const QString kMessageCaption = QStringLiteral("Zorvane");
+
+// How long the desktop's opener may take to start, and then to fail, before
+// it counts as having found a browser.
+constexpr int kOpenerAnswerMilliseconds = 2000;
 
 // Both dialogs start with no file name; a cancelled dialog gives "".
 QString RunFileDialog(QWidget* parent, const Desktop::FileDialogRequest& request, bool save) {
@@ -84,8 +89,37 @@ QString SystemDesktop::askSaveFileName(QWidget* parent, const FileDialogRequest&
     return RunFileDialog(parent, request, true);
 }
 
-void SystemDesktop::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool SystemDesktop::openUrl(const QUrl& url) {
+    // Qt reports only whether the desktop's opener started; with no browser
+    // it starts, fails and says so on standard error alone. Its exit status
+    // tells, and an opener that fails does so at once. One still running
+    // after the wait has found a browser that holds it until it closes.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        return QDesktopServices::openUrl(url);
+    }
+    auto* process = new QProcess();
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) process->deleteLater();
+                     });
+    process->start(opener, {url.toString(QUrl::FullyEncoded)});
+    if (!process->waitForStarted(kOpenerAnswerMilliseconds)) {
+        return false;
+    }
+    if (!process->waitForFinished(kOpenerAnswerMilliseconds)) {
+        return true;
+    }
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
+
+void SystemDesktop::showSelectableMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, kMessageCaption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 QDate SystemDesktop::today() {

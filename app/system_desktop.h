@@ -18,7 +18,8 @@ public:
                        Buttons buttons = Buttons::Ok) override;
     QString askOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString askSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
+    void showSelectableMessage(QWidget* parent, const QString& text) override;
     QDate today() override;
     int drawNumber(int low, int high) override;
     QString readSetting(const QString& application, const QString& section,

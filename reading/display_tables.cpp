@@ -167,10 +167,11 @@ static_assert(NamesInOrder(YogaTable, YogaNames));
 // The nakshatra readings shown under "Nakshatra Details", in the order of
 // NakshatraNames. Source: the program's own interpretation texts. Each
 // paragraph keeps its long-standing opening, with its own spelling of the
-// star and its "degree/inches" wording of the span, and goes on with the
+// star and its span in degrees and arcminutes ("3°20′"), and goes on with the
 // traditional reading of that nakshatra (ruler, deity, symbol, nature,
-// advice). Plain ASCII, 272 to 483 characters each; Shravana's paragraph is
-// the longest, since lblNakshatraDesc is laid out around it.
+// advice). Plain ASCII but for the signs ° and ′, 272 to 471 bytes each;
+// Shravana's paragraph is the longest, since lblNakshatraDesc is laid out
+// around it.
 constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = std::to_array<DisplayRow>({
     {"Ashwini",
      "Ashwini is the first Nakshatra of the zodiac. It lies wholly in Aries and is ruled "
@@ -186,52 +187,52 @@ constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = std::to_array
      "responsibilities well and have creative talents, but they can be stubborn and "
      "restless. They are advised to control their desires and to be moderate in pleasures."},
     {"Krittika",
-     "Krittika is the third Nakshatra of the zodiac ranging from 26degree 40inches to "
-     "10degree. It is ruled by the Sun and its deity is Agni, the god of fire, with a "
+     "Krittika is the third Nakshatra of the zodiac ranging from 26°40′ to "
+     "10°. It is ruled by the Sun and its deity is Agni, the god of fire, with a "
      "razor or flame as its symbol. The natives born under this star are sharp, ambitious "
      "and proud. They protect those they love and stand up for what is right, but they can "
      "have a fiery temper. They are advised to use their sharp words with care."},
     {"Rohini",
-     "Rohini is the fourth Nakshatra of the zodiac ranging from 10degree to 23degree "
-     "20inches. It is ruled by the Moon and its deity is Brahma, the creator. The natives "
+     "Rohini is the fourth Nakshatra of the zodiac ranging from 10° to "
+     "23°20′. It is ruled by the Moon and its deity is Brahma, the creator. The natives "
      "born under this star are charming, attractive and artistic. They are fond of "
      "comforts, beauty and good food and are gifted in business. They can be possessive "
      "and are advised to avoid jealousy and overindulgence."},
     {"Mrigasira",
-     "Mrigasira is the fifth Nakshatra of the zodiac ranging from 23degree 20inches to "
-     "6degree 40inches. It is ruled by Mars and its deity is Soma, with the head of a deer "
+     "Mrigasira is the fifth Nakshatra of the zodiac ranging from 23°20′ to "
+     "6°40′. It is ruled by Mars and its deity is Soma, with the head of a deer "
      "as its symbol. The natives born under this star are curious, gentle and always "
      "searching. They love travel and learning and are good at research, but they can be "
      "restless and suspicious. They are advised to settle on a goal."},
     {"Ardra",
-     "Ardra is the sixth Nakshatra of the zodiac ranging from 6degree 40inches to "
-     "20degrees. It is ruled by Rahu and its deity is Rudra, the storm god, with a "
+     "Ardra is the sixth Nakshatra of the zodiac ranging from 6°40′ to "
+     "20°. It is ruled by Rahu and its deity is Rudra, the storm god, with a "
      "teardrop as its symbol. The natives born under this star are intelligent, "
      "inquisitive and good at research. Their life may pass through storms and changes "
      "that bring growth in the end. They are advised to control anger and to be kind in "
      "speech."},
     {"Punarvasu",
-     "Punarvasu is the seventh Nakshatra of the zodiac ranging from 20degrees to 3degree "
-     "20inches. It is ruled by Jupiter and its deity is Aditi, the mother of the gods, "
+     "Punarvasu is the seventh Nakshatra of the zodiac ranging from 20° to "
+     "3°20′. It is ruled by Jupiter and its deity is Aditi, the mother of the gods, "
      "with a quiver of arrows as its symbol. The natives born under this star are kind, "
      "simple, generous and contented. They recover well from setbacks and return to the "
      "right path. They are good friends and are advised to plan for the future."},
     {"Pushya",
-     "Pushya is the eighth Nakshatra of the zodiac ranging from 3degree 20inches to "
-     "16degree 40inches. It is ruled by Saturn and its deity is Brihaspati, the teacher of "
+     "Pushya is the eighth Nakshatra of the zodiac ranging from 3°20′ to "
+     "16°40′. It is ruled by Saturn and its deity is Brihaspati, the teacher of "
      "the gods, with the udder of a cow as its symbol. It is held to be the most "
      "auspicious of the stars. The natives born under this star are caring, disciplined "
      "and religious. They nourish and help others and are respected. They are advised not "
      "to be too rigid."},
     {"Ashlesha",
-     "Aslesha is the ninth Nakshatra of the zodiac ranging from 16degree 40inches to "
-     "30degree. It is ruled by Mercury and its deities are the Nagas, with a coiled "
+     "Aslesha is the ninth Nakshatra of the zodiac ranging from 16°40′ to "
+     "30°. It is ruled by Mercury and its deities are the Nagas, with a coiled "
      "serpent as its symbol. The natives born under this star are shrewd, intuitive and "
      "persuasive. They are good at keeping secrets and can see through others, but may be "
      "cunning. They are advised to use their insight for good purposes."},
     {"Magha",
-     "Magha is the tenth Nakshatra of the zodiac ranging from 0degree to 13degree "
-     "40inches. It is ruled by Ketu and its deities are the Pitris, the ancestors, with a "
+     "Magha is the tenth Nakshatra of the zodiac ranging from 0° to "
+     "13°20′. It is ruled by Ketu and its deities are the Pitris, the ancestors, with a "
      "royal throne as its symbol. The natives born under this star respect tradition and "
      "their elders. They are proud, generous and born to lead, and often hold high "
      "positions. They are advised to avoid arrogance and to respect the views of others."},
@@ -242,99 +243,99 @@ constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = std::to_array
      "pleasure, rest and the arts. They are loving partners and enjoy social life. They "
      "are advised to avoid laziness and vanity and to use their talents well."},
     {"Uttara Phalguni",
-     "Uttarphalguni is the twelfth Nakshatra of the zodiac ranging from 26degree 40inches "
-     "to 10degree. It is ruled by the Sun and its deity is Aryaman, the god of contracts "
+     "Uttarphalguni is the twelfth Nakshatra of the zodiac ranging from 26°40′ "
+     "to 10°. It is ruled by the Sun and its deity is Aryaman, the god of contracts "
      "and friendship. The natives born under this star are reliable, helpful and kind. "
      "They value friendship and marriage, keep their promises and make good leaders. They "
      "are advised to take care of their own needs as well as those of others."},
     {"Hasta",
-     "Hasta is the thirteenth Nakshatra of the zodiac ranging from 10degree to 23degree "
-     "20inches. It is ruled by the Moon and its deity is Savitar, the Sun god, with an "
+     "Hasta is the thirteenth Nakshatra of the zodiac ranging from 10° to "
+     "23°20′. It is ruled by the Moon and its deity is Savitar, the Sun god, with an "
      "open hand as its symbol. The natives born under this star are skillful, clever and "
      "hardworking. They are good with their hands, have a sense of humor and are gifted in "
      "crafts and trade. They are advised to be honest and to avoid restlessness."},
     {"Chitra",
-     "Chitra is the fourteenth Nakshatra of the zodiac ranging from 26degree 40inches to "
-     "6degree 40inches. It is ruled by Mars and its deity is Vishvakarma, the divine "
+     "Chitra is the fourteenth Nakshatra of the zodiac ranging from 23°20′ to "
+     "6°40′. It is ruled by Mars and its deity is Vishvakarma, the divine "
      "architect, with a bright jewel as its symbol. The natives born under this star are "
      "creative, elegant and charming. They have a gift for design and beauty and make good "
      "artists. They are advised to control pride and to finish their work with patience."},
     {"Swati",
-     "Swati is the fifteenth Nakshatra of the zodiac ranging from 6degree 40inches to "
-     "20degree. It is ruled by Rahu and its deity is Vayu, the wind god, with a young "
+     "Swati is the fifteenth Nakshatra of the zodiac ranging from 6°40′ to "
+     "20°. It is ruled by Rahu and its deity is Vayu, the wind god, with a young "
      "sprout blown by the wind as its symbol. The natives born under this star are "
      "independent, flexible and diplomatic. They do well in business and trade and love "
      "freedom. They are advised to overcome restlessness and to be firm in their choices."},
     {"Vishakha",
-     "Vishakha is the sixteenth Nakshatra of the zodiac ranging from 20degree to 3degree "
-     "20inches. It is ruled by Jupiter and its deities are Indra and Agni, with a "
+     "Vishakha is the sixteenth Nakshatra of the zodiac ranging from 20° to "
+     "3°20′. It is ruled by Jupiter and its deities are Indra and Agni, with a "
      "triumphal arch as its symbol. The natives born under this star are ambitious, "
      "determined and goal oriented. They work hard and finally achieve success. They can "
      "be competitive and jealous and are advised to be content with what they have."},
     {"Anuradha",
-     "Anuradha is the seventeenth Nakshatra of the zodiac ranging from 3degree 20inches to "
-     "16degree 40inches. It is ruled by Saturn and its deity is Mitra, the god of "
+     "Anuradha is the seventeenth Nakshatra of the zodiac ranging from 3°20′ to "
+     "16°40′. It is ruled by Saturn and its deity is Mitra, the god of "
      "friendship, with a lotus as its symbol. The natives born under this star are "
      "devoted, cooperative and good at organising. They make lasting friends and may find "
      "success far from home. They are advised to control their moods and be patient."},
     {"Jyeshtha",
-     "Jyeshta is the eighteenth Nakshatra of the zodiac ranging from 16degree 20inches to "
-     "30degree. It is ruled by Mercury and its deity is Indra, the king of the gods, with "
+     "Jyeshta is the eighteenth Nakshatra of the zodiac ranging from 16°40′ to "
+     "30°. It is ruled by Mercury and its deity is Indra, the king of the gods, with "
      "an earring or umbrella as its symbol. The natives born under this star are "
      "responsible, protective and respected as elders. They can be proud and secretive at "
      "times. They are advised to be humble and to use their power to help others."},
     {"Moola",
-     "Moola is the nineteenth Nakshatra of the zodiac ranging from 0degree to 13degree "
-     "20inches. It is ruled by Ketu and its deity is Nirriti, with a bunch of tied roots "
+     "Moola is the nineteenth Nakshatra of the zodiac ranging from 0° to "
+     "13°20′. It is ruled by Ketu and its deity is Nirriti, with a bunch of tied roots "
      "as its symbol. The natives born under this star like to get to the root of things "
      "and are drawn to research and philosophy. Their life may see sudden changes. They "
      "are advised to stay calm in upheavals and to avoid harsh words."},
     {"Purva Ashadha",
-     "Poorvashada is the twentieth Nakshatra of the zodiac ranging from 13degree 20inches "
-     "to 26degree 40inches. It is ruled by Venus and its deity is Apas, the waters, with a "
+     "Poorvashada is the twentieth Nakshatra of the zodiac ranging from 13°20′ "
+     "to 26°40′. It is ruled by Venus and its deity is Apas, the waters, with a "
      "fan as its symbol. The natives born under this star are proud, independent and "
      "optimistic and do not accept defeat. They are persuasive and loyal to friends. They "
      "are advised to avoid stubbornness and to listen to others."},
     {"Uttara Ashadha",
-     "Uttarashada is the twenty first Nakshatra of the zodiac ranging from 26degree "
-     "40inches to 10degree. It is ruled by the Sun and its deities are the Vishvadevas, "
+     "Uttarashada is the twenty first Nakshatra of the zodiac ranging from "
+     "26°40′ to 10°. It is ruled by the Sun and its deities are the Vishvadevas, "
      "with an elephant tusk as its symbol. The natives born under this star are righteous, "
      "patient and principled and win a final and lasting victory. They are sincere leaders "
      "and are advised to avoid taking on more than they can carry."},
     {"Shravana",
-     "Sravana is the twenty second Nakshatra of the zodiac ranging from 10degree to "
-     "23degree 20inches. It is ruled by the Moon and its deity is Vishnu, the great "
+     "Sravana is the twenty second Nakshatra of the zodiac ranging from 10° to "
+     "23°20′. It is ruled by the Moon and its deity is Vishnu, the great "
      "preserver, with an ear and three footprints as its symbol. The natives born under "
      "this star are good listeners and keen learners who gather knowledge from others. "
      "They are gifted in speech and teaching, fond of travel and pilgrimage and often "
      "become famous. They are advised to avoid gossip and to share their wisdom with care."},
     {"Dhanistha",
-     "Dhanishtha is the twenty third Nakshatra of the zodiac ranging from 23degree "
-     "20inches to 6degree 40inches. It is ruled by Mars and its deities are the eight "
+     "Dhanishtha is the twenty third Nakshatra of the zodiac ranging from "
+     "23°20′ to 6°40′. It is ruled by Mars and its deities are the eight "
      "Vasus, with a drum as its symbol. The natives born under this star are wealthy, "
      "generous and ambitious and have a love of music and rhythm. They do well in groups. "
      "They are advised to avoid greed and to stay humble in success."},
     {"Shatabhisha",
-     "Satabisha is the twenty-fourth Nakshatra of the zodiac ranging from 6degree 40inches "
-     "to 20degrees. It is ruled by Rahu and its deity is Varuna, the god of the waters, "
+     "Satabisha is the twenty-fourth Nakshatra of the zodiac ranging from 6°40′ "
+     "to 20°. It is ruled by Rahu and its deity is Varuna, the god of the waters, "
      "with an empty circle as its symbol. The natives born under this star are truthful, "
      "philosophical and independent and have a gift for healing. They like solitude and "
      "can be secretive. They are advised to open their hearts to others."},
     {"Poorva Bhadrapada",
-     "Poorvabhadra is the twenty-fifth Nakshatra of the zodiac ranging from 20degree to "
-     "3degree 20inches. It is ruled by Jupiter and its deity is Aja Ekapada, with the "
+     "Poorvabhadra is the twenty-fifth Nakshatra of the zodiac ranging from 20° to "
+     "3°20′. It is ruled by Jupiter and its deity is Aja Ekapada, with the "
      "front legs of a cot as its symbol. The natives born under this star are passionate, "
      "idealistic and eloquent and have a spiritual bent of mind. They may suffer from "
      "worry. They are advised to keep a balanced outlook."},
     {"Uttara Bhadrapada",
-     "Uttarabhadra is the twenty-sixth Nakshatra of the zodiac ranging from 3degree "
-     "20inches to 16degrees 40inches. It is ruled by Saturn and its deity is Ahir Budhnya, "
+     "Uttarabhadra is the twenty-sixth Nakshatra of the zodiac ranging from "
+     "3°20′ to 16°40′. It is ruled by Saturn and its deity is Ahir Budhnya, "
      "the serpent of the deep. The natives born under this star are wise, disciplined and "
      "compassionate. They control their emotions and think deeply. They are advised to "
      "avoid laziness and to share their wisdom."},
     {"Revati",
-     "Revati is the twenty-seventh Nakshatra of the zodiac ranging from 16degrees 40inches "
-     "to 30degree. It is ruled by Mercury and its deity is Pushan, the protector of "
+     "Revati is the twenty-seventh Nakshatra of the zodiac ranging from 16°40′ "
+     "to 30°. It is ruled by Mercury and its deity is Pushan, the protector of "
      "travellers, with a fish as its symbol. The natives born under this star are kind, "
      "gentle and artistic and care for others. They enjoy safe journeys and are advised to "
      "avoid being too trusting."},

@@ -18,6 +18,8 @@
 #include "app/frmHelp.h"
 #include "app/links.h"
 #include "app/mnemonic_click.h"
+#include "app/atlas_fill.h"
+#include "app/atlas_zone.h"
 #include "app/place_search.h"
 #include "reading/birth_record.h"
 #include "reading/calculation_driver.h"
@@ -71,6 +73,10 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute, ui->txtLatD, ui->txtLatM,
+                           ui->txtLonD, ui->txtLonM}) {
+        zorvane::TrimInnerMargins(*box);
+    }
 
     // The option pairs keep the indexes the checks speak of: 0 is North or
     // East, 1 is South or West.
@@ -122,6 +128,15 @@ void frmMain::ConnectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    // A zone the atlas wrote follows the birth date and clock time until the
+    // user writes the zone boxes or "DST" another way.
+    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::EndAtlasZoneLink);
+    }
+    connect(ui->chkDST, &QCheckBox::toggled, this, &frmMain::EndAtlasZoneLink);
+    for (QComboBox* list : {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowAtlasZone);
+    }
     // The atlas is read while the user types the city, ready for the search.
     connect(
         ui->txtCity, &QLineEdit::textEdited, this,
@@ -275,6 +290,7 @@ void frmMain::ShowRefusal(const zorvane::Refusal& refusal) {
 }
 
 void frmMain::cmdCalculate_Click() {
+    FollowAtlasZone();
     const zorvane::ReadingForm form = ReadForm();
     const zorvane::NumberFormat format = UserNumberFormat();
     if (const std::optional<zorvane::Refusal> refusal =
@@ -412,11 +428,40 @@ void frmMain::WritePlace(const zorvane::PlaceBoxes& place) {
     ui->txtLonD->setText(place.lonDegrees);
     ui->txtLonM->setText(place.lonMinutes);
     (place.east ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    EndAtlasZoneLink();
     if (place.writesZone) {
-        ui->txtZoneHour->setText(place.zoneHour);
-        ui->txtZoneMinute->setText(place.zoneMinute);
-        ui->chkDST->setChecked(place.daylightSaving);
+        atlasZoneId_ = place.zoneId;
+        atlasPlaceEast_ = place.east;
+        FollowAtlasZone();
     }
+}
+
+void frmMain::FollowAtlasZone() {
+    if (atlasZoneId_.isEmpty()) {
+        return;
+    }
+    const zorvane::BirthMoment moment = ChosenBirthMoment();
+    const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(atlasZoneId_, moment.date, moment.clockTime);
+    const zorvane::AtlasZoneBoxes boxes = zorvane::ZoneBoxesFor(zone, atlasPlaceEast_);
+    if (!boxes.writes) {
+        // No real date: the boxes keep the last moment's zone until there is one.
+        ui->lblAppliedZone->setText(QString::fromLatin1(atlasZoneId_));
+        return;
+    }
+    writingAtlasZone_ = true;
+    ui->txtZoneHour->setText(boxes.hour);
+    ui->txtZoneMinute->setText(boxes.minute);
+    ui->chkDST->setChecked(boxes.daylightSaving);
+    writingAtlasZone_ = false;
+    ui->lblAppliedZone->setText(zorvane::AppliedZoneText(atlasZoneId_, zone));
+}
+
+void frmMain::EndAtlasZoneLink() {
+    if (writingAtlasZone_) {
+        return;
+    }
+    atlasZoneId_.clear();
+    ui->lblAppliedZone->clear();
 }
 
 void frmMain::Label1_Click() {

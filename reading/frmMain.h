@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -78,6 +79,8 @@ private:
     zorvane::ReadingForm ReadForm() const;
     zorvane::BirthMoment ChosenBirthMoment() const;
     void WritePlace(const zorvane::PlaceBoxes& place);
+    void FollowAtlasZone();
+    void EndAtlasZoneLink();
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
@@ -94,4 +97,9 @@ private:
     // Made on first use and kept, so the help reopens where the user left it.
     std::unique_ptr<frmHelp> help_;
     bool centred_ = false;
+    // The atlas place's zone while the zone boxes and "DST" hold what the
+    // atlas wrote; empty once the user sets the zone another way.
+    QByteArray atlasZoneId_;
+    bool atlasPlaceEast_ = true;
+    bool writingAtlasZone_ = false;
 };

@@ -1,5 +1,7 @@
 #include "reading/validate_input.h"
 
+#include <cstdlib>
+
 namespace zorvane {
 
 namespace {
@@ -9,6 +11,12 @@ constexpr int kFebruaryIndex = 1;
 constexpr int kDay29Index = 28;
 constexpr int kDay30Index = 29;
 constexpr int kDay31Index = 30;
+
+// Zones in use lie from 12 hours behind to 14 hours ahead of universal time.
+constexpr int kMaxZoneHours = 14;
+constexpr int kMaxMinutes = 59;  // of a zone, or arcminutes of longitude
+constexpr int kMaxLongitudeDegrees = 180;
+constexpr int kArcminutesPerDegree = 60;
 
 bool IsThirtyDayMonth(int monthIndex) {
     // April, June, September, November.
@@ -55,17 +63,32 @@ std::optional<Refusal> ValidateInput(const ReadingForm& form, const NumberFormat
     }
 
     // A box that does not hold a whole number of 16 bits would otherwise
-    // leave the previous reading's value in the calculation unnoticed.
-    if (!TextToWholeNumber(form.zoneHour, format, true)) {
+    // leave the previous reading's value in the calculation unnoticed. Past
+    // that, a value outside the ranges below gives a universal time that no
+    // clock on Earth showed, with no sign of the slip.
+    const std::optional<std::int16_t> zoneHours = TextToWholeNumber(form.zoneHour, format, true);
+    if (!zoneHours) return Error("Please Enter Valid Hour of Time Zone", FormControl::txtZoneHour);
+    const std::optional<std::int16_t> zoneMinutes = TextToWholeNumber(form.zoneMinute, format, true);
+    if (!zoneMinutes) return Error("Please Enter Valid Minute of Time Zone", FormControl::txtZoneMinute);
+    const std::optional<std::int16_t> lonDegrees = TextToWholeNumber(form.lonDegrees, format);
+    if (!lonDegrees) return Error("Please Enter Valid Degree of Longitude", FormControl::txtLonD);
+    const std::optional<std::int16_t> lonMinutes = TextToWholeNumber(form.lonMinutes, format);
+    if (!lonMinutes) return Error("Please Enter Valid Minute of Longitude", FormControl::txtLonM);
+
+    if (*zoneHours > kMaxZoneHours) {
         return Error("Please Enter Valid Hour of Time Zone", FormControl::txtZoneHour);
     }
-    if (!TextToWholeNumber(form.zoneMinute, format, true)) {
+    if (*zoneMinutes > kMaxMinutes) {
         return Error("Please Enter Valid Minute of Time Zone", FormControl::txtZoneMinute);
     }
-    if (!TextToWholeNumber(form.lonDegrees, format)) {
+    if (std::abs(*lonDegrees) > kMaxLongitudeDegrees) {
         return Error("Please Enter Valid Degree of Longitude", FormControl::txtLonD);
     }
-    if (!TextToWholeNumber(form.lonMinutes, format)) {
+    // The time base adds the two boxes with their signs, so that sum is the
+    // angle that must not pass 180°00'.
+    const int lonArcminutes = *lonDegrees * kArcminutesPerDegree + *lonMinutes;
+    if (std::abs(*lonMinutes) > kMaxMinutes ||
+        std::abs(lonArcminutes) > kMaxLongitudeDegrees * kArcminutesPerDegree) {
         return Error("Please Enter Valid Minute of Longitude", FormControl::txtLonM);
     }
     return std::nullopt;

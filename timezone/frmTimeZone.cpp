@@ -61,8 +61,9 @@ void frmTimeZone::lstTimeZone_DblClick() {
     const int row = SelectedRow();
     if (row >= 0 && row < zorvane::kTimeZoneRowCount) {
         const zorvane::TimeZoneRow& zone = zorvane::TimeZoneTable[static_cast<std::size_t>(row)];
-        zoneHourBox_.setText(QString::number(zone.hourWritten));
-        zoneMinuteBox_.setText(QString::number(zone.minuteWritten));
+        const zorvane::ZoneBoxTexts texts = zorvane::BoxTextsFor(zone);
+        zoneHourBox_.setText(QString::fromStdString(texts.hour));
+        zoneMinuteBox_.setText(QString::fromStdString(texts.minute));
     }
     close();
 }

@@ -1,12 +1,14 @@
 #include "timezone/zone_table.h"
 
+#include <cstdlib>
+
 namespace zorvane {
 
 // The picker's named zones in list order (also alphabetical). Hours and
-// minutes written are signed whole numbers, west of Greenwich positive; a
+// minutes are signed whole numbers, behind universal time positive; a
 // half-hour zone carries the hour's sign on its minutes. Daylight, summer and
 // war-time rows carry their whole offset. The texts are shown as they stand:
-// "+5.3" for India still writes 5 hours 30 minutes.
+// "+5.3" for India still writes "+5" and "30".
 constexpr std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable = std::to_array<TimeZoneRow>({
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},  // 0
     {"Alaska/Hawaii Standard Time,AHST,-10.0", 10, 0},  // 1
@@ -81,5 +83,14 @@ constexpr std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable = std::to_arr
     {"Yukon War Time,YWT,-8.0", 8, 0},  // 70
 });
 static_assert(TimeZoneTable.size() == 71);
+
+ZoneBoxTexts BoxTextsFor(const TimeZoneRow& row) {
+    if (row.hourWritten < 0) {
+        std::string hour(1, '+');
+        hour += std::to_string(std::abs(row.hourWritten));
+        return {hour, std::to_string(std::abs(row.minuteWritten))};
+    }
+    return {std::to_string(row.hourWritten), std::to_string(row.minuteWritten)};
+}
 
 }  // namespace zorvane

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace zorvane {
 
 // One row of the time-zone picker: the list text, shown as it stands and never
-// parsed, and the values written into the zone boxes. Values west of
-// Greenwich are positive (the opposite sign to the text's offset).
+// parsed, and the zone's hours and minutes, positive behind universal time
+// (the opposite sign to the text's offset); BoxTextsFor turns them into texts.
 struct TimeZoneRow {
     std::string_view listText;
     int hourWritten;
@@ -16,5 +17,16 @@ struct TimeZoneRow {
 
 inline constexpr int kTimeZoneRowCount = 71;
 extern const std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable;
+
+// What a double-click writes into the hour and minute boxes. A zone ahead of
+// universal time (a negative hour value) is written as "+" and its hour
+// magnitude, with the minute magnitude: the "+" makes the zone lie ahead
+// whatever the longitude, as the list text says. A zone behind universal
+// time is written as its plain values.
+struct ZoneBoxTexts {
+    std::string hour;
+    std::string minute;
+};
+ZoneBoxTexts BoxTextsFor(const TimeZoneRow& row);
 
 }  // namespace zorvane

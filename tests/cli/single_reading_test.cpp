@@ -168,6 +168,11 @@ TEST(SingleReading, TheCoresOwnChecksRefuseWithTheWindowsMessages) {
         {Reading("2000-01-01", "12:00", ":00", "0:00W"), "Please Enter Degree of Time Zone"},
         {Reading("2000-01-01", "12:00", "ab:00", "0:00W"), "Please Enter Valid Hour of Time Zone"},
         {Reading("2000-01-01", "12:00", "0:00", "0:xE"), "Please Enter Valid Minute of Longitude"},
+        // Out of range: once gave a universal time of -14.65 h.
+        {Reading("2000-01-01", "12:00", "25:99", "200:75E"), "Please Enter Valid Hour of Time Zone"},
+        {Reading("2000-01-01", "12:00", "5:99", "20:75E"), "Please Enter Valid Minute of Time Zone"},
+        {Reading("2000-01-01", "12:00", "5:30", "200:00E"), "Please Enter Valid Degree of Longitude"},
+        {Reading("2000-01-01", "12:00", "5:30", "180:01E"), "Please Enter Valid Minute of Longitude"},
     };
     for (const Case& refused : cases) {
         const RunResult run = RunCli(refused.arguments);

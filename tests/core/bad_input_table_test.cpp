@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
@@ -96,26 +97,27 @@ struct NumberBox {
     std::string ReadingForm::*text;
     std::int16_t BirthData::*field;
     bool magnitude;  // the zone boxes keep no sign
+    int largest;     // magnitude accepted
     const char* missingMessage;
     const char* invalidMessage;
     FormControl control;
 };
 
 const NumberBox kNumberBoxes[] = {
-    {&ReadingForm::zoneHour, &BirthData::ZoneHour, true, "Please Enter Degree of Time Zone",
+    {&ReadingForm::zoneHour, &BirthData::ZoneHour, true, 14, "Please Enter Degree of Time Zone",
      "Please Enter Valid Hour of Time Zone", FormControl::txtZoneHour},
-    {&ReadingForm::zoneMinute, &BirthData::ZoneMinute, true, "Please Enter Minute of Time Zone",
+    {&ReadingForm::zoneMinute, &BirthData::ZoneMinute, true, 59, "Please Enter Minute of Time Zone",
      "Please Enter Valid Minute of Time Zone", FormControl::txtZoneMinute},
-    {&ReadingForm::lonDegrees, &BirthData::LonDegrees, false, "Please Enter Degree of Longitude",
+    {&ReadingForm::lonDegrees, &BirthData::LonDegrees, false, 180, "Please Enter Degree of Longitude",
      "Please Enter Valid Degree of Longitude", FormControl::txtLonD},
-    {&ReadingForm::lonMinutes, &BirthData::LonMinutes, false, "Please Enter Minute of Longitude",
+    {&ReadingForm::lonMinutes, &BirthData::LonMinutes, false, 59, "Please Enter Minute of Longitude",
      "Please Enter Valid Minute of Longitude", FormControl::txtLonM},
 };
 
 // What a box's text becomes: its "Please Enter" message when empty, else the
-// value stored by a longitude box and by a zone box, which takes the
+// value read by a longitude box and by a zone box, which takes the
 // magnitude; nothing is the refusal of a text that is not a whole number of
-// 16 bits.
+// 16 bits. A value read beyond the box's range is refused too.
 struct NumberRow {
     std::string text;
     NumberFormat format;
@@ -147,7 +149,12 @@ const std::vector<NumberRow>& NumberRows() {
         {"1\xd9\xab" "5", kArabic, 2, 2},
         {"1.5", kArabic, kRefused, kRefused},
         {".", kPoint, kRefused, kRefused},
-        {"999", kPoint, 999, 999},  // ranges are not checked
+        {"999", kPoint, 999, 999},  // out of every box's range
+        {"14", kPoint, 14, 14},
+        {"-15", kPoint, -15, 15},  // past the zone hours
+        {"59", kPoint, 59, 59},
+        {"60", kPoint, 60, 60},  // past the minutes
+        {"181", kPoint, 181, 181},
         {"-99", kPoint, -99, 99},
         {"1e9", kPoint, kRefused, kRefused},  // does not fit in 16 bits
         {"1e2", kPoint, 100, 100},
@@ -182,7 +189,8 @@ TEST(BadInputTable, NumberBoxes) {
             form.*box.text = row.text;
 
             const std::optional<Refusal> refusal = RunCalculation(form, row.format, window.birth, window.chart);
-            if (const std::optional<int> stored = box.magnitude ? row.asZone : row.asLongitude) {
+            const std::optional<int> read = box.magnitude ? row.asZone : row.asLongitude;
+            if (const std::optional<int> stored = read && std::abs(*read) <= box.largest ? read : kRefused) {
                 ASSERT_EQ(refusal, std::nullopt) << refusal->message;
                 BirthData wanted = birthBefore;
                 wanted.*box.field = static_cast<std::int16_t>(*stored);

@@ -1,6 +1,8 @@
 // The checks before a calculation and before a place search.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "reading/validate_input.h"
 
 namespace zorvane {
@@ -14,6 +16,13 @@ ReadingForm Complete() {
                        .latMinutes = "31",
                        .lonDegrees = "73",
                        .lonMinutes = "52"};
+}
+
+ReadingForm AtLongitude(std::string degrees, std::string minutes) {
+    ReadingForm form = Complete();
+    form.lonDegrees = std::move(degrees);
+    form.lonMinutes = std::move(minutes);
+    return form;
 }
 
 ReadingForm OnDate(int year, int monthIndex, int day) {
@@ -99,27 +108,38 @@ TEST(ValidateInput, ImpossibleDates) {
     EXPECT_EQ(refusal->followUp, FormControl::None);
 }
 
-TEST(ValidateInput, BoxesThatAreNotWholeNumbersAreRefusedAfterTheDate) {
+TEST(ValidateInput, BoxesThatAreNotWholeNumbersOrOutOfRangeAreRefusedAfterTheDate) {
     struct Case {
         std::string ReadingForm::*box;
         const char* message;
         FormControl focus;
+        std::vector<const char*> refused;
+        std::vector<const char*> largestAccepted;
     };
     const Case cases[] = {
-        {&ReadingForm::zoneHour, "Please Enter Valid Hour of Time Zone", FormControl::txtZoneHour},
-        {&ReadingForm::zoneMinute, "Please Enter Valid Minute of Time Zone", FormControl::txtZoneMinute},
-        {&ReadingForm::lonDegrees, "Please Enter Valid Degree of Longitude", FormControl::txtLonD},
-        {&ReadingForm::lonMinutes, "Please Enter Valid Minute of Longitude", FormControl::txtLonM},
+        {&ReadingForm::zoneHour, "Please Enter Valid Hour of Time Zone", FormControl::txtZoneHour,
+         {"ab", "1e9", "x1", "15", "-15", "+15", "25"}, {"14", "-14", "+14", "14.4"}},
+        {&ReadingForm::zoneMinute, "Please Enter Valid Minute of Time Zone", FormControl::txtZoneMinute,
+         {"ab", "1e9", "x1", "60", "-60", "99"}, {"59", "-59"}},
+        {&ReadingForm::lonDegrees, "Please Enter Valid Degree of Longitude", FormControl::txtLonD,
+         {"ab", "1e9", "x1", "181", "-181", "200"}, {"180", "-180"}},
+        {&ReadingForm::lonMinutes, "Please Enter Valid Minute of Longitude", FormControl::txtLonM,
+         {"ab", "1e9", "x1", "60", "-60", "75"}, {"59", "-59"}},
     };
     for (const Case& c : cases) {
-        for (const char* text : {"ab", "1e9", "x1"}) {
-            ReadingForm form = Complete();
+        for (const char* text : c.refused) {
+            ReadingForm form = AtLongitude("10", "0");
             form.*(c.box) = text;
             const std::optional<Refusal> refusal = ValidateInput(form, NumberFormat{});
             ASSERT_TRUE(refusal) << c.message << " " << text;
             EXPECT_EQ(refusal->message, c.message);
             EXPECT_EQ(refusal->icon, MessageIcon::Error);
             EXPECT_EQ(refusal->followUp, c.focus);
+        }
+        for (const char* text : c.largestAccepted) {
+            ReadingForm form = AtLongitude("10", "0");
+            form.*(c.box) = text;
+            EXPECT_EQ(MessageFor(form), "") << c.message << " " << text;
         }
     }
     ReadingForm both = OnDate(1990, 3, 31);
@@ -129,10 +149,34 @@ TEST(ValidateInput, BoxesThatAreNotWholeNumbersAreRefusedAfterTheDate) {
     order.zoneMinute = "ab";
     order.lonMinutes = "ab";
     EXPECT_EQ(MessageFor(order), "Please Enter Valid Minute of Time Zone");
+    ReadingForm unreadableBeforeRange = Complete();
+    unreadableBeforeRange.zoneHour = "99";
+    unreadableBeforeRange.lonMinutes = "ab";
+    EXPECT_EQ(MessageFor(unreadableBeforeRange), "Please Enter Valid Minute of Longitude");
+
+    // The angle the two longitude boxes add up to must not pass 180°00'.
+    const struct {
+        const char* degrees;
+        const char* minutes;
+        const char* message;
+    } angles[] = {
+        {"180", "0", ""},
+        {"180", "1", "Please Enter Valid Minute of Longitude"},
+        {"-180", "-1", "Please Enter Valid Minute of Longitude"},
+        {"180", "-1", ""},  // 179°59'
+        {"179", "59", ""},
+    };
+    for (const auto& angle : angles) {
+        ReadingForm form = Complete();
+        form.lonDegrees = angle.degrees;
+        form.lonMinutes = angle.minutes;
+        EXPECT_EQ(MessageFor(form), angle.message) << angle.degrees << " " << angle.minutes;
+    }
+
     ReadingForm fine = Complete();
     fine.zoneHour = "-5";
-    fine.lonDegrees = "999";  // ranges are not checked
-    fine.latMinutes = "zz";   // latitude is never converted
+    fine.latDegrees = "999";  // latitude is never converted
+    fine.latMinutes = "zz";
     EXPECT_EQ(MessageFor(fine), "");
 }
 

@@ -367,6 +367,74 @@ TEST_F(AtlasWindow, TheZoneBoxesSayHowTheZonesDirectionIsDecided) {
     }
 }
 
+// The form opens at 1 January 1901, when Delhi kept Madras time (+5:21); a
+// birth date chosen after the search must not keep that offset.
+TEST_F(AtlasWindow, TheAtlasZoneFollowsTheDateAndClockTime) {
+    UseFirstPlace("Delhi", "Delhi", "India", {"1", "January", "1901", "0", "0"});
+    EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"+5", "21", false}));
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Asia/Kolkata +5:21");
+    Choose(Get<QComboBox>("cboDate"), "15");
+    Choose(Get<QComboBox>("cboMonth"), "August");
+    Choose(Get<QComboBox>("cboYear"), "1990");
+    Choose(Get<QComboBox>("cboHH"), "12");
+    EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"+5", "30", false}));
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Asia/Kolkata +5:30");
+    EXPECT_NEAR(ChartFromBoxes().UniversalHours, 6.5, kHourTolerance);
+    CalculateInWindow();
+
+    Click("cmdBack");
+    UseFirstPlace("London", "England", "UK", {"1", "January", "1901"});
+    EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"0", "0", false}));
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Europe/London 0:00");
+    Choose(Get<QComboBox>("cboMonth"), "June");
+    Choose(Get<QComboBox>("cboYear"), "1941");
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Europe/London +2:00, double summer time");
+    CalculateInWindow();
+    EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"+2", "0", false}));
+}
+
+// Before a calculation the zone is worked out again for the moment in the
+// form, whatever brought the lists there.
+TEST_F(AtlasWindow, TheAtlasZoneIsWorkedOutAgainBeforeACalculation) {
+    UseFirstPlace("London", "England", "UK", {"1", "January", "1901"});
+    for (const char* list : {"cboMonth", "cboYear"}) {
+        Get<QComboBox>(list).blockSignals(true);
+    }
+    Choose(Get<QComboBox>("cboMonth"), "June");
+    Choose(Get<QComboBox>("cboYear"), "1941");
+    for (const char* list : {"cboMonth", "cboYear"}) {
+        Get<QComboBox>(list).blockSignals(false);
+    }
+    EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"0", "0", false}));
+    CalculateInWindow();
+    EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"+2", "0", false}));
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Europe/London +2:00, double summer time");
+}
+
+TEST_F(AtlasWindow, SettingTheZoneAnotherWayEndsTheLinkAndTheTypedValuesStand) {
+    const struct {
+        const char* how;
+        std::function<void()> set;
+    } ways[] = {
+        {"hour box", [this] { TypeInto(Box("txtZoneHour"), "+1"); }},
+        {"minute box", [this] { TypeInto(Box("txtZoneMinute"), "0"); }},
+        {"DST", [this] { Click("chkDST"); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        UseFirstPlace("London", "England", "UK", {"1", "January", "1901"});
+        ASSERT_FALSE(LabelText("lblAppliedZone").isEmpty());
+        way.set();
+        const ZoneTexts typed = ZoneBoxes();
+        EXPECT_TRUE(LabelText("lblAppliedZone").isEmpty());
+        Choose(Get<QComboBox>("cboMonth"), "June");
+        Choose(Get<QComboBox>("cboYear"), "1941");
+        CalculateInWindow();
+        EXPECT_EQ(ZoneBoxes(), typed);
+        Click("cmdBack");
+    }
+}
+
 TEST_F(AtlasWindow, TheUserCanStillEditEveryFilledBox) {
     UseFirstPlace("Madrid", "Madrid", "Spain", {"1", "July", "1990"});
     TypeInto(Box("txtZoneHour"), "1");

@@ -165,6 +165,26 @@ TEST(AtlasFill, ZonesBehindUniversalTimeKeepTheMinuteBoxAMagnitude) {
     EXPECT_EQ(BoxesAt("Pacific/Auckland", 174.8, 2020, 1, 1), (ZoneBoxes{"+12", "0", true}));
 }
 
+// The western Aleutians keep the zone of Adak, ten hours behind, at 173° E.
+// No box text says "behind at an eastern longitude", so the zone is left to
+// the user rather than filled 20 hours wrong.
+TEST(AtlasFill, AZoneBehindAtAnEasternLongitudeIsNotWritten) {
+    const PlaceBoxes attu =
+        zorvane::BoxesFor(PlaceAt(52.9, 173.2), At("America/Adak", 2020, 1, 15));
+    EXPECT_FALSE(attu.writesZone);
+    EXPECT_TRUE(attu.zoneBehindAtEasternLongitude);
+    EXPECT_TRUE(attu.east);
+    EXPECT_EQ(attu.lonDegrees, "173");
+    EXPECT_EQ(BoxesAt("America/Adak", -176.6, 2020, 1, 15), (ZoneBoxes{"10", "0", false}));
+}
+
+TEST(AtlasFill, TheAppliedZoneNamesItsOffsetAndSummerTime) {
+    EXPECT_EQ(zorvane::AppliedZoneText("Europe/London", At("Europe/London", 1941, 6, 1)),
+              "Europe/London +2:00, double summer time");
+    EXPECT_EQ(zorvane::AppliedZoneText("Asia/Kolkata", At("Asia/Kolkata", 1990, 8, 15)),
+              "Asia/Kolkata +5:30");
+}
+
 TEST(AtlasFill, WithoutAKnownOffsetOnlyTheCoordinatesAreWritten) {
     const PlaceBoxes boxes = zorvane::BoxesFor(
         PlaceAt(40.4165, -3.7026), ZoneAt("Europe/Madrid", QDate(1990, 2, 30), QTime(12, 0)));

@@ -86,7 +86,8 @@ TEST_F(BadInputWindow, NumberBoxesRefuseOtherScriptsAndKeepTheEarlierResult) {
     };
     for (const Row& row : rows) {
         for (const QString& text : {QStringLiteral("१२"), QStringLiteral("🙂"), QStringLiteral("1e9"),
-                                    QStringLiteral("0x1"), QStringLiteral(" "), QStringLiteral("-")}) {
+                                    QStringLiteral("0x1"), QStringLiteral(" "), QStringLiteral("-"),
+                                    QStringLiteral("999")}) {  // past every box's range
             SCOPED_TRACE(std::string(row.box) + " " + text.left(10).toStdString());
             const QString earlier = Box(row.box).text();
             Paste(row.box, text);

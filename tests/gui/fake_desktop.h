@@ -16,6 +16,7 @@ public:
         QString text;
         Icon icon;
         Buttons buttons;
+        bool selectable = false;
     };
     struct FileDialogCall {
         bool save;
@@ -29,6 +30,7 @@ public:
     std::deque<QString> savePaths;
     std::deque<int> draws;
     QDate todayValue = QDate(2026, 12, 8);
+    bool browserOpens = true;  // false: as on a machine with no web browser
 
     // What happened.
     QList<Message> messages;
@@ -55,7 +57,13 @@ public:
         fileDialogs.append({true, request});
         return take(savePaths);
     }
-    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl& url) override {
+        openedUrls.append(url);
+        return browserOpens;
+    }
+    void showSelectableMessage(QWidget*, const QString& text) override {
+        messages.append({text, Icon::Information, Buttons::Ok, true});
+    }
     QDate today() override { return todayValue; }
     int drawNumber(int low, int high) override {
         if (draws.empty()) return low;

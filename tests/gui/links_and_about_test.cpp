@@ -85,6 +85,45 @@ TEST_F(LinksAndAbout, EveryLinkOfTheMainWindowOpensItsPage) {
     EXPECT_EQ(desktop.settingWrites, 0);
 }
 
+// With no web browser every link says so and gives its address to copy.
+TEST_F(LinksAndAbout, ALinkThatCannotOpenShowsItsAddressToCopy) {
+    desktop.browserOpens = false;
+    const auto aboutLink = [this](const char* label) {
+        return [this, label] {
+            WithAbout([label](frmAbout& about) {
+                QTest::mouseClick(&Control<QWidget>(about, label), Qt::LeftButton);
+                about.close();
+            });
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } links[] = {
+        {"Online Help", [this] { ChooseHelpItem(Qt::Key_O); }},
+        {"Visit Us Online", [this] { ChooseHelpItem(Qt::Key_V); }},
+        {"Check for Update", [this] { ChooseHelpItem(Qt::Key_U); }},
+        {"Donate", [this] { ClickBarItem("mnuDonate"); }},
+        {"Make Money Online", [this] { ClickBarItem("mnuMakeMoney"); }},
+        {"forum link", [this] { Click("Label1"); }},
+        {"About: home page", aboutLink("lblHomePage")},
+        {"About: offer", aboutLink("lblCoBrand")},
+        {"Search the web", [this] { SearchFor("Pune", "MH", "India"); }},
+    };
+    for (const auto& link : links) {
+        SCOPED_TRACE(link.what);
+        desktop.messages.clear();
+        const QUrl address = Opened(link.act);
+        ASSERT_EQ(desktop.messages.size(), 1);
+        const FakeDesktop::Message& box = desktop.messages[0];
+        EXPECT_TRUE(box.selectable);
+        EXPECT_EQ(box.icon, FakeDesktop::Icon::Information);
+        EXPECT_TRUE(box.text.startsWith("No web browser could be opened.")) << box.text.toStdString();
+        EXPECT_TRUE(box.text.endsWith("\n" + address.toString(QUrl::FullyEncoded)))
+            << box.text.toStdString();
+    }
+}
+
 TEST_F(LinksAndAbout, TheAboutBoxShowsItsTextsOpensItsLinksAndClosesWithOk) {
     for (int opening = 0; opening < 2; ++opening) {
         WithAbout([this](frmAbout& about) {

@@ -7,6 +7,18 @@
 
 namespace {
 
+// Noon of 1 June 1941 in London, 0°08' W, under double summer time.
+TypedReading London1941() {
+    TypedReading r;
+    r.month = QStringLiteral("June");
+    r.year = QStringLiteral("1941");
+    r.latDegrees = QStringLiteral("51");
+    r.latMinutes = QStringLiteral("30");
+    r.lonMinutes = QStringLiteral("8");
+    r.east = false;
+    return r;
+}
+
 void DoubleClickRow(QListWidget& list, int row) {
     QListWidgetItem* item = list.item(row);
     ASSERT_NE(item, nullptr);
@@ -62,16 +74,51 @@ TEST_F(TimeZonePicker, ListsTheSeventyOneZonesInOrderWithNothingSelectedEachTime
     EXPECT_EQ(modalCount, 2);
 }
 
-TEST_F(TimeZonePicker, ADoubleClickWritesTheRowsHoursAndMinutes) {
-    EXPECT_EQ(Pick(27), std::make_pair(QString("5"), QString("0")));     // EST
-    EXPECT_EQ(Pick(34), std::make_pair(QString("-5"), QString("-30")));  // IST, "+5.3"
-    EXPECT_EQ(Pick(37), std::make_pair(QString("-3"), QString("-30")));  // Iran
-    EXPECT_EQ(Pick(50), std::make_pair(QString("3"), QString("30")));    // Newfoundland
-    EXPECT_EQ(Pick(29), std::make_pair(QString("0"), QString("0")));     // GMT
-    EXPECT_EQ(Pick(61), std::make_pair(QString("0"), QString("0")));     // UT
-    EXPECT_EQ(Pick(46), std::make_pair(QString("-13"), QString("0")));   // NZST
-    EXPECT_EQ(Pick(36), std::make_pair(QString("12"), QString("0")));    // IDLW
-    EXPECT_EQ(Pick(70), std::make_pair(QString("8"), QString("0")));     // last row
+// A zone ahead of universal time is written with "+", so that it stays ahead
+// for a place west of Greenwich (London in 1941); a zone behind keeps its
+// plain values.
+TEST_F(TimeZonePicker, ADoubleClickWritesTheSignItsListShows) {
+    const struct {
+        int row;
+        const char* hour;
+        const char* minute;
+    } rows[] = {
+        {27, "5", "0"},     // EST, -5.0
+        {34, "+5", "30"},   // IST, "+5.3"
+        {37, "+3", "30"},   // Iran, +3.5
+        {20, "+1", "0"},    // CET
+        {15, "+2", "0"},    // BDST
+        {50, "3", "30"},    // Newfoundland, -3.5
+        {29, "0", "0"},     // GMT
+        {61, "0", "0"},     // UT
+        {46, "+13", "0"},   // NZST, the largest magnitude
+        {36, "12", "0"},    // IDLW
+        {70, "8", "0"},     // last row
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(Pick(r.row), std::make_pair(QString(r.hour), QString(r.minute))) << r.row;
+    }
+}
+
+// BDST picked for London (0°08' W) on 1 June 1941 reads as two hours ahead,
+// exactly as typing "+2" does: Ashlesha, not the Magha of four hours off.
+TEST_F(TimeZonePicker, APickedZoneAheadHoldsWestOfGreenwich) {
+    QString picked;
+    QString typed;
+    for (QString* result : {&picked, &typed}) {
+        Enter(London1941());
+        if (result == &picked) {
+            Pick(15);
+        } else {
+            TypeInto(Box("txtZoneHour"), "+2");
+            TypeInto(Box("txtZoneMinute"), "0");
+        }
+        Click("cmdCalculate");
+        *result = Control<QLabel>(*window, "lblNakshatraName").text();
+        Click("cmdBack");
+    }
+    EXPECT_EQ(picked, "Ashlesha");
+    EXPECT_EQ(typed, picked);
 }
 
 TEST_F(TimeZonePicker, WritesTheHourBoxFirstAndNothingElse) {

@@ -33,9 +33,9 @@ QString Scrambled(const QString& text) {
 class RecordingDesktop : public FakeDesktop {
 public:
     QString storedWhenPageOpened;
-    void openUrl(const QUrl& url) override {
+    bool openUrl(const QUrl& url) override {
         storedWhenPageOpened = settings.value(kApplication + '/' + kSection + '/' + kKey);
-        FakeDesktop::openUrl(url);
+        return FakeDesktop::openUrl(url);
     }
 };
 
