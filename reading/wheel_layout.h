@@ -16,6 +16,8 @@ inline constexpr int kSignCount = 12;
 inline constexpr int kWheelNakshatraCount = 27;
 inline constexpr int kPadasPerNakshatra = 4;
 inline constexpr int kPadaCount = kWheelNakshatraCount * kPadasPerNakshatra;
+inline constexpr int kDegreesPerSign = 30;
+inline constexpr int kDegreeTickCount = kSignCount * (kDegreesPerSign - 1);
 
 struct PolarPoint {
     double angleDegrees = 0.0;
@@ -65,6 +67,10 @@ struct WheelLayout {
     std::array<LabelBox, kWheelNakshatraCount> nakshatraLabels{};
     RingSector padaBand;
     std::array<Tick, kPadaCount> padaTicks{};
+    RingSector moonPada;  // the Moon's quarter of its nakshatra, in the pada band
+    // Whole degrees along the inside of the sign ring; every fifth is longer,
+    // and the sign bounds are left to the sector lines.
+    std::array<Tick, kDegreeTickCount> degreeTicks{};
     std::optional<int> highlightedNakshatra;  // index into nakshatraSectors
     BodyMarker moon;
     BodyMarker sun;

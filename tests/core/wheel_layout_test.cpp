@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <numbers>
 
 namespace zorvane {
@@ -116,6 +118,9 @@ TEST(WheelLayout, BodiesPointAtTheirLongitudesWithoutCoveringEachOther) {
                         0.0, kAngleToleranceDegrees)
                 << birth.label;
         }
+        EXPECT_LT(TurnFrom(layout.moonPada.startAngleDegrees, WheelAngleDegrees(birth.moonDegrees)),
+                  layout.moonPada.spanDegrees)
+            << birth.label;
         EXPECT_EQ(layout.highlightedNakshatra, birth.nakshatra) << birth.label;
     }
     EXPECT_FALSE(LayoutWheel(0.0, 0.0, 27).highlightedNakshatra.has_value());
@@ -168,6 +173,16 @@ TEST(WheelLayout, LabelsStayInsideTheirOwnSectorsAndReadUpright) {
             }
         };
         check(layout.signLabels, layout.signSectors);
+        // The degree ticks stop short of the sign names.
+        double tickReach = 0.0;
+        for (const Tick& tick : layout.degreeTicks) {
+            tickReach = std::max(tickReach, tick.outer.radius);
+        }
+        for (const LabelBox& label : layout.signLabels) {
+            for (const Xy point : Outline(label)) {
+                EXPECT_GT(std::hypot(point.x, point.y), tickReach) << label.text;
+            }
+        }
         check(layout.nakshatraLabels, layout.nakshatraSectors);
     }
     const WheelLayout layout = LayoutWheel(0.0, 0.0, 0);
