@@ -45,7 +45,7 @@ constexpr double kLeaderDotRadius = 0.012;
 constexpr int kProbePixels = 100;
 constexpr double kCaptionTitleScale = 1.45;
 
-constexpr double kMinutesPerSign = 30.0 * zorvane::kMinutesPerDegree;
+constexpr double kMinutesPerSign = zorvane::kDegreesPerSign * zorvane::kMinutesPerDegree;
 
 QFont WheelFont(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Verdana"));

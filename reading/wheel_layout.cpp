@@ -11,8 +11,8 @@ namespace {
 
 constexpr double kHalfTurnDegrees = kDegreesPerTurn / 2.0;
 constexpr double kQuarterTurnDegrees = kDegreesPerTurn / 4.0;
-constexpr double kSignSpanDegrees = kDegreesPerTurn / kSignCount;
-constexpr double kNakshatraSpanDegrees = kDegreesPerTurn / kWheelNakshatraCount;
+constexpr double kSignSpanDegrees = kDegreesPerSign;
+constexpr double kNakshatraSpanDegrees = kDegreesPerTurn / kNakshatraCount;
 constexpr double kPadaSpanDegrees = kNakshatraSpanDegrees / kPadasPerNakshatra;
 
 // Rings from the rim inwards, in wheel radii.
@@ -137,7 +137,7 @@ WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, i
                                      kSignRingInner, 1.0};
         layout.signLabels.at(at) = TangentialLabel(kSignNames.at(at), layout.signSectors.at(at));
     }
-    for (int nakshatra = 0; nakshatra < kWheelNakshatraCount; ++nakshatra) {
+    for (int nakshatra = 0; nakshatra < kNakshatraCount; ++nakshatra) {
         const auto at = static_cast<std::size_t>(nakshatra);
         layout.nakshatraSectors.at(at) = {WheelAngleDegrees(nakshatra * kNakshatraSpanDegrees),
                                           kNakshatraSpanDegrees, kNakshatraRingInner,
@@ -165,7 +165,7 @@ WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, i
         layout.degreeTicks.at(degreeTick++) = {{angle, kSignRingInner},
                                                {angle, kSignRingInner + length}};
     }
-    if (nakshatraIndex >= 0 && nakshatraIndex < kWheelNakshatraCount) {
+    if (nakshatraIndex >= 0 && nakshatraIndex < kNakshatraCount) {
         layout.highlightedNakshatra = nakshatraIndex;
     }
 
