@@ -198,7 +198,8 @@ public:
         }
         const double scale = std::min(Pixels(box.length) / widest, Pixels(box.height) / tallest);
         const int bodyPixels = static_cast<int>(std::floor(scale * kProbePixels));
-        const int titlePixels = static_cast<int>(std::floor(scale * kProbePixels * kCaptionTitleScale));
+        const int titlePixels =
+            static_cast<int>(std::floor(scale * kProbePixels * kCaptionTitleScale));
 
         const QFont titleFont = WheelFont(titlePixels, true);
         const QFont bodyFont = WheelFont(bodyPixels);
@@ -230,7 +231,8 @@ private:
 
 // "Karka 3°59′": the sign and the whole degrees and minutes within it.
 QString SignPlace(double longitudeDegrees) {
-    const auto totalMinutes = static_cast<long>(std::floor(longitudeDegrees * zorvane::kMinutesPerDegree));
+    const auto totalMinutes =
+        static_cast<long>(std::floor(longitudeDegrees * zorvane::kMinutesPerDegree));
     const auto minutesPerSign = static_cast<long>(kMinutesPerSign);
     const auto perDegree = static_cast<long>(zorvane::kMinutesPerDegree);
     const long sign = (totalMinutes / minutesPerSign) % zorvane::kSignCount;
@@ -249,11 +251,12 @@ WheelPicture WheelPictureForBirth(double moonSiderealDegrees, double sunSidereal
     picture.layout = zorvane::LayoutWheel(moonSiderealDegrees, sunSiderealDegrees, nakshatraIndex);
     picture.showsBodies = true;
     if (picture.layout.highlightedNakshatra) {
-        picture.caption << QString::fromUtf8(
-            zorvane::NakshatraNames.at(static_cast<std::size_t>(*picture.layout.highlightedNakshatra)));
+        picture.caption << QString::fromUtf8(zorvane::NakshatraNames.at(
+            static_cast<std::size_t>(*picture.layout.highlightedNakshatra)));
     }
-    picture.caption << QStringLiteral("Moon  %1").arg(SignPlace(picture.layout.moon.longitudeDegrees))
-                    << QStringLiteral("Sun  %1").arg(SignPlace(picture.layout.sun.longitudeDegrees));
+    picture.caption
+        << QStringLiteral("Moon  %1").arg(SignPlace(picture.layout.moon.longitudeDegrees))
+        << QStringLiteral("Sun  %1").arg(SignPlace(picture.layout.sun.longitudeDegrees));
     return picture;
 }
 
@@ -317,7 +320,8 @@ QImage RenderChartWheel(const WheelPicture& picture, int sidePixels) {
     image.fill(kPaper);
     QPainter painter(&image);
     const double margin = side * kWheelImageMarginShare;
-    PaintChartWheel(painter, QRectF(margin, margin, side - 2.0 * margin, side - 2.0 * margin), picture);
+    PaintChartWheel(painter, QRectF(margin, margin, side - 2.0 * margin, side - 2.0 * margin),
+                    picture);
     painter.end();
     return image;
 }

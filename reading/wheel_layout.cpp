@@ -99,8 +99,11 @@ LabelBox RadialLabel(std::string_view text, const RingSector& sector) {
     const double length = depth * kNakshatraLabelLengthShare;
     const double middle = (sector.innerRadius + sector.outerRadius) / 2.0;
     const double angle = sector.startAngleDegrees + sector.spanDegrees / 2.0;
-    return {text, {angle, middle}, Readable(angle),
-            length, Chord(middle - length / 2.0, sector.spanDegrees) * kNakshatraLabelHeightShare};
+    return {text,
+            {angle, middle},
+            Readable(angle),
+            length,
+            Chord(middle - length / 2.0, sector.spanDegrees) * kNakshatraLabelHeightShare};
 }
 
 // Signed shortest turn from one longitude to another, in (-180, 180].

@@ -13,8 +13,8 @@ namespace {
 
 using zorvane::PolarPoint;
 
-const QColor kHighlight(0, 0, 255);     // the program's blue
-const QColor kSunCentre(150, 100, 0);   // the frames' brown
+const QColor kHighlight(0, 0, 255);    // the program's blue
+const QColor kSunCentre(150, 100, 0);  // the frames' brown
 
 struct Drawn {
     double moonDegrees;
@@ -39,8 +39,8 @@ QPoint PixelAt(PolarPoint point, int side) {
 // Just inside the nakshatra ring's inner edge, clear of the labels.
 QPoint InNakshatra(const zorvane::WheelLayout& layout, int nakshatra, int side) {
     const auto& sector = layout.nakshatraSectors.at(static_cast<std::size_t>(nakshatra));
-    return PixelAt({sector.startAngleDegrees + sector.spanDegrees / 2.0, sector.innerRadius + 0.012},
-                   side);
+    return PixelAt(
+        {sector.startAngleDegrees + sector.spanDegrees / 2.0, sector.innerRadius + 0.012}, side);
 }
 
 TEST(ChartWheelPicture, DrawsTheHighlightAndBodiesWhereTheLayoutPutsThem) {
@@ -54,16 +54,19 @@ TEST(ChartWheelPicture, DrawsTheHighlightAndBodiesWhereTheLayoutPutsThem) {
         EXPECT_EQ(image.pixelColor(InNakshatra(layout, drawn.nakshatra, side)), kHighlight)
             << drawn.nakshatra;
         for (const int neighbour : {(drawn.nakshatra + 1) % 27, (drawn.nakshatra + 26) % 27}) {
-            EXPECT_NE(image.pixelColor(InNakshatra(layout, neighbour, side)), kHighlight) << neighbour;
+            EXPECT_NE(image.pixelColor(InNakshatra(layout, neighbour, side)), kHighlight)
+                << neighbour;
         }
-        EXPECT_EQ(image.pixelColor(PixelAt(layout.sun.centre, side)), kSunCentre) << drawn.sidePixels;
+        EXPECT_EQ(image.pixelColor(PixelAt(layout.sun.centre, side)), kSunCentre)
+            << drawn.sidePixels;
         // The crescent's lit side lies right of the Moon disc's centre.
         const QPoint centre = PixelAt(layout.moon.centre, side);
-        const double offset = 0.45 * layout.moon.radius * side * (1.0 - 2.0 * kWheelImageMarginShare) / 2.0;
+        const double offset =
+            0.45 * layout.moon.radius * side * (1.0 - 2.0 * kWheelImageMarginShare) / 2.0;
         EXPECT_EQ(image.pixelColor(centre + QPoint(static_cast<int>(offset), 0)), kHighlight)
             << drawn.sidePixels;
-        EXPECT_EQ(picture.caption.front(),
-                  QString::fromUtf8(zorvane::NakshatraNames.at(static_cast<std::size_t>(drawn.nakshatra))));
+        EXPECT_EQ(picture.caption.front(), QString::fromUtf8(zorvane::NakshatraNames.at(
+                                               static_cast<std::size_t>(drawn.nakshatra))));
     }
 }
 
@@ -77,10 +80,12 @@ TEST(ChartWheelPicture, WidgetDrawsTheLargestCircleInTheMiddleOfItsRoom) {
     const QImage shot = wheel.grab().toImage();
     // The wheel fills a 300-pixel square centred top to bottom, without margin.
     const auto& sector = picture.layout.nakshatraSectors.at(7);
-    const double angle = (sector.startAngleDegrees + sector.spanDegrees / 2.0) * std::numbers::pi / 180.0;
+    const double angle =
+        (sector.startAngleDegrees + sector.spanDegrees / 2.0) * std::numbers::pi / 180.0;
     const double radius = kWidth / 2.0 * (sector.innerRadius + 0.02);
-    const QPoint inHighlight(static_cast<int>(std::lround(kWidth / 2.0 + radius * std::cos(angle))),
-                             static_cast<int>(std::lround(kHeight / 2.0 - radius * std::sin(angle))));
+    const QPoint inHighlight(
+        static_cast<int>(std::lround(kWidth / 2.0 + radius * std::cos(angle))),
+        static_cast<int>(std::lround(kHeight / 2.0 - radius * std::sin(angle))));
     EXPECT_EQ(shot.pixelColor(inHighlight), kHighlight);
 }
 
