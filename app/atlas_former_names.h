@@ -16,7 +16,7 @@ struct FormerName {
 
 // Renamings and spellings from the places' own histories, each checked to
 // name exactly one place of libgeonames 0.3.0 (see the atlas tests).
-inline constexpr std::array<FormerName, 70> FormerNameTable = {{
+inline constexpr std::array<FormerName, 70> FormerNameTable = std::to_array<FormerName>({
     // India
     {"Bombay", "Mumbai", "IN"},
     {"Madras", "Chennai", "IN"},
@@ -92,7 +92,7 @@ inline constexpr std::array<FormerName, 70> FormerNameTable = {{
     {"Lisboa", "Lisbon", "PT"},
     {"Bruxelles", "Brussels", "BE"},
     {"Den Haag", "The Hague", "NL"},
-}};
+});
 static_assert(FormerNameTable.size() == 70);
 
 }  // namespace zorvane

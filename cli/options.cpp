@@ -20,7 +20,7 @@ struct FlagSpec {
     bool takesValue;
 };
 
-constexpr std::array<FlagSpec, 13> kFlags = {{
+constexpr std::array<FlagSpec, 13> kFlags = std::to_array<FlagSpec>({
     {"--help", Flag::Help, false},
     {"-h", Flag::Help, false},
     {"--version", Flag::Version, false},
@@ -34,7 +34,7 @@ constexpr std::array<FlagSpec, 13> kFlags = {{
     {"--open", Flag::Open, true},
     {"--batch", Flag::Batch, false},
     {"--threads", Flag::Threads, true},
-}};
+});
 static_assert(kFlags.size() == 13);
 
 constexpr std::size_t kFlagKinds = static_cast<std::size_t>(Flag::Threads) + 1;

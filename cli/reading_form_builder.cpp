@@ -16,13 +16,13 @@ struct ListRange {
     std::string_view refusal;
 };
 
-constexpr std::array<ListRange, 5> kListRanges = {{
+constexpr std::array<ListRange, 5> kListRanges = std::to_array<ListRange>({
     {InputColumn::Year, 1901, 2050, "year must be a whole number from 1901 to 2050"},
     {InputColumn::Month, 1, 12, "month must be a whole number from 1 to 12"},
     {InputColumn::Day, 1, 31, "day must be a whole number from 1 to 31"},
     {InputColumn::Hour, 0, 23, "hour must be a whole number from 0 to 23"},
     {InputColumn::Minute, 0, 59, "minute must be a whole number from 0 to 59"},
-}};
+});
 static_assert(kListRanges.size() == 5);
 
 // The four text boxes of zone and longitude; each holds at most this many
@@ -34,12 +34,12 @@ struct BoxText {
     std::string_view refusal;
 };
 
-constexpr std::array<BoxText, 4> kBoxTexts = {{
+constexpr std::array<BoxText, 4> kBoxTexts = std::to_array<BoxText>({
     {InputColumn::ZoneHour, "zone_hour is longer than 3 characters"},
     {InputColumn::ZoneMinute, "zone_minute is longer than 3 characters"},
     {InputColumn::LonDegrees, "lon_deg is longer than 3 characters"},
     {InputColumn::LonMinutes, "lon_min is longer than 3 characters"},
-}};
+});
 static_assert(kBoxTexts.size() == 4);
 
 std::optional<int> ParseListValue(std::string_view text, const ListRange& range) {

@@ -18,7 +18,7 @@ struct NumberColumn {
 
 inline constexpr std::size_t kNumberColumnCount = 10;
 
-inline constexpr std::array<NumberColumn, kNumberColumnCount> kNumberColumns = {{
+inline constexpr std::array<NumberColumn, kNumberColumnCount> kNumberColumns = std::to_array<NumberColumn>({
     {"universal_hours", &ChartState::UniversalHours},
     {"julian_day_number", &ChartState::JulianDayNumber},
     {"centuries", &ChartState::Centuries},
@@ -29,7 +29,7 @@ inline constexpr std::array<NumberColumn, kNumberColumnCount> kNumberColumns = {
     {"moon_unreduced", &ChartState::MoonLongitudeUnreduced},
     {"sun_unreduced", &ChartState::SunLongitudeUnreduced},
     {"yoga_position", &ChartState::YogaPosition},
-}};
+});
 static_assert(kNumberColumns.size() == kNumberColumnCount);
 
 inline constexpr std::string_view kNakshatraColumn = "nakshatra";

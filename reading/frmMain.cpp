@@ -35,10 +35,10 @@ const QString kReadingFileSuffix = QStringLiteral("vrn");
 // more than any real one, and a large file picked by mistake is not read whole.
 constexpr qint64 kReadingFileReadLimit = 4096;
 
-constexpr std::array<const char*, 12> kMonthNames = {
+constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December",
-};
+});
 constexpr int kFirstYear = 1901;
 constexpr int kLastYear = 2050;
 
