@@ -18,6 +18,7 @@
 #include "panchang/birth_details.h"
 #include "panchang/birth_yoga.h"
 #include "panchang/delta_t.h"
+#include "panchang/details_fields.h"
 #include "panchang/details_text.h"
 #include "panchang/limb_names.h"
 #include "panchang/limbs.h"
@@ -231,6 +232,59 @@ TEST(BirthDetails, IndependenceMidnightAgreesWithTheReferenceToTheMinute) {
                   "The tithi ends less than a minute after the birth; a birth 1 minute later gives Krishna "
                   "Chaturdashi.",
                   "The karana ends less than a minute after the birth; a birth 1 minute later gives Vishti."}));
+}
+
+TEST(BirthDetails, FieldsGiveTheKeysInOrderWithNullsWhereThereIsNothingToShow) {
+    const BirthData birth{8, 15, 1947, 0, 0, 5, 30, 77, 13, true, false, false};
+    const ChartState chart = Compute(birth);
+    auto text = [](const DetailField& field) {
+        if (const auto* s = std::get_if<std::string>(&field.value)) return *s;
+        if (const auto* i = std::get_if<int>(&field.value)) return std::to_string(*i);
+        if (std::holds_alternative<double>(field.value)) return std::string("number");
+        return std::string("null");
+    };
+    struct Case {
+        const char* what;
+        std::optional<double> latitude;
+        std::map<std::string, std::string> expected;
+    };
+    const Case cases[] = {
+        {"New Delhi",
+         28.6,
+         {{"moon_rashi", "Karka"},
+          {"nakshatra_pada", "1"},
+          {"nakshatra_lord", "Saturn"},
+          {"sun_sidereal", "number"},
+          {"sun_rashi", "Karka"},
+          {"tithi_number", "28"},
+          {"tithi_name", "Trayodashi"},
+          {"paksha", "Krishna"},
+          {"karana_number", "56"},
+          {"karana_name", "Vanija"},
+          {"sunrise", "1947-08-15T05:49:36+05:30"},
+          {"vara", "Guruvara"},
+          {"sun_note", "null"},
+          {"universal_time", "1947-08-14T18:30:00Z"}}},
+        {"no latitude",
+         std::nullopt,
+         {{"sunrise", "null"}, {"sunset", "null"}, {"vara", "null"}, {"sun_note", "Sunrise needs a valid latitude"}}},
+        {"midnight sun: the civil weekday",
+         80.0,
+         {{"sunrise", "null"},
+          {"sunset", "null"},
+          {"vara", "Shukravara"},
+          {"sun_note", std::string(SunNoteText(SunNote::PolarDay))}}},
+    };
+    for (const Case& c : cases) {
+        const auto fields = DetailFieldsOf(ComputeBirthDetails(chart, c.latitude));
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            EXPECT_EQ(fields[i].key, kDetailKeys[i]);
+            const auto expected = c.expected.find(std::string(fields[i].key));
+            if (expected != c.expected.end()) {
+                EXPECT_EQ(text(fields[i]), expected->second) << c.what << " " << fields[i].key;
+            }
+        }
+    }
 }
 
 }  // namespace
