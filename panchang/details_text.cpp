@@ -15,10 +15,14 @@ namespace {
 
 constexpr long long kSecondsPerMinute = 60;
 constexpr long long kSecondsPerHour = 3600;
+constexpr long long kClockMinutesPerHour = 60;
+// Angles are shown in whole arc-seconds.
+constexpr long long kArcsecondsPerArcminute = 60;
+constexpr long long kWholeArcsecondsPerDegree = 3600;
 constexpr long long kSecondsPerDay = 86400;
 constexpr double kMinutesPerDay = 1440.0;
-constexpr long long kSecondsPerSign = 30 * kSecondsPerHour;  // 30 degrees in arc-seconds
-constexpr long long kArcsecondsPerTurn = 360 * kSecondsPerHour;
+constexpr long long kArcsecondsPerSign = 30 * kWholeArcsecondsPerDegree;
+constexpr long long kArcsecondsPerTurn = 360 * kWholeArcsecondsPerDegree;
 
 struct CivilDate {
     long long year;
@@ -68,8 +72,9 @@ long long LeadMinutes(double clockLeadHours) {
 
 std::string DmsOfArcseconds(long long arcseconds) {
     char text[64];
-    std::snprintf(text, sizeof text, "%lld°%02lld′%02lld″", arcseconds / kSecondsPerHour,
-                  arcseconds % kSecondsPerHour / kSecondsPerMinute, arcseconds % kSecondsPerMinute);
+    std::snprintf(text, sizeof text, "%lld°%02lld′%02lld″", arcseconds / kWholeArcsecondsPerDegree,
+                  arcseconds % kWholeArcsecondsPerDegree / kArcsecondsPerArcminute,
+                  arcseconds % kArcsecondsPerArcminute);
     return text;
 }
 
@@ -106,8 +111,8 @@ int Wrapped(int index, int count) {
 std::string FormatBirthClock(double universalJd, double clockLeadHours) {
     const long long lead = LeadMinutes(clockLeadHours);
     char zone[64];
-    std::snprintf(zone, sizeof zone, "%c%02lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / 60,
-                  std::llabs(lead) % 60);
+    std::snprintf(zone, sizeof zone, "%c%02lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / kClockMinutesPerHour,
+                  std::llabs(lead) % kClockMinutesPerHour);
     return FormatDateTime(universalJd, lead) + zone;
 }
 
@@ -118,8 +123,8 @@ std::string FormatUniversalTime(double universalJd) {
 std::string FormatClockLead(double clockLeadHours) {
     const long long lead = LeadMinutes(clockLeadHours);
     char text[64];
-    std::snprintf(text, sizeof text, "%c%lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / 60,
-                  std::llabs(lead) % 60);
+    std::snprintf(text, sizeof text, "%c%lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / kClockMinutesPerHour,
+                  std::llabs(lead) % kClockMinutesPerHour);
     return text;
 }
 
@@ -133,8 +138,9 @@ std::string FormatDegreesMinutesSeconds(double degrees) {
 std::string FormatSignPosition(double siderealDegrees) {
     // Rounded first, so 29°59′59.7″ shows as 0°00′00″ of the next sign.
     const long long arcseconds = std::llround(siderealDegrees * kArcsecondsPerDegree) % kArcsecondsPerTurn;
-    const long long sign = arcseconds / kSecondsPerSign;
-    return std::string(kSignNames[static_cast<std::size_t>(sign)]) + " " + DmsOfArcseconds(arcseconds % kSecondsPerSign);
+    const long long sign = arcseconds / kArcsecondsPerSign;
+    return std::string(kSignNames[static_cast<std::size_t>(sign)]) + " " +
+           DmsOfArcseconds(arcseconds % kArcsecondsPerSign);
 }
 
 std::string TithiWithPaksha(int tithiIndex) {
@@ -156,7 +162,9 @@ std::string_view SunNoteText(SunNote note) {
 std::vector<std::string> NearBoundSentences(const BirthDetails& details) {
     std::vector<std::string> sentences;
     const double birth = details.universalJd;
-    auto nakshatra = [](int i) { return std::string(NakshatraNames[static_cast<std::size_t>(Wrapped(i, kNakshatraCount))]); };
+    auto nakshatra = [](int i) {
+        return std::string(NakshatraNames[static_cast<std::size_t>(Wrapped(i, kNakshatraCount))]);
+    };
     auto yoga = [](int i) { return std::string(YogaNames[static_cast<std::size_t>(Wrapped(i, kYogaCount))]); };
     auto tithi = [](int i) { return TithiWithPaksha(Wrapped(i, kTithiCount)); };
     auto karana = [](int i) { return std::string(KaranaName(Wrapped(i, kKaranaCount) + 1)); };
