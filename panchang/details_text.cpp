@@ -135,6 +135,24 @@ std::string FormatDegreesMinutesSeconds(double degrees) {
     return text;
 }
 
+namespace {
+std::string PlaceAngle(double degrees, char positive, char negative) {
+    const long long arcminutes = std::llround(std::fabs(degrees) * kMinutesPerDegree);
+    char text[64];
+    std::snprintf(text, sizeof text, "%lld°%02lld′%c", arcminutes / kArcsecondsPerArcminute,
+                  arcminutes % kArcsecondsPerArcminute, degrees < 0 ? negative : positive);
+    return text;
+}
+}  // namespace
+
+std::string FormatLatitude(double northDegrees) {
+    return PlaceAngle(northDegrees, 'N', 'S');
+}
+
+std::string FormatLongitude(double eastDegrees) {
+    return PlaceAngle(eastDegrees, 'E', 'W');
+}
+
 std::string FormatSignPosition(double siderealDegrees) {
     // Rounded first, so 29°59′59.7″ shows as 0°00′00″ of the next sign.
     const long long arcseconds = std::llround(siderealDegrees * kArcsecondsPerDegree) % kArcsecondsPerTurn;
