@@ -1,7 +1,6 @@
 #include "panchang/details_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "ephemeris/angles.h"
@@ -51,6 +50,13 @@ long long FloorDivide(long long a, long long b) {
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
+// A number with at least this many digits, zeros in front.
+std::string Padded(long long value, std::size_t digits) {
+    std::string text = std::to_string(value);
+    if (text.size() < digits) text.insert(0, digits - text.size(), '0');
+    return text;
+}
+
 // Date and time of day of a moment shifted by a whole number of minutes.
 std::string FormatDateTime(double universalJd, long long leadMinutes) {
     // Seconds since the midnight that begins day number 0.
@@ -59,11 +65,9 @@ std::string FormatDateTime(double universalJd, long long leadMinutes) {
     const long long dayNumber = FloorDivide(seconds, kSecondsPerDay);
     const long long secondOfDay = seconds - dayNumber * kSecondsPerDay;
     const CivilDate date = DateOfDayNumber(dayNumber);
-    char text[96];
-    std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02lld:%02lld:%02lld", date.year, date.month, date.day,
-                  secondOfDay / kSecondsPerHour, secondOfDay % kSecondsPerHour / kSecondsPerMinute,
-                  secondOfDay % kSecondsPerMinute);
-    return text;
+    return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2) + "T" +
+           Padded(secondOfDay / kSecondsPerHour, 2) + ":" + Padded(secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2) +
+           ":" + Padded(secondOfDay % kSecondsPerMinute, 2);
 }
 
 long long LeadMinutes(double clockLeadHours) {
@@ -71,11 +75,9 @@ long long LeadMinutes(double clockLeadHours) {
 }
 
 std::string DmsOfArcseconds(long long arcseconds) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%lld°%02lld′%02lld″", arcseconds / kWholeArcsecondsPerDegree,
-                  arcseconds % kWholeArcsecondsPerDegree / kArcsecondsPerArcminute,
-                  arcseconds % kArcsecondsPerArcminute);
-    return text;
+    return std::to_string(arcseconds / kWholeArcsecondsPerDegree) + "°" +
+           Padded(arcseconds % kWholeArcsecondsPerDegree / kArcsecondsPerArcminute, 2) + "′" +
+           Padded(arcseconds % kArcsecondsPerArcminute, 2) + "″";
 }
 
 std::string MinutesText(long long minutes) {
@@ -110,10 +112,8 @@ int Wrapped(int index, int count) {
 
 std::string FormatBirthClock(double universalJd, double clockLeadHours) {
     const long long lead = LeadMinutes(clockLeadHours);
-    char zone[64];
-    std::snprintf(zone, sizeof zone, "%c%02lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / kClockMinutesPerHour,
-                  std::llabs(lead) % kClockMinutesPerHour);
-    return FormatDateTime(universalJd, lead) + zone;
+    return FormatDateTime(universalJd, lead) + (lead < 0 ? "-" : "+") +
+           Padded(std::llabs(lead) / kClockMinutesPerHour, 2) + ":" + Padded(std::llabs(lead) % kClockMinutesPerHour, 2);
 }
 
 std::string FormatUniversalTime(double universalJd) {
@@ -122,9 +122,9 @@ std::string FormatUniversalTime(double universalJd) {
 
 std::string FormatClockLead(double clockLeadHours) {
     const long long lead = LeadMinutes(clockLeadHours);
-    char text[64];
-    std::snprintf(text, sizeof text, "%c%lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / kClockMinutesPerHour,
-                  std::llabs(lead) % kClockMinutesPerHour);
+    std::string text(lead < 0 ? "-" : "+");
+    text += std::to_string(std::llabs(lead) / kClockMinutesPerHour) + ":" +
+            Padded(std::llabs(lead) % kClockMinutesPerHour, 2);
     return text;
 }
 
@@ -138,10 +138,8 @@ std::string FormatDegreesMinutesSeconds(double degrees) {
 namespace {
 std::string PlaceAngle(double degrees, char positive, char negative) {
     const long long arcminutes = std::llround(std::fabs(degrees) * kMinutesPerDegree);
-    char text[64];
-    std::snprintf(text, sizeof text, "%lld°%02lld′%c", arcminutes / kArcsecondsPerArcminute,
-                  arcminutes % kArcsecondsPerArcminute, degrees < 0 ? negative : positive);
-    return text;
+    return std::to_string(arcminutes / kArcsecondsPerArcminute) + "°" +
+           Padded(arcminutes % kArcsecondsPerArcminute, 2) + "′" + (degrees < 0 ? negative : positive);
 }
 }  // namespace
 

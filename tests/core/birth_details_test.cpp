@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -198,17 +197,17 @@ TEST(BirthDetails, IndependenceMidnightAgreesWithTheReferenceToTheMinute) {
     BirthData birth{8, 15, 1947, 0, 0, 5, 30, 77, 13, true, false, false};
     const ChartState chart = Compute(birth);
     const BirthDetails d = ComputeBirthDetails(chart, 28.6);
-    auto clockMinutes = [&](const char* isoClock) {
-        int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-        std::sscanf(isoClock, "%d-%d-%dT%d:%d", &year, &month, &day, &hour, &minute);
-        return (DayNumber(month, day, year) - 0.5 - d.clockLeadHours / 24) * kMinutesPerDay + hour * 60 + minute;
+    auto clockMinutes = [&](const std::string& isoClock) {  // "1947-08-14T03:31"
+        auto part = [&](std::size_t at, std::size_t length) { return std::stoi(isoClock.substr(at, length)); };
+        return (DayNumber(part(5, 2), part(8, 2), part(0, 4)) - 0.5 - d.clockLeadHours / 24) * kMinutesPerDay +
+               part(11, 2) * 60 + part(14, 2);
     };
     struct Case {
-        const char* limb;
+        const char* limb = nullptr;
         LimbSpan span;
-        int index;
-        const char* start;
-        const char* end;
+        int index = 0;
+        const char* start = nullptr;
+        const char* end = nullptr;
     };
     const Case cases[] = {
         {"tithi (Krishna Trayodashi)", d.tithi, 27, "1947-08-14T03:31", "1947-08-15T00:01"},
