@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "panchang/birth_details.h"
 #include "reading/birth_data.h"
 #include "reading/chart_state.h"
 #include "reading/number_text.h"
@@ -37,6 +38,10 @@ struct BirthRecord {
     double moonUnreduced = 0;       // panchang Moon, degrees, whole turns kept
     double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
     double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
+
+    // Filled from the same calculation (ComputeBirthDetails) where the
+    // details are shown; empty otherwise, e.g. for a batch row without them.
+    std::optional<BirthDetails> details;
 };
 
 // The latitude of the form's boxes by the same box conversions as the
