@@ -39,8 +39,9 @@ struct BirthRecord {
     double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
     double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
 
-    // Filled from the same calculation (ComputeBirthDetails) where the
-    // details are shown; empty otherwise, e.g. for a batch row without them.
+    // The birth details, filled from the same calculation (ComputeBirthDetails
+    // on its ChartState) where they are shown; empty otherwise, e.g. for a
+    // batch row without them. The dasha is added after them.
     std::optional<BirthDetails> details;
 };
 
