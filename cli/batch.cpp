@@ -12,6 +12,7 @@
 #include "cli/reading_fields.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
+#include "panchang/details_fields.h"
 #include "reading/birth_record.h"
 
 namespace zorvane::cli {
@@ -25,7 +26,7 @@ constexpr std::size_t kRowsPerChunk = 512;
 // Room for one output row, so that a chunk's buffer rarely grows.
 constexpr std::size_t kOutputBytesPerRow = 320;
 
-std::string OutputHeader() {
+std::string OutputHeader(bool withDetails) {
     std::string header;
     for (std::string_view name : kInputColumnNames) {
         header.append(name).push_back(',');
@@ -35,7 +36,11 @@ std::string OutputHeader() {
     for (const NumberColumn& column : kNumberColumns) {
         header.append(column.name).push_back(',');
     }
-    header.append(kErrorColumn).push_back('\n');
+    header.append(kErrorColumn);
+    if (withDetails) {
+        for (std::string_view key : kDetailKeys) header.append(",").append(key);
+    }
+    header.push_back('\n');
     return header;
 }
 
@@ -55,16 +60,33 @@ std::optional<std::string> HeaderFault(std::string_view headerRecord) {
 
 // Per-thread scratch space, reused from row to row.
 struct RowWorkspace {
+    bool withDetails = false;
     std::vector<std::string> csvFields;
     ReadingFields fields;
     std::string fault;
 };
 
-void AppendRefusedResults(std::string_view reason, std::string& out) {
-    // Two names and every number stay empty.
+void AppendRefusedResults(std::string_view reason, bool withDetails, std::string& out) {
+    // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
+    if (withDetails) out.append(kDetailKeys.size(), ',');
     out.push_back('\n');
+}
+
+// The details' columns after the (empty) error column; a missing value stays
+// empty.
+void AppendDetailColumns(const BirthDetails& details, std::string& out) {
+    for (const DetailField& field : DetailFieldsOf(details)) {
+        out.push_back(',');
+        if (const auto* text = std::get_if<std::string>(&field.value)) {
+            AppendCsvField(*text, out);
+        } else if (const auto* whole = std::get_if<int>(&field.value)) {
+            out.append(std::to_string(*whole));
+        } else if (const auto* number = std::get_if<double>(&field.value)) {
+            AppendShortestNumber(*number, out);
+        }
+    }
 }
 
 // Writes one output row; returns false when the row was refused.
@@ -96,13 +118,13 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
         }
     }
     if (fault) {
-        AppendRefusedResults(*fault, out);
+        AppendRefusedResults(*fault, work.withDetails, out);
         return false;
     }
 
     BirthRecord result;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, result)) {
-        AppendRefusedResults(*refusal, out);
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result, work.withDetails)) {
+        AppendRefusedResults(*refusal, work.withDetails, out);
         return false;
     }
     AppendCsvField(NakshatraNameOf(result), out);
@@ -113,7 +135,9 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
         AppendShortestNumber(result.*column.field, out);
         out.push_back(',');
     }
-    out.push_back('\n');  // the error column stays empty
+    // The error column stays empty.
+    if (result.details) AppendDetailColumns(*result.details, out);
+    out.push_back('\n');
     return true;
 }
 
@@ -163,7 +187,7 @@ void ProcessChunk(const std::vector<std::string_view>& rows, std::size_t chunkIn
 
 }  // namespace
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink, bool withDetails) {
     BatchOutcome outcome;
     // Spreadsheet programs often start their CSV with a byte-order mark.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -184,7 +208,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     records = {};
     outcome.rowCount = rows.size();
 
-    sink(OutputHeader());
+    sink(OutputHeader(withDetails));
 
     const std::size_t chunkCount = (rows.size() + kRowsPerChunk - 1) / kRowsPerChunk;
     auto chunks = std::make_unique<Chunk[]>(chunkCount);
@@ -198,6 +222,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     const std::size_t workerCount = std::min<std::size_t>(std::max(threadCount, 1U), chunkCount);
     if (workerCount <= 1) {
         RowWorkspace work;
+        work.withDetails = withDetails;
         for (std::size_t i = 0; i < chunkCount; ++i) {
             ProcessChunk(rows, i, work, pool, chunks[i]);
             finish(chunks[i]);
@@ -213,6 +238,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     for (std::size_t w = 0; w < workerCount; ++w) {
         workers.emplace_back([&] {
             RowWorkspace work;
+            work.withDetails = withDetails;
             for (std::size_t i = nextChunk++; i < chunkCount; i = nextChunk++) {
                 ProcessChunk(rows, i, work, pool, chunks[i]);
                 chunks[i].done.store(true, std::memory_order_release);
