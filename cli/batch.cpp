@@ -26,9 +26,20 @@ constexpr std::size_t kRowsPerChunk = 512;
 // Room for one output row, so that a chunk's buffer rarely grows.
 constexpr std::size_t kOutputBytesPerRow = 320;
 
-std::string OutputHeader(bool withDetails) {
+// The latitude's columns, read for the details when the header has all three
+// after the required ones, in any order.
+inline constexpr auto kLatitudeColumnNames = std::to_array<std::string_view>({"lat_deg", "lat_min", "lat_dir"});
+
+// Where the input's columns are: the required ones first, then, when given,
+// the latitude's at these positions.
+struct InputLayout {
+    std::vector<std::string> names;
+    std::optional<std::array<std::size_t, 3>> latitude;  // lat_deg, lat_min, lat_dir
+};
+
+std::string OutputHeader(const InputLayout& layout, bool withDetails) {
     std::string header;
-    for (std::string_view name : kInputColumnNames) {
+    for (const std::string& name : layout.names) {
         header.append(name).push_back(',');
     }
     header.append(kNakshatraColumn).push_back(',');
@@ -44,23 +55,37 @@ std::string OutputHeader(bool withDetails) {
     return header;
 }
 
-std::optional<std::string> HeaderFault(std::string_view headerRecord) {
-    std::vector<std::string> fields;
-    bool matches = !ParseCsvRecord(headerRecord, fields) && fields.size() == kInputColumnCount &&
-                   std::equal(fields.begin(), fields.end(), kInputColumnNames.begin());
-    if (matches) {
+std::optional<std::string> HeaderFault(std::string_view headerRecord, InputLayout& layout) {
+    std::vector<std::string>& fields = layout.names;
+    const bool required = !ParseCsvRecord(headerRecord, fields) && fields.size() >= kInputColumnCount &&
+                          std::equal(fields.begin(), fields.begin() + kInputColumnCount, kInputColumnNames.begin());
+    if (required && fields.size() == kInputColumnCount) {
         return std::nullopt;
+    }
+    if (required && fields.size() == kInputColumnCount + kLatitudeColumnNames.size()) {
+        std::array<std::size_t, 3> at{};
+        bool all = true;
+        for (std::size_t k = 0; k < kLatitudeColumnNames.size(); ++k) {
+            const auto found = std::find(fields.begin() + kInputColumnCount, fields.end(), kLatitudeColumnNames[k]);
+            all = all && found != fields.end();
+            at[k] = static_cast<std::size_t>(found - fields.begin());
+        }
+        if (all) {
+            layout.latitude = at;
+            return std::nullopt;
+        }
     }
     std::string fault = "the first line must be the header ";
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         fault.append(i == 0 ? "" : ",").append(kInputColumnNames[i]);
     }
-    return fault;
+    return fault.append(", optionally followed by lat_deg,lat_min,lat_dir");
 }
 
 // Per-thread scratch space, reused from row to row.
 struct RowWorkspace {
     bool withDetails = false;
+    const InputLayout* layout = nullptr;
     std::vector<std::string> csvFields;
     ReadingFields fields;
     std::string fault;
@@ -93,10 +118,17 @@ void AppendDetailColumns(const BirthDetails& details, std::string& out) {
 bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
     const std::size_t fieldCount = work.csvFields.size();
-    if (!fault && fieldCount != kInputColumnCount) {
+    const std::size_t columnCount = work.layout->names.size();
+    if (!fault && fieldCount != columnCount) {
         work.fault = "the row has " + std::to_string(fieldCount) + " fields instead of " +
-                     std::to_string(kInputColumnCount);
+                     std::to_string(columnCount);
         fault = work.fault;
+    }
+    if (const auto& latitude = work.layout->latitude) {
+        auto field = [&](std::size_t at) { return at < fieldCount ? work.csvFields[at] : std::string(); };
+        work.fields.latDegrees = field((*latitude)[0]);
+        work.fields.latMinutes = field((*latitude)[1]);
+        work.fields.latDirection = field((*latitude)[2]);
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         std::string& text = work.fields.texts[i];
@@ -112,8 +144,12 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
     if (!fault && record.find_first_of("\"\r") == std::string_view::npos) {
         out.append(record).push_back(',');
     } else {
-        for (const std::string& text : work.fields.texts) {
-            AppendCsvField(text, out);
+        for (std::size_t i = 0; i < columnCount; ++i) {
+            if (i < kInputColumnCount) {
+                AppendCsvField(work.fields.texts[i], out);
+            } else if (i < fieldCount) {
+                AppendCsvField(work.csvFields[i], out);
+            }
             out.push_back(',');
         }
     }
@@ -195,8 +231,8 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
         csv.remove_prefix(kByteOrderMark.size());
     }
     std::vector<std::string_view> records = SplitCsvRecords(csv);
-    std::optional<std::string> headerFault =
-        records.empty() ? HeaderFault({}) : HeaderFault(records.front());
+    InputLayout layout;
+    std::optional<std::string> headerFault = HeaderFault(records.empty() ? std::string_view() : records.front(), layout);
     if (headerFault) {
         outcome.headerFault = std::move(*headerFault);
         return outcome;
@@ -208,7 +244,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     records = {};
     outcome.rowCount = rows.size();
 
-    sink(OutputHeader(withDetails));
+    sink(OutputHeader(layout, withDetails));
 
     const std::size_t chunkCount = (rows.size() + kRowsPerChunk - 1) / kRowsPerChunk;
     auto chunks = std::make_unique<Chunk[]>(chunkCount);
@@ -223,6 +259,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     if (workerCount <= 1) {
         RowWorkspace work;
         work.withDetails = withDetails;
+        work.layout = &layout;
         for (std::size_t i = 0; i < chunkCount; ++i) {
             ProcessChunk(rows, i, work, pool, chunks[i]);
             finish(chunks[i]);
@@ -239,6 +276,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
         workers.emplace_back([&] {
             RowWorkspace work;
             work.withDetails = withDetails;
+            work.layout = &layout;
             for (std::size_t i = nextChunk++; i < chunkCount; i = nextChunk++) {
                 ProcessChunk(rows, i, work, pool, chunks[i]);
                 chunks[i].done.store(true, std::memory_order_release);

@@ -304,7 +304,9 @@ Options:
     out.append(R"(
 --batch reads CSV on standard input with the header
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-(lon_dir E or W, dst 0 or 1) and writes every row back in order with the
+(lon_dir E or W, dst 0 or 1), optionally followed by lat_deg,lat_min,lat_dir
+(in any order; lat_dir N or S) for the details' sunrise, sunset and vara,
+and writes every row back in order with the
 columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
 moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
 yoga_position,error appended; with --details, then the columns of the JSON

@@ -119,6 +119,40 @@ TEST(CliDetails, TextPrintsTheDetailsAfterTheParagraphs) {
     }
 }
 
+// The CSV output as rows of fields (no quoted fields expected).
+std::vector<std::vector<std::string>> CsvRows(const std::string& out) {
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t at = 0; at < out.size(); at = out.find('\n', at) + 1) {
+        std::vector<std::string> fields;
+        const std::string row = out.substr(at, out.find('\n', at) - at);
+        for (std::size_t from = 0;; from = row.find(',', from) + 1) {
+            fields.push_back(row.substr(from, row.find(',', from) - from));
+            if (row.find(',', from) == std::string::npos) break;
+        }
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+TEST(CliDetails, BatchReadsTheLatitudeColumnsByName) {
+    const std::string csv =
+        "year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst,lat_dir,lat_deg,lat_min\n"
+        "1947,8,15,0,0,5,30,77,13,E,0,N,28,36\n"
+        "1947,8,15,0,0,5,30,77,13,E,0,N,90,30\n";
+    const RunResult run = RunCli({"--batch", "--details"}, csv);
+    ASSERT_EQ(run.exitStatus, kSuccess) << run.err;
+    const auto rows = CsvRows(run.out);
+    ASSERT_EQ(rows.size(), 3u) << run.out;
+    const auto& header = rows[0];
+    auto at = [&](const std::vector<std::string>& row, const char* key) {
+        return row[static_cast<std::size_t>(std::find(header.begin(), header.end(), key) - header.begin())];
+    };
+    EXPECT_EQ(at(rows[1], "lat_dir"), "N");  // echoed as given
+    EXPECT_EQ(at(rows[1], "sunrise"), "1947-08-15T05:49:36+05:30");
+    EXPECT_EQ(at(rows[1], "vara"), "Guruvara");
+    EXPECT_EQ(at(rows[2], "sun_note"), "Sunrise needs a valid latitude");
+}
+
 TEST(CliDetails, BatchAppendsTheDetailColumnsAfterError) {
     const std::string csv =
         "year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst\n"
@@ -126,16 +160,7 @@ TEST(CliDetails, BatchAppendsTheDetailColumnsAfterError) {
         "1947,8,15,0,99,5,30,77,13,E,0\n";
     const RunResult run = RunCli({"--batch", "--details", "--threads", "2"}, csv);
     EXPECT_EQ(run.exitStatus, kRefused) << run.err;  // the second row
-    std::vector<std::vector<std::string>> rows;
-    for (std::size_t at = 0; at < run.out.size(); at = run.out.find('\n', at) + 1) {
-        std::vector<std::string> fields;
-        const std::string row = run.out.substr(at, run.out.find('\n', at) - at);
-        for (std::size_t from = 0;; from = row.find(',', from) + 1) {
-            fields.push_back(row.substr(from, row.find(',', from) - from));
-            if (row.find(',', from) == std::string::npos) break;
-        }
-        rows.push_back(fields);
-    }
+    const auto rows = CsvRows(run.out);
     ASSERT_EQ(rows.size(), 3u) << run.out;
     const std::vector<std::string>& header = rows[0];
     const auto error = std::find(header.begin(), header.end(), "error");
