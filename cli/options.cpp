@@ -305,13 +305,13 @@ Options:
 --batch reads CSV on standard input with the header
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
 (lon_dir E or W, dst 0 or 1), optionally followed by lat_deg,lat_min,lat_dir
-(in any order; lat_dir N or S) for the details' sunrise, sunset and vara,
-and writes every row back in order with the
-columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
-moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
-yoga_position,error appended; with --details, then the columns of the JSON
-"details" object (moon_rashi ... universal_time). A refused row keeps its
-results empty and says why in error. Empty lines are skipped.
+(in any order; lat_dir N or S) for the details' sunrise, sunset and vara.
+It writes every row back in order with the columns nakshatra,yoga,
+universal_hours,julian_day_number,centuries,ayanamsa,moon_sidereal,jde,
+panchang_ayanamsa,moon_unreduced,sun_unreduced,yoga_position,error appended;
+with --details, then the columns of the JSON "details" object (moon_rashi ...
+universal_time). A refused row keeps its results empty and says why in
+error. Empty lines are skipped.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading
