@@ -14,6 +14,7 @@
 #include "cli/reading_fields.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
+#include "panchang/details_fields.h"
 #include "reading/birth_record.h"
 
 namespace zorvane::cli {
@@ -36,10 +37,17 @@ constexpr std::size_t kResultBytesPerRow = 320;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// The latitude's columns, read for the details' sunrise, sunset and vara
+// when the header names all three.
+inline constexpr auto kLatitudeColumnNames =
+    std::to_array<std::string_view>({"lat_deg", "lat_min", "lat_dir"});
+
 // Where each known column sits in the input rows, and the header as given.
 struct BatchLayout {
     std::vector<std::string> names;
     std::array<std::size_t, kInputColumnCount> position{};
+    std::optional<std::array<std::size_t, kLatitudeColumnNames.size()>> latitude;
+    bool withDetails = false;
 };
 
 std::string ExpectedHeader() {
@@ -47,7 +55,7 @@ std::string ExpectedHeader() {
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         text.append(i == 0 ? "" : ",").append(kInputColumnNames[i]);
     }
-    return text + " in any order";
+    return text + " in any order, and optionally lat_deg,lat_min,lat_dir";
 }
 
 // Header names compare without surrounding spaces and without regard to case.
@@ -86,6 +94,29 @@ std::optional<std::string> ReadHeader(const std::optional<CsvRecord>& first, Bat
         if (layout.position[i] == kAbsent) missing.append(missing.empty() ? "" : ", ").append(kInputColumnNames[i]);
     }
     if (!missing.empty()) return ExpectedHeader() + "; it lacks " + missing;
+
+    // The latitude is all three columns or none: one or two of them alone
+    // would silently give no sunrise.
+    std::array<std::size_t, kLatitudeColumnNames.size()> latitude{};
+    std::size_t latitudeFound = 0;
+    std::string latitudeMissing;
+    for (std::size_t k = 0; k < kLatitudeColumnNames.size(); ++k) {
+        latitude[k] = kAbsent;
+        for (std::size_t at = 0; at < layout.names.size(); ++at) {
+            if (HeaderKey(layout.names[at]) != kLatitudeColumnNames[k]) continue;
+            if (latitude[k] != kAbsent) {
+                return ExpectedHeader() + "; it names " + std::string(kLatitudeColumnNames[k]) + " twice";
+            }
+            latitude[k] = at;
+        }
+        if (latitude[k] == kAbsent) {
+            latitudeMissing.append(latitudeMissing.empty() ? "" : ", ").append(kLatitudeColumnNames[k]);
+        } else {
+            ++latitudeFound;
+        }
+    }
+    if (latitudeFound == kLatitudeColumnNames.size()) layout.latitude = latitude;
+    if (latitudeFound != 0 && !latitudeMissing.empty()) return ExpectedHeader() + "; it lacks " + latitudeMissing;
     return std::nullopt;
 }
 
@@ -100,7 +131,11 @@ std::string OutputHeader(const BatchLayout& layout) {
     for (const NumberColumn& column : kNumberColumns) {
         header.append(column.name).push_back(',');
     }
-    header.append(kErrorColumn).push_back('\n');
+    header.append(kErrorColumn);
+    if (layout.withDetails) {
+        for (std::string_view key : kDetailKeys) header.append(",").append(key);
+    }
+    header.push_back('\n');
     return header;
 }
 
@@ -126,11 +161,27 @@ struct RowWorkspace {
     std::string fault;
 };
 
-void AppendRefusedResults(std::string_view reason, std::string& out) {
-    // Two names and every number stay empty.
+void AppendRefusedResults(std::string_view reason, const BatchLayout& layout, std::string& out) {
+    // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
+    if (layout.withDetails) out.append(kDetailKeys.size(), ',');
     out.push_back('\n');
+}
+
+// The details' columns after the (empty) error column; a missing value stays
+// empty.
+void AppendDetailColumns(const BirthDetails& details, std::string& out) {
+    for (const DetailField& field : DetailFieldsOf(details)) {
+        out.push_back(',');
+        if (const auto* text = std::get_if<std::string>(&field.value)) {
+            AppendCsvField(*text, out);
+        } else if (const auto* whole = std::get_if<int>(&field.value)) {
+            out.append(std::to_string(*whole));
+        } else if (const auto* number = std::get_if<double>(&field.value)) {
+            AppendShortestNumber(*number, out);
+        }
+    }
 }
 
 // Writes one output row; returns false when the row was refused.
@@ -142,7 +193,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.append(columnCount, ',');
         AppendRefusedResults("input line " + std::to_string(row.line) + " is longer than " +
                                  std::to_string(kBatchMaxLineBytes) + " bytes",
-                             out);
+                             layout, out);
         return false;
     }
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
@@ -168,16 +219,21 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         }
     }
     if (fault) {
-        AppendRefusedResults(*fault, out);
+        AppendRefusedResults(*fault, layout, out);
         return false;
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
     }
+    if (layout.latitude) {
+        work.fields.latDegrees.swap(work.csvFields[(*layout.latitude)[0]]);
+        work.fields.latMinutes.swap(work.csvFields[(*layout.latitude)[1]]);
+        work.fields.latDirection.swap(work.csvFields[(*layout.latitude)[2]]);
+    }
 
     BirthRecord result;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, result)) {
-        AppendRefusedResults(*refusal, out);
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result, layout.withDetails)) {
+        AppendRefusedResults(*refusal, layout, out);
         return false;
     }
     AppendCsvField(NakshatraNameOf(result), out);
@@ -188,7 +244,9 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         AppendShortestNumber(result.*column.field, out);
         out.push_back(',');
     }
-    out.push_back('\n');  // the error column stays empty
+    // The error column stays empty.
+    if (result.details) AppendDetailColumns(*result.details, out);
+    out.push_back('\n');
     return true;
 }
 
@@ -293,11 +351,13 @@ private:
 
 }  // namespace
 
-BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
+                     bool withDetails) {
     BatchOutcome outcome;
     CsvRecordReader reader(input, kBatchMaxLineBytes);
     CsvRecord record;
     BatchLayout layout;
+    layout.withDetails = withDetails;
     const std::optional<CsvRecord> first = reader.Next(record) ? std::optional(record) : std::nullopt;
     if (std::optional<std::string> fault = ReadHeader(first, layout)) {
         outcome.headerFault = std::move(*fault);
@@ -348,7 +408,8 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
     return outcome;
 }
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink,
+                     bool withDetails) {
     return RunBatch(
         [&csv](std::span<char> room) {
             const std::size_t count = std::min(room.size(), csv.size());
@@ -356,7 +417,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
             csv.remove_prefix(count);
             return count;
         },
-        threadCount, sink);
+        threadCount, sink, withDetails);
 }
 
 }  // namespace zorvane::cli

@@ -46,11 +46,15 @@ int FinishOutput(int status) {
 
 int RunSingleReading(const Options& options) {
     BirthRecord record;
-    const std::optional<std::string_view> refusal = RunReading(options.fields, record);
+    const std::optional<std::string_view> refusal = RunReading(options.fields, record, /*withDetails=*/true);
     if (options.format == OutputFormat::Json) {
         Write(stdout, FormatReadingJson(options.fields, record, refusal.value_or("")));
     } else if (!refusal) {
         Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
+        if (record.details) {
+            Write(stdout, "\n");
+            Write(stdout, FormatDetailsText(*record.details));
+        }
     }
     if (refusal) {
         Complain(*refusal);
@@ -106,9 +110,9 @@ int RunBatchFromStandardInput(const Options& options) {
     const unsigned threadCount = options.threadCount != 0
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
-    const BatchOutcome outcome = RunBatch(standardInput, threadCount, [](std::string_view piece) {
-        Write(stdout, piece);
-    });
+    const BatchOutcome outcome = RunBatch(
+        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); },
+        options.withDetails);
     if (!readFault.empty()) {
         Complain("could not read standard input: " + readFault);
         return FinishOutput(kExitUsage);

@@ -24,7 +24,7 @@ constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
 constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
 constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
 
-enum class Flag { Help, Version, Date, Time, Zone, Lon, Dst, Format, Save, Open, Batch, Threads };
+enum class Flag { Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads, Details };
 
 // Everything about one option in one row: its spelling, the value it takes
 // (empty: none), whether a reading needs it, the modes it goes with, the
@@ -45,17 +45,21 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Zone, "--zone", "H:MM", true, kReading, "",
      "the zone's hours and minutes; a leading + puts it\nahead of universal time"},
     {Flag::Lon, "--lon", "D:ME|D:MW", true, kReading, "", "the longitude, East or West"},
+    {Flag::Lat, "--lat", "D:MN|D:MS", false, kReading, "",
+     "the latitude, North or South, for sunrise, sunset\nand the vara in the details"},
     {Flag::Dst, "--dst", "", false, kReading, "", "summer time was kept"},
     {Flag::Format, "--format", "text|json", false, kReading | kOpen, "",
      "text: the names with their paragraphs (default)\n"
      "json: one object: the inputs, both names, the\n"
-     "computed values and the error (null when the\n"
-     "reading was computed)"},
+     "computed values, the error (null when the\n"
+     "reading was computed) and the details"},
     {Flag::Save, "--save", "FILE.vrn", false, kReading, "",
      "also write the reading file (the two names, scrambled)"},
     {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
     {Flag::Threads, "--threads", "N", false, kBatch, "--threads goes with --batch",
      "threads for --batch (default: one per hardware\nthread)"},
+    {Flag::Details, "--details", "", false, kBatch, "--details goes with --batch",
+     "with --batch: append the birth details' columns"},
     {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
      "show the names and paragraphs of a saved\nreading"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
@@ -66,7 +70,7 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
 std::string_view OutOfModeComplaint(RunMode mode) {
     switch (mode) {
         case RunMode::Batch:
-            return "--batch reads its readings from standard input and takes only --threads";
+            return "--batch reads its readings from standard input and takes only --threads and --details";
         case RunMode::OpenFile:
             return "--open takes only --format";
         default:
@@ -172,6 +176,20 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
     fields[InputColumn::LonMinutes] = (*lon)[1];
     fields[InputColumn::LonDirection] = std::string(1, direction);
     fields[InputColumn::DaylightSaving].assign(1, given.has(Flag::Dst) ? '1' : '0');
+
+    if (given.has(Flag::Lat)) {
+        std::string_view latText = given.value(Flag::Lat);
+        const char hemisphere = latText.empty() ? '\0' : latText.back();
+        const auto lat = hemisphere == 'N' || hemisphere == 'S'
+                             ? SplitPair(latText.substr(0, latText.size() - 1), ':')
+                             : std::nullopt;
+        if (!lat) {
+            return "--lat takes D:MN or D:MS";
+        }
+        fields.latDegrees = (*lat)[0];
+        fields.latMinutes = (*lat)[1];
+        fields.latDirection = std::string(1, hemisphere);
+    }
     return {};
 }
 
@@ -286,13 +304,15 @@ Options:
     out.append(R"(
 --batch reads CSV on standard input whose header names the columns
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-in any order (lon_dir E or W, dst 0 or 1; other columns pass through) and
-writes every row back in order with the columns nakshatra,yoga,
-universal_hours,julian_day_number,centuries,ayanamsa,moon_sidereal,jde,
-panchang_ayanamsa,moon_unreduced,sun_unreduced,yoga_position,error appended.
-A refused row keeps its results empty and says why in error. Lines end at
-LF, CR LF or CR; empty lines are skipped; a line over 64 KiB is refused as a
-row.
+in any order (lon_dir E or W, dst 0 or 1; other columns pass through), and
+optionally lat_deg,lat_min,lat_dir (lat_dir N or S) for the details' sunrise,
+sunset and vara. It writes every row back in order with the columns
+nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
+moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
+yoga_position,error appended; with --details, then the columns of the JSON
+"details" object (moon_rashi ... universal_time). A refused row keeps its
+results empty and says why in error. Lines end at LF, CR LF or CR; empty
+lines are skipped; a line over 64 KiB is refused as a row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading
@@ -340,6 +360,7 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         }
         options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
     }
+    options.withDetails = given.has(Flag::Details);
     if (given.has(Flag::Threads)) {
         const std::string& text = given.value(Flag::Threads);
         unsigned count = 0;

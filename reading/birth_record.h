@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "panchang/birth_details.h"
 #include "reading/birth_data.h"
 #include "reading/chart_state.h"
 #include "reading/number_text.h"
@@ -38,8 +39,10 @@ struct BirthRecord {
     double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
     double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
 
-    // The birth details and the dasha are added after the numbers, filled by
-    // MakeBirthRecord from the pure theories.
+    // The birth details, filled from the same calculation (ComputeBirthDetails
+    // on its ChartState) where they are shown; empty otherwise, e.g. for a
+    // batch row without them. The dasha is added after them.
+    std::optional<BirthDetails> details;
 };
 
 // The latitude of the form's boxes by the same box conversions as the
