@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "atlas/atlas_loader.h"
 #include "reading/birth_data.h"
 #include "reading/chart_state.h"
 #include "reading/validate_input.h"
@@ -86,4 +87,6 @@ private:
     zorvane::ChartState chartState_;
     ModalRunner runModal_;
     bool centred_ = false;
+    // The window's atlas, read on a worker thread while the city is typed.
+    zorvane::AtlasLoader atlas_;
 };

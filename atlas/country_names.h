@@ -13,7 +13,7 @@ struct CountryName {
 };
 
 // Common short, older and local names of countries, from everyday usage.
-inline constexpr std::array<CountryName, 16> CountryNameTable = {{
+inline constexpr auto CountryNameTable = std::to_array<CountryName>({
     {"USA", "US"},
     {"U.S.A.", "US"},
     {"UK", "GB"},
@@ -30,7 +30,7 @@ inline constexpr std::array<CountryName, 16> CountryNameTable = {{
     {"Espana", "ES"},
     {"Nippon", "JP"},
     {"Zaire", "CD"},
-}};
+});
 static_assert(CountryNameTable.size() == 16);
 
 }  // namespace zorvane
