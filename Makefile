@@ -14,7 +14,7 @@ LINT_DIR ?= build-lint
 # Debian 12 packages the build needs; the font gives the headless window
 # tests the same text metrics on every machine.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
+            qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev nlohmann-json3-dev tzdata \
             fonts-dejavu-core
 
 # Only for `make fuzz` and `make lint`; the build never needs them.

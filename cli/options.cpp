@@ -12,7 +12,8 @@ namespace {
 // Above this many threads a batch only wastes memory on idle workers.
 constexpr unsigned kMostThreads = 1024;
 
-enum class Flag { Help, Version, Date, Time, Zone, Lon, Dst, Format, Save, Open, Batch, Threads };
+// Threads stays last: kFlagKinds counts up to it.
+enum class Flag { Help, Version, Date, Time, Zone, Lon, Dst, Format, Save, Open, Batch, Place, Threads };
 
 struct FlagSpec {
     std::string_view spelling;
@@ -20,7 +21,7 @@ struct FlagSpec {
     bool takesValue;
 };
 
-constexpr std::array<FlagSpec, 13> kFlags = {{
+constexpr std::array<FlagSpec, 14> kFlags = {{
     {"--help", Flag::Help, false},
     {"-h", Flag::Help, false},
     {"--version", Flag::Version, false},
@@ -33,9 +34,10 @@ constexpr std::array<FlagSpec, 13> kFlags = {{
     {"--save", Flag::Save, true},
     {"--open", Flag::Open, true},
     {"--batch", Flag::Batch, false},
+    {"--place", Flag::Place, true},
     {"--threads", Flag::Threads, true},
 }};
-static_assert(kFlags.size() == 13);
+static_assert(kFlags.size() == 14);
 
 constexpr std::size_t kFlagKinds = static_cast<std::size_t>(Flag::Threads) + 1;
 
@@ -64,8 +66,13 @@ struct Collected {
 };
 
 std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
+    // With --place the zone, longitude and DST come from the atlas later.
+    const bool atPlace = given.has(Flag::Place);
+    if (atPlace && (given.has(Flag::Zone) || given.has(Flag::Lon) || given.has(Flag::Dst))) {
+        return "--place fills the zone, the longitude and DST: leave out --zone, --lon and --dst";
+    }
     for (Flag required : {Flag::Date, Flag::Time, Flag::Zone, Flag::Lon}) {
-        if (!given.has(required)) {
+        if (!given.has(required) && !(atPlace && (required == Flag::Zone || required == Flag::Lon))) {
             return "a reading needs --date, --time, --zone and --lon";
         }
     }
@@ -87,6 +94,9 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
     }
     fields[InputColumn::Hour] = (*time)[0];
     fields[InputColumn::Minute] = (*time)[1];
+    if (atPlace) {
+        return {};
+    }
 
     const auto zone = SplitPair(given.value(Flag::Zone), ':');
     if (!zone) {
@@ -110,6 +120,15 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
     return {};
 }
 
+bool AnyFlagOf(const Collected& given, std::initializer_list<Flag> flags) {
+    for (Flag flag : flags) {
+        if (given.has(flag)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string CheckCombination(const Collected& given, RunMode mode) {
     const auto anyOf = [&](std::initializer_list<Flag> flags) {
         for (Flag flag : flags) {
@@ -126,6 +145,15 @@ std::string CheckCombination(const Collected& given, RunMode mode) {
     }
     if (mode == RunMode::OpenFile && anyOf(readingFlags)) {
         return "--open takes only --format";
+    }
+    if (given.has(Flag::Place) && anyOf({Flag::Open, Flag::Batch})) {
+        return "--place goes with a single reading or alone";
+    }
+    if (given.has(Flag::Place) && given.has(Flag::Date) != given.has(Flag::Time)) {
+        return "--place takes --date and --time together";
+    }
+    if (mode == RunMode::PlaceList && anyOf({Flag::Zone, Flag::Lon, Flag::Dst, Flag::Save})) {
+        return "--place without --date and --time lists places and takes only --format";
     }
     if (mode != RunMode::Batch && given.has(Flag::Threads)) {
         return "--threads goes with --batch";
@@ -185,9 +213,12 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         options.mode = RunMode::Version;
         return parsed;
     }
-    options.mode = given.has(Flag::Batch)  ? RunMode::Batch
-                   : given.has(Flag::Open) ? RunMode::OpenFile
-                                           : RunMode::SingleReading;
+    const bool placeAlone = given.has(Flag::Place) && !given.has(Flag::Date) &&
+                            !given.has(Flag::Time) && !AnyFlagOf(given, {Flag::Open, Flag::Batch});
+    options.mode = placeAlone               ? RunMode::PlaceList
+                   : given.has(Flag::Batch) ? RunMode::Batch
+                   : given.has(Flag::Open)  ? RunMode::OpenFile
+                                            : RunMode::SingleReading;
     parsed.usageFault = CheckCombination(given, options.mode);
     if (!parsed.usageFault.empty()) {
         return parsed;
@@ -215,6 +246,13 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     if (options.mode == RunMode::OpenFile) {
         options.openPath = given.value(Flag::Open);
     }
+    if (given.has(Flag::Place)) {
+        options.placeText = given.value(Flag::Place);
+        if (given.has(Flag::Date)) {
+            options.placeDate = given.value(Flag::Date);
+            options.placeTime = given.value(Flag::Time);
+        }
+    }
     if (options.mode == RunMode::SingleReading) {
         parsed.usageFault = FillReadingFields(given, options.fields);
         if (given.has(Flag::Save)) {
@@ -233,6 +271,9 @@ std::string_view UsageText() {
               [--dst] [--format text|json] [--save FILE.vrn]
   zorvane-cli --batch [--threads N]
   zorvane-cli --open FILE.vrn [--format text|json]
+  zorvane-cli --place "NAME[, STATE][, COUNTRY]" [--format text|json]
+  zorvane-cli --place "NAME[, STATE][, COUNTRY]" --date YYYY-MM-DD --time HH:MM
+              [--format text|json] [--save FILE.vrn]
   zorvane-cli --help | --version
 
 Finds the birth nakshatra and the birth yoga of a reading, with the same
@@ -246,6 +287,14 @@ zone's direction follows the longitude's. --dst marks summer time.
                   the error (null when the reading was computed)
   --save FILE     also write the reading file (the two names, scrambled)
   --open FILE     show the names and paragraphs of a saved reading
+  --place TEXT    list the atlas's places of that name, best first: name,
+                  division, country, latitude, longitude (degrees, north and
+                  east positive) and zone, tab-separated; state and country
+                  narrow the matches. With --date and --time each line adds
+                  the zone's offset from universal time then and any summer
+                  time, and the reading follows, with the longitude, zone and
+                  DST of the first match as the window's "Use this place"
+                  fills them (JSON: one object with "places" and "reading")
 
 --batch reads CSV on standard input with the header
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
@@ -257,7 +306,8 @@ why in error. Empty lines are skipped. --threads sets the number of threads
 (default: one per hardware thread).
 
 Exit status: 0 success; 2 usage error; 3 a reading or file was refused (batch:
-at least one row), or the reading file could not be written.
+at least one row), or the reading file could not be written, or no place of
+that name was found.
 )";
 }
 
