@@ -1,18 +1,23 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "cli/batch.h"
-#include "cli/file_bytes.h"
 #include "cli/options.h"
 #include "cli/place_listing.h"
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
+#include "reading/display_tables.h"
+#include "reading/file_store.h"
 #include "reading/reading_file.h"
 
 namespace zorvane::cli {
@@ -40,9 +45,10 @@ int FinishOutput(int status) {
     return status;
 }
 
-int SaveReading(const Options& options, const ChartState& chart) {
+int SaveReading(const Options& options, const BirthRecord& record) {
     if (std::optional<std::string> fault =
-            ReplaceFileContents(options.savePath, FormatReadingFile(chart))) {
+            SaveFile(options.savePath,
+                     FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
         Complain("could not save the reading to " + options.savePath + ": " + *fault);
         return FinishOutput(kExitRefused);
     }
@@ -50,18 +56,18 @@ int SaveReading(const Options& options, const ChartState& chart) {
 }
 
 int RunSingleReading(const Options& options) {
-    ChartState chart;
-    const std::optional<std::string_view> refusal = RunReading(options.fields, chart);
+    BirthRecord record;
+    const std::optional<std::string_view> refusal = RunReading(options.fields, record);
     if (options.format == OutputFormat::Json) {
-        Write(stdout, FormatReadingJson(options.fields, chart, refusal.value_or("")));
+        Write(stdout, FormatReadingJson(options.fields, record, refusal.value_or("")));
     } else if (!refusal) {
-        Write(stdout, FormatResultText(chart.NakshatraName, chart.YogaName));
+        Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
     }
     if (refusal) {
         Complain(*refusal);
         return FinishOutput(kExitRefused);
     }
-    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(options, chart);
+    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(options, record);
 }
 
 // A single reading whose longitude, zone and DST come from the first of the
@@ -79,20 +85,20 @@ int RunReadingAtPlace(const Options& options) {
         Write(stdout, ListingOutput(options.placeText, listing, OutputFormat::Text) + "\n");
         return RunSingleReading(atPlace);
     }
-    ChartState chart;
-    const std::optional<std::string_view> refusal = RunReading(atPlace.fields, chart);
+    BirthRecord record;
+    const std::optional<std::string_view> refusal = RunReading(atPlace.fields, record);
     const nlohmann::json all = {
         {"query", options.placeText},
         {"total", listing.total},
         {"places", listing.places},
         {"reading", nlohmann::json::parse(
-                        FormatReadingJson(atPlace.fields, chart, refusal.value_or("")))}};
+                        FormatReadingJson(atPlace.fields, record, refusal.value_or("")))}};
     Write(stdout, all.dump(2) + "\n");
     if (refusal) {
         Complain(*refusal);
         return FinishOutput(kExitRefused);
     }
-    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(atPlace, chart);
+    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(atPlace, record);
 }
 
 int RunOpenFile(const Options& options) {
@@ -100,36 +106,47 @@ int RunOpenFile(const Options& options) {
         Complain(kFileRefusal);
         return kExitRefused;
     }
-    std::string reason;
-    const std::optional<std::string> bytes = ReadFileBytes(options.openPath, reason);
-    if (!bytes) {
-        Complain(std::string(kFileRefusal) + " (" + options.openPath + ": " + reason + ")");
+    // Only the front of a file is read: a reading file holds no more.
+    const LoadedFile loaded = LoadFile(options.openPath, kReadingFileReadLimit);
+    if (!loaded.reason.empty()) {
+        Complain(std::string(kFileRefusal) + " (" + options.openPath + ": " + loaded.reason + ")");
         return kExitRefused;
     }
-    const std::optional<OpenedReading> opened = ParseReadingFile(*bytes);
+    const std::optional<OpenedReading> opened =
+        loaded.fault == LoadFault::None ? ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
         Complain(kFileRefusal);
         return kExitRefused;
     }
     Write(stdout, options.format == OutputFormat::Json
                       ? FormatNamesJson(opened->nakshatraName, opened->yogaName)
-                      : FormatResultText(opened->nakshatraName, opened->yogaName));
+                      : FormatResultText(FindNakshatraRow(opened->nakshatraName),
+                                         FindYogaRow(opened->yogaName)));
     return FinishOutput(kExitSuccess);
 }
 
 int RunBatchFromStandardInput(const Options& options) {
-    std::string reason;
-    const std::optional<std::string> input = ReadStandardInput(reason);
-    if (!input) {
-        Complain("could not read standard input: " + reason);
-        return kExitUsage;
-    }
+    std::string readFault;
+    const ByteSource standardInput = [&readFault](std::span<char> room) -> std::size_t {
+        while (true) {
+            const ssize_t got = ::read(STDIN_FILENO, room.data(), room.size());
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) {
+                readFault = std::strerror(errno);
+                return 0;
+            }
+        }
+    };
     const unsigned threadCount = options.threadCount != 0
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
-    const BatchOutcome outcome = RunBatch(*input, threadCount, [](std::string_view piece) {
+    const BatchOutcome outcome = RunBatch(standardInput, threadCount, [](std::string_view piece) {
         Write(stdout, piece);
     });
+    if (!readFault.empty()) {
+        Complain("could not read standard input: " + readFault);
+        return FinishOutput(kExitUsage);
+    }
     if (!outcome.headerFault.empty()) {
         Complain(outcome.headerFault);
         return kExitUsage;

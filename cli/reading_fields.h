@@ -27,10 +27,10 @@ enum class InputColumn : std::size_t {
 inline constexpr std::size_t kInputColumnCount = 11;
 
 // Batch header names, also the JSON keys of the inputs.
-inline constexpr std::array<std::string_view, kInputColumnCount> kInputColumnNames = {
+inline constexpr std::array<std::string_view, kInputColumnCount> kInputColumnNames = std::to_array<std::string_view>({
     "year",     "month",   "day",     "hour",    "minute", "zone_hour",
     "zone_minute", "lon_deg", "lon_min", "lon_dir", "dst",
-};
+});
 static_assert(kInputColumnNames.size() == kInputColumnCount);
 
 struct ReadingFields {

@@ -9,7 +9,7 @@ namespace zorvane {
 
 // The 27 nakshatras in zodiacal order from 0 degrees sidereal, each 800
 // arc-minutes wide. Slot 27 stays empty (a sidereal Moon of exactly 360).
-inline constexpr std::array<std::string_view, kNakshatraNameSlots> NakshatraNames = {
+inline constexpr std::array<std::string_view, kNakshatraNameSlots> NakshatraNames = std::to_array<std::string_view>({
     "Ashwini",           "Bharani",           "Krittika",        "Rohini",
     "Mrigasira",         "Ardra",             "Punarvasu",       "Pushya",
     "Ashlesha",          "Magha",             "Poorva Phalguni", "Uttara Phalguni",
@@ -17,7 +17,7 @@ inline constexpr std::array<std::string_view, kNakshatraNameSlots> NakshatraName
     "Anuradha",          "Jyeshtha",          "Moola",           "Purva Ashadha",
     "Uttara Ashadha",    "Shravana",          "Dhanistha",       "Shatabhisha",
     "Poorva Bhadrapada", "Uttara Bhadrapada", "Revati",          "",
-};
+});
 static_assert(NakshatraNames.size() == 28);
 
 }  // namespace zorvane

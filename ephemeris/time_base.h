@@ -5,10 +5,6 @@
 
 namespace zorvane {
 
-// The sidereal offset of the ephemeris in degrees (negative: a sidereal
-// longitude is tropical + offset), for Julian centuries from 2000 January 1.5.
-double AyanamsaOffset(double centuries);
-
 // Fills the time-base group of ChartState from BirthData: date, clock time,
 // zone after the summer-time step, signed longitude, universal time, day
 // number, centuries and sidereal offset.

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <optional>
+
 #include "reading/chart_state.h"
 
 namespace zorvane {
 
-// Sidereal offset of the panchang in degrees for a Julian ephemeris day.
-double PanchangAyanamsaOffset(double jde);
+// The yoga position of a pair of unreduced apparent longitudes (degrees) and
+// the panchang's sidereal offset: counted in yogas, 0 <= y < 27.
+double YogaPositionOf(double moonUnreducedDegrees, double sunUnreducedDegrees, double ayanamsaDegrees);
+
+// The yoga slot of a position, 0..26; nothing for a position that is not a
+// number.
+std::optional<int> YogaSlotOf(double yogaPosition);
 
 // Reads the time base that ComputeBirthNakshatra prepared, computes the
 // Julian ephemeris day, the offset and the two apparent longitudes, and

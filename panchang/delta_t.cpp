@@ -12,13 +12,12 @@ namespace {
 // Dynamical minus universal time in seconds, as observed, at the start of the
 // years 1620, 1630, ... 2010 (entry k is for 1620 + 10k). The 2010 entry only
 // closes the last decade; from 2010 on the formula below applies.
-constexpr std::array<double, 40> DeltaTTable = {
+constexpr std::array<double, 40> DeltaTTable = std::to_array<double>({
     124,  85,   62,   48,   37,   26,   16,   10,   9,    10,    // 1620-1710
     11,   11,   12,   13,   15,   16,   17,   17,   13.7, 12.5,  // 1720-1810
     12,   7.5,  5.7,  7.1,  7.9,  1.6,  -5.4, -5.9, -2.7, 10.5,  // 1820-1910
     21.2, 24,   24.3, 29.2, 33.2, 40.2, 50.5, 56.9, 65.7, 75.5,  // 1920-2010
-};
-static_assert(DeltaTTable.size() == 40);
+});
 
 constexpr double kFirstTableYear = 1620;
 constexpr double kTableEndYear = 2010;  // the formula applies from here on
@@ -71,6 +70,10 @@ double DeltaTHours(double jd) {
         seconds = 1361.7 + 320 * t + 44.3 * (t * t);
     }
     return seconds / kSecondsPerHour;
+}
+
+double EphemerisJulianDay(double jd) {
+    return jd + DeltaTHours(jd) / kHoursPerDay;
 }
 
 }  // namespace zorvane

@@ -14,4 +14,7 @@ CalendarDate JulianDayToDate(double julianDay);
 // Dynamical minus universal time in hours for a Julian day (universal time).
 double DeltaTHours(double julianDay);
 
+// The Julian ephemeris day of a universal-time Julian day: plus DeltaTHours.
+double EphemerisJulianDay(double universalJulianDay);
+
 }  // namespace zorvane

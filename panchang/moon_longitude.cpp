@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "ephemeris/angles.h"
+#include "panchang/mean_elements.h"
 #include "panchang/moon_terms.h"
 #include "panchang/nutation.h"
 #include "panchang/panchang_time.h"
-#include "panchang/reduce_degrees.h"
 
 namespace zorvane {
 
@@ -22,7 +22,7 @@ struct LongPeriodTerm {
 
 // Further long-period terms of the Moon's longitude; amplitudes in
 // arc-seconds, phases in turns, rates in turns per day from 1900 January 0.5.
-constexpr std::array<LongPeriodTerm, 8> kFurtherLongPeriodTerms = {{
+constexpr std::array<LongPeriodTerm, 8> kFurtherLongPeriodTerms = std::to_array<LongPeriodTerm>({
     {0.822, 0.3248, -0.0017125594},
     {0.307, 0.14905, -0.0034251187},
     {0.348, 0.68266, -0.0006873156},
@@ -31,8 +31,7 @@ constexpr std::array<LongPeriodTerm, 8> kFurtherLongPeriodTerms = {{
     {1.137, 0.85823, +0.036448727},
     {0.436, 0.71892, +0.036217918},
     {0.327, 0.97639, +0.000173491},
-}};
-static_assert(kFurtherLongPeriodTerms.size() == 8);
+});
 
 constexpr double kTwoPi = kDegreesPerTurn * kDegToRad;
 
@@ -40,30 +39,17 @@ double TermArgument(const MoonTerm& term, double l, double m, double f, double D
     return term.l * l + term.M * m + term.F * f + term.D * D;
 }
 
-}  // namespace
+// The additive corrections from the long-period arguments, arc-seconds, and
+// the latitude factor.
+struct LongPeriodCorrections {
+    double dL;
+    double dPerigee;
+    double dNode;
+    double dM;
+    double k;
+};
 
-MoonTheory ComputeMoonTheory(double jde, double nutationDegrees) {
-    MoonTheory moon;
-    const double d = jde - kJ1900JulianDay;
-    const double T = d / kDaysPerJulianCentury;
-    const double T2 = T * T;
-    const double T3 = T * T * T;
-
-    // Mean elements, degrees. L', D0 and M0 are not reduced.
-    const double Lp = 270.4337361 + 13.1763965445281 * d - 5.86 * T2 / kArcsecondsPerDegree +
-                      0.0068 * T3 / kArcsecondsPerDegree;
-    const double D0 = 350.737486111058 + 445267.114216667 * T - 0.00143611113230387 * T2 +
-                      0.0000018888889 * T3;
-    const double perigee = 334.329556 + 14648522.52 * T / kArcsecondsPerDegree -
-                           37.17 * T2 / kArcsecondsPerDegree - 0.045 * T3 / kArcsecondsPerDegree;
-    const double M0 = 358.475833333333 + 35999.0497499996 * T - 0.000150000005960465 * T2 -
-                      0.0000033333333623078 * T3;
-    const double l0 = ReduceDegrees(Lp - perigee);
-    const double node = 259.183275 - 6962911.23 * T / kArcsecondsPerDegree + 7.48 * T2 / kArcsecondsPerDegree +
-                        0.008 * T3 / kArcsecondsPerDegree;
-    const double F0 = ReduceDegrees(Lp - node);
-
-    // Long-period arguments.
+LongPeriodCorrections ComputeLongPeriodCorrections(double d) {
     const double t1 = d * 1e-12;
     const double t2 = d * d * 1e-16;
     const double S1 = std::sin(kTwoPi * (0.53733431 - 10104982 * t1 + 191 * t2));
@@ -80,19 +66,52 @@ MoonTheory ComputeMoonTheory(double jde, double nutationDegrees) {
     const double S8 = std::sin(kTwoPi * (0.5875 + 9050118 * t1));
     const double S9 = std::sin(kTwoPi * (0.61043085 - 67718733 * t1));
 
-    // Additive corrections, arc-seconds.
-    const double dL = 0.84 * S3 + 0.31 * S7 + 14.27 * S1 + 7.261 * S2 + 0.282 * S4 + 0.237 * S6;
-    const double dPerigee = -2.1 * S3 - 2.076 * S2 - 0.84 * S4 - 0.593 * S6;
-    const double dNode = 0.63 * S3 + 95.96 * S2 + 15.58 * S4 + 1.86 * S5;
-    const double dM = -6.4 * S3 - 0.27 * S8 - 1.89 * S6 + 0.2 * S9;
+    LongPeriodCorrections c{};
+    c.dL = 0.84 * S3 + 0.31 * S7 + 14.27 * S1 + 7.261 * S2 + 0.282 * S4 + 0.237 * S6;
+    c.dPerigee = -2.1 * S3 - 2.076 * S2 - 0.84 * S4 - 0.593 * S6;
+    c.dNode = 0.63 * S3 + 95.96 * S2 + 15.58 * S4 + 1.86 * S5;
+    c.dM = -6.4 * S3 - 0.27 * S8 - 1.89 * S6 + 0.2 * S9;
     const double g = (-4.318 * C2 - 0.698 * C4) / kArcsecondsPerDegree / kDegreesPerTurn;
-    const double k = 1.000002708 + 139.978 * g;
+    c.k = 1.000002708 + 139.978 * g;
+    return c;
+}
+
+}  // namespace
+
+MoonMeanElements ComputeMoonMeanElements(double jde) {
+    MoonMeanElements mean;
+    const double d = jde - kJ1900JulianDay;
+    const double T = d / kDaysPerJulianCentury;
+    const double T2 = T * T;
+    const double T3 = T * T * T;
+
+    // L', D0 and M0 are not reduced.
+    const double Lp = 270.4337361 + 13.1763965445281 * d - 5.86 * T2 / kArcsecondsPerDegree +
+                      0.0068 * T3 / kArcsecondsPerDegree;
+    const double perigee = 334.329556 + 14648522.52 * T / kArcsecondsPerDegree -
+                           37.17 * T2 / kArcsecondsPerDegree - 0.045 * T3 / kArcsecondsPerDegree;
+    const double node = 259.183275 - 6962911.23 * T / kArcsecondsPerDegree + 7.48 * T2 / kArcsecondsPerDegree +
+                        0.008 * T3 / kArcsecondsPerDegree;
+    mean.daysSince1900 = d;
+    mean.meanLongitude = Lp;
+    mean.meanElongation = MoonMeanElongation1900Degrees(T, T2) + 0.0000018888889 * T3;
+    mean.perigee = perigee;
+    mean.sunMeanAnomaly = SunMeanAnomaly1900Degrees(T, T2) - 0.0000033333333623078 * T3;
+    mean.meanAnomaly = ReduceDegrees(Lp - perigee);
+    mean.node = node;
+    mean.argumentOfLatitude = ReduceDegrees(Lp - node);
+    return mean;
+}
+
+MoonPeriodicTerms ComputeMoonPeriodicTerms(const MoonMeanElements& mean) {
+    const double d = mean.daysSince1900;
+    const LongPeriodCorrections c = ComputeLongPeriodCorrections(d);
 
     // Arguments in radians.
-    const double l = (l0 + (dL - dPerigee) / kArcsecondsPerDegree) * kDegToRad;
-    const double m = (M0 + dM / kArcsecondsPerDegree) * kDegToRad;
-    const double f = (F0 + (dL - dNode) / kArcsecondsPerDegree) * kDegToRad;
-    const double D = (D0 + (dL - dM) / kArcsecondsPerDegree) * kDegToRad;
+    const double l = (mean.meanAnomaly + (c.dL - c.dPerigee) / kArcsecondsPerDegree) * kDegToRad;
+    const double m = (mean.sunMeanAnomaly + c.dM / kArcsecondsPerDegree) * kDegToRad;
+    const double f = (mean.argumentOfLatitude + (c.dL - c.dNode) / kArcsecondsPerDegree) * kDegToRad;
+    const double D = (mean.meanElongation + (c.dL - c.dM) / kArcsecondsPerDegree) * kDegToRad;
     const double E = 1 - 0.00000006832 * d;
 
     double mainSum = 0;
@@ -102,7 +121,7 @@ MoonTheory ComputeMoonTheory(double jde, double nutationDegrees) {
             v = v * E;
             if (term.M == 2 || term.M == -2) v = v * E;
         }
-        if (term.F != 0) v = v * (k * k);
+        if (term.F != 0) v = v * (c.k * c.k);
         mainSum = mainSum + v * term.coefficientArcseconds;
     }
     double minorSum = 0;
@@ -115,35 +134,34 @@ MoonTheory ComputeMoonTheory(double jde, double nutationDegrees) {
                                             std::sin(kTwoPi * (term.constantTurns + term.ratePerDayTurns * d));
     }
 
-    moon.meanLongitude = Lp;
-    moon.meanElongation = D0;
-    moon.perigee = perigee;
-    moon.sunMeanAnomaly = M0;
-    moon.meanAnomaly = l0;
-    moon.node = node;
-    moon.argumentOfLatitude = F0;
-    moon.dL = dL;
-    moon.dPerigee = dPerigee;
-    moon.dNode = dNode;
-    moon.dM = dM;
-    moon.k = k;
-    moon.E = E;
-    moon.mainSum = mainSum;
-    moon.minorSum = minorSum;
-    moon.longPeriodSum = longPeriodSum;
-    moon.longitudeUnreduced =
-        (Lp + nutationDegrees) + (dL + mainSum + minorSum + longPeriodSum) / kArcsecondsPerDegree;
+    MoonPeriodicTerms periodic;
+    periodic.dL = c.dL;
+    periodic.dPerigee = c.dPerigee;
+    periodic.dNode = c.dNode;
+    periodic.dM = c.dM;
+    periodic.k = c.k;
+    periodic.E = E;
+    periodic.mainSum = mainSum;
+    periodic.minorSum = minorSum;
+    periodic.longPeriodSum = longPeriodSum;
+    return periodic;
+}
+
+MoonTheory ComputeMoonTheory(double jde, double nutationDegrees) {
+    MoonTheory moon;
+    static_cast<MoonMeanElements&>(moon) = ComputeMoonMeanElements(jde);
+    static_cast<MoonPeriodicTerms&>(moon) = ComputeMoonPeriodicTerms(moon);
+    moon.longitudeUnreduced = (moon.meanLongitude + nutationDegrees) +
+                              (moon.dL + moon.mainSum + moon.minorSum + moon.longPeriodSum) / kArcsecondsPerDegree;
     return moon;
 }
 
-double PanchangMoonLongitude(double jde, ChartState& chart) {
-    return PanchangMoonLongitude(jde, NutationInLongitude(jde), chart);
+double PanchangMoonLongitudeUnreduced(double jde) {
+    return PanchangMoonLongitudeUnreduced(jde, NutationInLongitude(jde));
 }
 
-double PanchangMoonLongitude(double jde, double nutationDegrees, ChartState& chart) {
-    const MoonTheory moon = ComputeMoonTheory(jde, nutationDegrees);
-    chart.MoonLongitudeUnreduced = moon.longitudeUnreduced;
-    return ReduceDegrees(moon.longitudeUnreduced);
+double PanchangMoonLongitudeUnreduced(double jde, double nutationDegrees) {
+    return ComputeMoonTheory(jde, nutationDegrees).longitudeUnreduced;
 }
 
 }  // namespace zorvane

@@ -17,7 +17,7 @@ struct MoonTerm {
 
 // Main periodic terms of the Moon's longitude after E. W. Brown's lunar
 // theory, amplitudes in arc-seconds, evaluated in this order.
-inline constexpr std::array<MoonTerm, 93> MoonMainTerms = {{
+inline constexpr std::array<MoonTerm, 93> MoonMainTerms = std::to_array<MoonTerm>({
     { 0,  0,  0,  4,     13.902},  // 0
     { 0,  0,  0,  2,   2369.912},  // 1
     { 1,  0,  0,  4,      1.979},  // 2
@@ -111,12 +111,12 @@ inline constexpr std::array<MoonTerm, 93> MoonMainTerms = {{
     { 1, -1, -2,  2,     -0.372},  // 90
     { 0,  0,  4,  0,      0.418},  // 91
     { 2, -1,  0, -1,     -0.352},  // 92
-}};
+});
 static_assert(MoonMainTerms.size() == 93);
 
 // Minor terms of the same theory, amplitudes in arc-seconds; summed with no
 // eccentricity or latitude factor.
-inline constexpr std::array<MoonTerm, 27> MoonMinorTerms = {{
+inline constexpr std::array<MoonTerm, 27> MoonMinorTerms = std::to_array<MoonTerm>({
     { 0,  0,  0,  6,      0.127},  // 0
     { 0,  2,  0, -4,     -0.151},  // 1
     { 0,  0,  2,  4,     -0.085},  // 2
@@ -144,7 +144,7 @@ inline constexpr std::array<MoonTerm, 27> MoonMinorTerms = {{
     { 3,  0,  0, -1,       0.13},  // 24
     { 5,  0,  0,  0,      0.113},  // 25
     { 3,  0,  2, -2,      0.092},  // 26
-}};
+});
 static_assert(MoonMinorTerms.size() == 27);
 
 }  // namespace zorvane

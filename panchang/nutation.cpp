@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ephemeris/angles.h"
+#include "panchang/mean_elements.h"
 #include "panchang/panchang_time.h"
 
 namespace zorvane {
@@ -13,9 +14,9 @@ double NutationInLongitude(double jde) {
     // Mean arguments referred to 1900, in degrees, then radians.
     const double L = (279.6967 + 36000.7689 * T + 0.000303 * T2) * kDegToRad;
     const double Lp = (270.4341639 + 481267.8831417 * T - 0.0011333333 * T2) * kDegToRad;
-    const double M = (358.475833333333 + 35999.0497499996 * T - 0.000150000005960465 * T2) * kDegToRad;
+    const double M = SunMeanAnomaly1900Degrees(T, T2) * kDegToRad;
     const double Mp = (296.104608333376 + 477198.849108334 * T + 0.0091916667090522 * T2) * kDegToRad;
-    const double D = (350.737486111058 + 445267.114216667 * T - 0.00143611113230387 * T2) * kDegToRad;
+    const double D = MoonMeanElongation1900Degrees(T, T2) * kDegToRad;
     const double node = (259.183275000254 - 1934.14200833321 * T + 0.0020777778 * T2) * kDegToRad;
 
     // Nutation in longitude, arc-seconds, summed in this order.

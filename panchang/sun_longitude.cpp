@@ -5,7 +5,6 @@
 #include "ephemeris/angles.h"
 #include "panchang/nutation.h"
 #include "panchang/panchang_time.h"
-#include "panchang/reduce_degrees.h"
 
 namespace zorvane {
 
@@ -16,6 +15,9 @@ constexpr double kPi = 3.14159265358979;
 constexpr double kHalfTurnTolerance = 0.0000000001;
 // Solve Kepler's equation until the correction is below this, in degrees.
 constexpr double kKeplerToleranceDegrees = 0.0000003;
+// Newton's method meets that tolerance in four steps or fewer for the Sun's
+// eccentricity; the bound only guards against a value that never settles.
+constexpr int kKeplerMaxSteps = 50;
 // Constant of aberration, arc-seconds.
 constexpr double kAberrationArcseconds = 20.496;
 }  // namespace
@@ -24,22 +26,20 @@ double SolveKepler(double meanAnomalyDegrees, double eccentricity, double tolera
     const double m = meanAnomalyDegrees * kDegToRad;
     double E = m;
     const double tolerance = toleranceDegrees * kDegToRad;
-    double delta = 1;
-    while (std::fabs(delta) >= tolerance) {
-        delta = (m + eccentricity * std::sin(E) - E) / (1 - eccentricity * std::cos(E));
+    for (int step = 0; step < kKeplerMaxSteps; ++step) {
+        const double delta = (m + eccentricity * std::sin(E) - E) / (1 - eccentricity * std::cos(E));
         E = E + delta;
+        if (!(std::fabs(delta) >= tolerance)) break;
     }
     return E;
 }
 
-double PanchangSunLongitude(double jde, ChartState& chart) {
-    return PanchangSunLongitude(jde, NutationInLongitude(jde), chart);
+double PanchangSunLongitudeUnreduced(double jde) {
+    return PanchangSunLongitudeUnreduced(jde, NutationInLongitude(jde));
 }
 
-double PanchangSunLongitude(double jde, double nutationDegrees, ChartState& chart) {
-    const SunTheory sun = ComputeSunTheory(jde, nutationDegrees);
-    chart.SunLongitudeUnreduced = sun.longitudeUnreduced;
-    return ReduceDegrees(sun.longitudeUnreduced);
+double PanchangSunLongitudeUnreduced(double jde, double nutationDegrees) {
+    return ComputeSunTheory(jde, nutationDegrees).longitudeUnreduced;
 }
 
 SunTheory ComputeSunTheory(double jde, double nutationDegrees) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "reading/chart_state.h"
-
 namespace zorvane {
 
 // Eccentric anomaly in radians for a mean anomaly in degrees, by Newton's
-// method until the last correction is below the tolerance (degrees).
+// method until the last correction is below the tolerance (degrees), or after
+// a bounded number of steps.
 double SolveKepler(double meanAnomalyDegrees, double eccentricity, double toleranceDegrees);
 
 // The solar theory's steps for one Julian ephemeris day, kept for checking.
@@ -22,12 +21,12 @@ struct SunTheory {
 };
 SunTheory ComputeSunTheory(double jde, double nutationDegrees);
 
-// Apparent tropical longitude of the Sun in 0..360 degrees; writes the
-// longitude before reduction to chart.SunLongitudeUnreduced.
-double PanchangSunLongitude(double jde, ChartState& chart);
+// Apparent tropical longitude of the Sun in degrees, whole turns kept (the
+// yoga subtracts a fixed origin before reducing).
+double PanchangSunLongitudeUnreduced(double jde);
 
 // The same with the nutation already computed for this jde (the Moon and the
 // Sun of one reading share it).
-double PanchangSunLongitude(double jde, double nutationDegrees, ChartState& chart);
+double PanchangSunLongitudeUnreduced(double jde, double nutationDegrees);
 
 }  // namespace zorvane

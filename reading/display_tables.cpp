@@ -3,17 +3,32 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "ephemeris/nakshatra_names.h"
+#include "panchang/yoga_names.h"
+
 namespace zorvane {
 
 namespace {
 
-// An array initialiser with too few rows still compiles (the missing rows
-// come out empty), so the row count is checked by counting filled rows.
+// The row count is checked by the tables' types; this also refuses a row
+// written with an empty name or paragraph.
 template <std::size_t N>
 constexpr bool EveryRowFilled(const std::array<DisplayRow, N>& table) {
     return std::ranges::all_of(table, [](const DisplayRow& row) {
         return !row.name.empty() && !row.description.empty();
     });
+}
+
+// The shown names are the computed names, row for row, so a row found by a
+// computed index shows that very name.
+template <std::size_t N, std::size_t M>
+constexpr bool NamesInOrder(const std::array<DisplayRow, N>& table,
+                            const std::array<std::string_view, M>& names) {
+    static_assert(M >= N);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (table[i].name != names[i]) return false;
+    }
+    return true;
 }
 
 template <std::size_t N>
@@ -34,7 +49,7 @@ constexpr std::optional<int> FindRow(const std::array<DisplayRow, N>& table,
 // long-standing opening, whose spelling of the yoga may differ from the name
 // column (Priti for Prithi), and goes on with the traditional reading of that
 // yoga. Plain ASCII, 118 to 300 characters each so it fits lblYogaDesc.
-constexpr std::array<DisplayRow, kYogaCount> YogaTable = {{
+constexpr std::array<DisplayRow, kYogaCount> YogaTable = std::to_array<DisplayRow>({
     {"Vishkambha",
      "The Yoga is Vishkambha which means 'Supported'. The native born in this yoga wins "
      "over others and is blessed with wealth, property and good looks. He/she is well "
@@ -144,9 +159,10 @@ constexpr std::array<DisplayRow, kYogaCount> YogaTable = {{
      "The yoga is Vaidhriti which means 'Poor support'. With this combination of yoga, the "
      "native may be critical and scheming by nature. He/she has a powerful mind that can "
      "overwhelm others and should avoid unwanted disputes."},
-}};
+});
 static_assert(YogaTable.size() == 27);
 static_assert(EveryRowFilled(YogaTable));
+static_assert(NamesInOrder(YogaTable, YogaNames));
 
 // The nakshatra readings shown under "Nakshatra Details", in the order of
 // NakshatraNames. Source: the program's own interpretation texts. Each
@@ -155,7 +171,7 @@ static_assert(EveryRowFilled(YogaTable));
 // traditional reading of that nakshatra (ruler, deity, symbol, nature,
 // advice). Plain ASCII, 272 to 483 characters each; Shravana's paragraph is
 // the longest, since lblNakshatraDesc is laid out around it.
-constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = {{
+constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = std::to_array<DisplayRow>({
     {"Ashwini",
      "Ashwini is the first Nakshatra of the zodiac. It lies wholly in Aries and is ruled "
      "by Ketu, with the Ashwini Kumaras, the divine physicians, as its deities and the "
@@ -322,9 +338,10 @@ constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = {{
      "travellers, with a fish as its symbol. The natives born under this star are kind, "
      "gentle and artistic and care for others. They enjoy safe journeys and are advised to "
      "avoid being too trusting."},
-}};
+});
 static_assert(NakshatraTable.size() == 27);
 static_assert(EveryRowFilled(NakshatraTable));
+static_assert(NamesInOrder(NakshatraTable, NakshatraNames));
 
 DisplayMatch FindDisplayRows(std::string_view nakshatraName, std::string_view yogaName) {
     // One scan over both tables, stopping once both names have been found.

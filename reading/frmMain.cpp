@@ -8,7 +8,6 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QLocale>
-#include <QSaveFile>
 #include <QShortcutEvent>
 #include <array>
 #include <string>
@@ -20,8 +19,11 @@
 #include "app/links.h"
 #include "app/mnemonic_click.h"
 #include "app/place_search.h"
+#include "reading/birth_record.h"
 #include "reading/calculation_driver.h"
 #include "reading/display_tables.h"
+#include "reading/file_store.h"
+#include "reading/offered_ranges.h"
 #include "reading/reading_file.h"
 #include "timezone/frmTimeZone.h"
 #include "ui_frmMain.h"
@@ -32,16 +34,11 @@ const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
 
-// A reading file holds two names of at most 17 characters; a few KB is far
-// more than any real one, and a large file picked by mistake is not read whole.
-constexpr qint64 kReadingFileReadLimit = 4096;
-
-constexpr std::array<const char*, 12> kMonthNames = {
+constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December",
-};
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
+});
+static_assert(kMonthNames.size() == zorvane::kOfferedMonths.highest);
 
 std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
@@ -57,8 +54,8 @@ zorvane::NumberFormat UserNumberFormat() {
     return format;
 }
 
-void FillWithNumbers(QComboBox& list, int first, int last) {
-    for (int n = first; n <= last; ++n) {
+void FillWithNumbers(QComboBox& list, zorvane::OfferedRange range) {
+    for (int n = range.lowest; n <= range.highest; ++n) {
         list.addItem(QString::number(n));
     }
 }
@@ -139,14 +136,14 @@ void frmMain::ConnectHandlers() {
 }
 
 void frmMain::Form_Load() {
-    FillWithNumbers(*ui->cboDate, 1, 31);
+    FillWithNumbers(*ui->cboDate, zorvane::kOfferedDays);
     for (const char* month : kMonthNames) {
         ui->cboMonth->addItem(QString::fromLatin1(month));
     }
-    FillWithNumbers(*ui->cboYear, kFirstYear, kLastYear);
-    FillWithNumbers(*ui->cboHH, 0, 23);
-    FillWithNumbers(*ui->cboMM, 0, 59);
-    FillWithNumbers(*ui->cboSS, 0, 59);
+    FillWithNumbers(*ui->cboYear, zorvane::kOfferedYears);
+    FillWithNumbers(*ui->cboHH, zorvane::kOfferedHours);
+    FillWithNumbers(*ui->cboMM, zorvane::kOfferedMinutes);
+    FillWithNumbers(*ui->cboSS, zorvane::kOfferedSeconds);
     for (QComboBox* list :
          {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboSS}) {
         list->setCurrentIndex(0);
@@ -275,43 +272,33 @@ void frmMain::ShowRefusal(const zorvane::Refusal& refusal) {
     }
 }
 
-bool frmMain::ValidateInput() {
-    const std::optional<zorvane::Refusal> refusal =
-        zorvane::ValidateInput(ReadForm(), UserNumberFormat());
-    if (refusal) {
-        ShowRefusal(*refusal);
-        return false;
-    }
-    return true;
-}
-
 void frmMain::cmdCalculate_Click() {
-    if (!ValidateInput()) {
+    const zorvane::ReadingForm form = ReadForm();
+    const zorvane::NumberFormat format = UserNumberFormat();
+    if (const std::optional<zorvane::Refusal> refusal =
+            zorvane::RunCalculation(form, format, birthData_, chartState_)) {
+        ShowRefusal(*refusal);
         return;
     }
-    // The same reading passed the same checks just above, so the driver
-    // cannot refuse it here.
-    zorvane::RunCalculation(ReadForm(), UserNumberFormat(), birthData_, chartState_);
-    DisplayResult();
+    record_ = zorvane::MakeBirthRecord(form, format, birthData_, chartState_);
+    DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
 
 void frmMain::mnuCalculate_Click() {
     cmdCalculate_Click();
 }
 
-void frmMain::DisplayResult() {
-    // A name found in neither table leaves its two labels as they were.
-    const zorvane::DisplayMatch match =
-        zorvane::FindDisplayRows(chartState_.NakshatraName, chartState_.YogaName);
-    if (match.nakshatraRow) {
+void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
+    // No row leaves that pair of labels as it was.
+    if (nakshatraRow) {
         const zorvane::DisplayRow& row =
-            zorvane::NakshatraTable[static_cast<std::size_t>(*match.nakshatraRow)];
+            zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
         ui->lblNakshatraName->setText(FromUtf8(row.name));
         ui->lblNakshatraDesc->setText(FromUtf8(row.description));
     }
-    if (match.yogaRow) {
+    if (yogaRow) {
         const zorvane::DisplayRow& row =
-            zorvane::YogaTable[static_cast<std::size_t>(*match.yogaRow)];
+            zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
         ui->lblYogaName->setText(FromUtf8(row.name));
         ui->lblYogaDesc->setText(FromUtf8(row.description));
     }
@@ -337,18 +324,12 @@ void frmMain::cmdSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string bytes = zorvane::FormatReadingFile(chartState_);
-    // Written beside the old file and then renamed over it, so a failed save
-    // leaves any earlier file as it was.
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.commit();
-    if (!saved) {
+    // A failed save leaves any earlier file as it was.
+    if (const std::optional<std::string> reason = zorvane::SaveFile(
+            QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(chartState_))) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be saved to %1.")
-                                 .arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("The reading could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
                              Desktop::Icon::Error);
     }
 }
@@ -363,21 +344,29 @@ void frmMain::cmdOpen_Click() {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
     }
-    // The bytes go to the core as they are: one byte per character.
-    QByteArray bytes;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.read(kReadingFileReadLimit);
+    // The bytes go to the core as they are: one byte per character. What is no
+    // regular file, a named pipe above all, is refused without being opened.
+    const zorvane::LoadedFile loaded =
+        zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kReadingFileReadLimit);
+    if (!loaded.reason.empty()) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The reading could not be read from %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(loaded.reason)),
+                             Desktop::Icon::Error);
+        return;
     }
-    const std::optional<zorvane::OpenedReading> opened = zorvane::ParseReadingFile(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::optional<zorvane::OpenedReading> opened =
+        loaded.fault == zorvane::LoadFault::None ? zorvane::ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
     }
+    // An opened reading is two names only: no record of anyone's numbers.
+    record_.reset();
     chartState_.NakshatraName = opened->nakshatraName;
     chartState_.YogaName = opened->yogaName;
-    DisplayResult();
+    DisplayResult(zorvane::FindNakshatraRow(opened->nakshatraName),
+                  zorvane::FindYogaRow(opened->yogaName));
 }
 
 // ---- Picker, place search, menus and links -------------------------------------

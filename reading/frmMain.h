@@ -3,9 +3,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "atlas/atlas_loader.h"
 #include "reading/birth_data.h"
+#include "reading/birth_record.h"
 #include "reading/chart_state.h"
 #include "reading/validate_input.h"
 
@@ -70,8 +72,7 @@ private:
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
 
-    bool ValidateInput();
-    void DisplayResult();
+    void DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
     zorvane::ReadingForm ReadForm() const;
     zorvane::BirthMoment ChosenBirthMoment() const;
@@ -85,6 +86,9 @@ private:
     // Both live as long as the window: nothing is reset between readings.
     zorvane::BirthData birthData_;
     zorvane::ChartState chartState_;
+    // The reading on show when it was calculated here; none before the first
+    // calculation and after opening a file, which holds two names only.
+    std::optional<zorvane::BirthRecord> record_;
     ModalRunner runModal_;
     bool centred_ = false;
     // The window's atlas, read on a worker thread while the city is typed.

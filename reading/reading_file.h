@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ std::string UnscrambleText(std::string_view text);
 // The bytes of a reading file: the scrambled nakshatra name and the scrambled
 // yoga name, each followed by CR LF.
 std::string FormatReadingFile(const ChartState& chart);
+std::string FormatReadingFile(std::string_view nakshatraName, std::string_view yogaName);
 
 // The first two lines of a reading file's bytes, still scrambled. A line ends
 // at CR or CR LF; a missing line is empty; later lines are ignored.
@@ -36,6 +38,11 @@ struct OpenedReading {
     std::string yogaName;
 };
 std::optional<OpenedReading> ParseReadingFile(std::string_view bytes);
+
+// A reading file holds two names of at most 17 characters; a few KB is far
+// more than any real one, so only that much of a file is read and the rest,
+// if any, is ignored.
+inline constexpr std::size_t kReadingFileReadLimit = 4096;
 
 // True when the last three characters of the path are exactly "vrn".
 bool HasReadingFileEnding(std::string_view path);

@@ -7,7 +7,7 @@ namespace zorvane {
 // half-hour zone carries the hour's sign on its minutes. Daylight, summer and
 // war-time rows carry their whole offset. The texts are shown as they stand:
 // "+5.3" for India still writes 5 hours 30 minutes.
-constexpr std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable = {{
+constexpr std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable = std::to_array<TimeZoneRow>({
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},  // 0
     {"Alaska/Hawaii Standard Time,AHST,-10.0", 10, 0},  // 1
     {"Alaska/Hawaii War Time,AHWT,-9.0", 9, 0},  // 2
@@ -79,7 +79,7 @@ constexpr std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable = {{
     {"Yukon Daylight Time,YDT,-8.0", 8, 0},  // 68
     {"Yukon Standard Time,YST,-9.0", 9, 0},  // 69
     {"Yukon War Time,YWT,-8.0", 8, 0},  // 70
-}};
+});
 static_assert(TimeZoneTable.size() == 71);
 
 }  // namespace zorvane

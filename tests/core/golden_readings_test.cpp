@@ -10,7 +10,13 @@
 #include <vector>
 
 #include "ephemeris/birth_nakshatra.h"
+#include "ephemeris/sidereal_moon.h"
+#include "ephemeris/universal_time.h"
 #include "panchang/birth_yoga.h"
+#include "panchang/delta_t.h"
+#include "panchang/moon_longitude.h"
+#include "panchang/panchang_ayanamsa.h"
+#include "panchang/sun_longitude.h"
 
 namespace zorvane {
 namespace {
@@ -81,6 +87,16 @@ TEST(GoldenReadings, MatchTheIndependentEvaluation) {
             }
             EXPECT_LE(error, kRelativeTolerance) << valueNames[i] << " in " << line;
         }
+        // The theories as functions of time give the birth's values bit for
+        // bit, so a search around the birth agrees with the name shown.
+        const double T = CenturiesSinceJ2000(chart.JulianDayNumber, chart.UniversalHours);
+        EXPECT_EQ(T, chart.Centuries) << line;
+        EXPECT_EQ(NakshatraMoonSiderealDegrees(T), chart.MoonLongitude) << line;
+        const double jde = EphemerisJulianDay(UniversalJulianDay(chart.JulianDayNumber, chart.UniversalHours));
+        EXPECT_EQ(jde, chart.JulianEphemerisDay) << line;
+        EXPECT_EQ(PanchangAyanamsaOffset(jde), chart.PanchangAyanamsa) << line;
+        EXPECT_EQ(PanchangMoonLongitudeUnreduced(jde), chart.MoonLongitudeUnreduced) << line;
+        EXPECT_EQ(PanchangSunLongitudeUnreduced(jde), chart.SunLongitudeUnreduced) << line;
         ++readings;
     }
     EXPECT_GT(readings, 100);

@@ -3,6 +3,7 @@
 
 #include "ephemeris/birth_nakshatra.h"
 #include "ephemeris/day_number.h"
+#include "ephemeris/sidereal_moon.h"
 #include "ephemeris/time_base.h"
 
 namespace zorvane {

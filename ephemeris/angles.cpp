@@ -1,8 +1,6 @@
-#include "panchang/reduce_degrees.h"
+#include "ephemeris/angles.h"
 
 #include <cmath>
-
-#include "ephemeris/angles.h"
 
 namespace zorvane {
 
