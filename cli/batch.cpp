@@ -262,6 +262,35 @@ private:
     bool closed_ = false;
 };
 
+// Threads that compute the chunks put in their queue. Closing the queue before
+// the threads are joined lets them end even when the caller leaves early.
+class ChunkWorkers {
+public:
+    ChunkWorkers(std::size_t count, const BatchLayout& layout) {
+        threads_.reserve(count);
+        for (std::size_t w = 0; w < count; ++w) {
+            threads_.emplace_back([this, &layout] {
+                RowWorkspace work;
+                while (Chunk* chunk = queue_.Take()) {
+                    ProcessChunk(layout, work, *chunk);
+                    queue_.MarkDone(*chunk);
+                }
+            });
+        }
+    }
+    ~ChunkWorkers() { queue_.Close(); }
+    ChunkWorkers(const ChunkWorkers&) = delete;
+    ChunkWorkers& operator=(const ChunkWorkers&) = delete;
+    ChunkWorkers(ChunkWorkers&&) = delete;
+    ChunkWorkers& operator=(ChunkWorkers&&) = delete;
+
+    ChunkQueue& queue() { return queue_; }
+
+private:
+    ChunkQueue queue_;
+    std::vector<std::jthread> threads_;  // joined before queue_ goes
+};
+
 }  // namespace
 
 BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink) {
@@ -298,23 +327,7 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
     // writes the oldest once it is computed; the workers compute in between.
     const std::size_t slotCount = std::min(workerCount * kChunksInFlightPerWorker, kMaxChunksInFlight);
     std::vector<Chunk> slots(slotCount);
-    ChunkQueue queue;
-    std::vector<std::jthread> workers;
-    workers.reserve(workerCount);
-    for (std::size_t w = 0; w < workerCount; ++w) {
-        workers.emplace_back([&] {
-            RowWorkspace work;
-            while (Chunk* chunk = queue.Take()) {
-                ProcessChunk(layout, work, *chunk);
-                queue.MarkDone(*chunk);
-            }
-        });
-    }
-    // Lets the workers end even when this thread leaves early.
-    struct CloseOnExit {
-        ChunkQueue& queue;
-        ~CloseOnExit() { queue.Close(); }
-    } closeOnExit{queue};
+    ChunkWorkers workers(workerCount, layout);
     std::size_t filled = 0;
     std::size_t written = 0;
     bool inputLeft = true;
@@ -323,12 +336,12 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
             Chunk& chunk = slots[filled % slotCount];
             inputLeft = FillChunk(reader, record, chunk);
             if (chunk.rows.empty()) break;
-            queue.Push(chunk);
+            workers.queue().Push(chunk);
             ++filled;
         }
         if (written == filled) break;
         Chunk& oldest = slots[written % slotCount];
-        queue.WaitUntilDone(oldest);
+        workers.queue().WaitUntilDone(oldest);
         finish(oldest);
         ++written;
     }
@@ -339,7 +352,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     return RunBatch(
         [&csv](std::span<char> room) {
             const std::size_t count = std::min(room.size(), csv.size());
-            std::memcpy(room.data(), csv.data(), count);
+            if (count > 0) std::memcpy(room.data(), csv.data(), count);
             csv.remove_prefix(count);
             return count;
         },

@@ -130,7 +130,7 @@ std::vector<CsvRecord> SplitCsvRecords(std::string_view text, std::size_t maxRec
     CsvRecordReader reader(
         [&text](std::span<char> room) {
             const std::size_t count = std::min(room.size(), text.size());
-            std::memcpy(room.data(), text.data(), count);
+            if (count > 0) std::memcpy(room.data(), text.data(), count);
             text.remove_prefix(count);
             return count;
         },

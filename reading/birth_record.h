@@ -37,6 +37,9 @@ struct BirthRecord {
     double moonUnreduced = 0;       // panchang Moon, degrees, whole turns kept
     double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
     double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
+
+    // The birth details and the dasha are added after the numbers, filled by
+    // MakeBirthRecord from the pure theories.
 };
 
 // The latitude of the form's boxes by the same box conversions as the

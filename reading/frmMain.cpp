@@ -16,6 +16,7 @@
 #include "app/desktop.h"
 #include "app/form_look.h"
 #include "app/frmAbout.h"
+#include "app/frmHelp.h"
 #include "app/links.h"
 #include "app/mnemonic_click.h"
 #include "app/place_search.h"
@@ -84,8 +85,8 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     const QList<QAction*> fileItems = ui->mnuFile->actions();
     const QList<QAction*> helpItems = ui->mnuHelp->actions();
     fileItems.at(1)->setObjectName(QStringLiteral("mnuFileSep"));
-    helpItems.at(2)->setObjectName(QStringLiteral("mnuHelpSep1"));
-    helpItems.at(4)->setObjectName(QStringLiteral("mnuHelpSep2"));
+    helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
+    helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
 
     ShowDesignTexts();
     ConnectHandlers();
@@ -116,6 +117,7 @@ void frmMain::ConnectHandlers() {
     connect(ui->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui->Label1, &LinkLabel::clicked, this, &frmMain::Label1_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuContents, &QAction::triggered, this, &frmMain::mnuContents_Click);
     connect(ui->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(ui->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
@@ -149,6 +151,8 @@ void frmMain::Form_Load() {
         list->setCurrentIndex(0);
     }
     BringToFront(*ui->picMain);
+    // A reading starts with the name, so typing can start at once.
+    ui->txtName->setFocus();
 }
 
 void frmMain::Form_Unload() {
@@ -425,6 +429,15 @@ void frmMain::Label1_Click() {
 
 void frmMain::mnuExit_Click() {
     close();
+}
+
+void frmMain::mnuContents_Click() {
+    if (!help_) {
+        help_ = std::make_unique<frmHelp>(desktop_, this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void frmMain::mnuOnline_Click() {

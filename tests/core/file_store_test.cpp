@@ -150,17 +150,6 @@ TEST(SaveFile, AnyFailedStepKeepsTheOldFileLeavesNothingAndSaysWhy) {
     }
 }
 
-TEST(SaveFile, ReplacesTheFileOrCreatesIt) {
-    ScratchFolder folder;
-    Write(folder / "kept.vrn", "the old reading, longer than the new");
-    EXPECT_FALSE(SaveFile(folder / "kept.vrn", "new"));
-    EXPECT_FALSE(SaveFile(folder / "fresh.vrn", "fresh"));
-    EXPECT_EQ(Read(folder / "kept.vrn"), "new");
-    EXPECT_EQ(Read(folder / "fresh.vrn"), "fresh");
-    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{"fresh.vrn", "kept.vrn"}));
-    EXPECT_EQ(SaveFile(folder / "no folder" / "x.vrn", "x"), std::strerror(ENOENT));
-}
-
 // The real thing: a 16 KiB file system filled up, where only the superuser
 // may mount one.
 TEST(SaveFile, OnAFullDiskKeepsTheOldFile) {
