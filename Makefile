@@ -17,7 +17,7 @@ LINT_DIR ?= build-lint
 # Debian 12 packages the build needs; the font gives the headless window
 # tests the same text metrics on every machine.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata \
+            qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
             fonts-dejavu-core nlohmann-json3-dev libcli11-dev
 
 # Only for `make package`, `make fuzz` and `make lint`; the build never needs them.

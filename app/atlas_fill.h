@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/atlas.h"
+#include "atlas/atlas.h"
 #include "app/atlas_zone.h"
 
 namespace zorvane {

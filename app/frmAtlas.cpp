@@ -8,6 +8,7 @@
 #include "app/form_look.h"
 #include "app/links.h"
 #include "app/mnemonic_click.h"
+#include "reading/validate_input.h"
 #include "ui_frmAtlas.h"
 
 namespace {
@@ -26,6 +27,10 @@ enum Column {
 // Pixels; the note takes what is left.
 constexpr int kColumnWidths[] = {128, 118, 112, 62, 66, 124, 52};
 static_assert(std::size(kColumnWidths) == NoteColumn);
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString Quoted(const QString& text) {
     return QStringLiteral("\u201c") + text + QStringLiteral("\u201d");
@@ -76,12 +81,14 @@ QString NoteFor(const zorvane::ZoneAtBirth& zone, const zorvane::PlaceBoxes& box
 
 }  // namespace
 
-frmAtlas::frmAtlas(Desktop& desktop, const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed,
-                   QDate birthDate, QTime clockTime, QUrl webSearch, QWidget* parent)
+frmAtlas::frmAtlas(Desktop& desktop, const zorvane::AtlasOrError& atlas,
+                   const zorvane::TypedPlace& typed, QDate birthDate, QTime clockTime,
+                   QUrl webSearch, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::frmAtlas>()),
       desktop_(desktop),
+      typed_(typed),
       birthDate_(birthDate),
       clockTime_(clockTime),
       webSearch_(std::move(webSearch)) {
@@ -107,29 +114,37 @@ frmAtlas::frmAtlas(Desktop& desktop, const zorvane::Atlas& atlas, const zorvane:
         zorvane::ClickAtOnceOnMnemonic(*button);
     }
 
-    Form_Load(atlas, typed);
+    Form_Load(atlas);
 }
 
 frmAtlas::~frmAtlas() = default;
 
-void frmAtlas::Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed) {
-    const zorvane::AtlasMatches matches = atlas.Find(typed);
+void frmAtlas::Form_Load(const zorvane::AtlasOrError& atlas) {
+    zorvane::AtlasMatches matches;
+    if (const auto* places = std::get_if<zorvane::Atlas>(&atlas)) {
+        const std::string city = typed_.city.toStdString();
+        const std::string state = typed_.state.toStdString();
+        const std::string country = typed_.country.toStdString();
+        matches = zorvane::FindPlaces(*places, {city, state, country});
+    }
     QList<QTreeWidgetItem*> items;
     rowBoxes_.reserve(matches.places.size());
-    for (const zorvane::AtlasPlace* place : matches.places) {
-        const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(place->zoneId, birthDate_, clockTime_);
-        const zorvane::PlaceBoxes boxes = zorvane::BoxesFor(*place, zone);
+    for (const zorvane::AtlasMatch& match : matches.places) {
+        const zorvane::AtlasPlace& place = match.place;
+        const QByteArray zoneId(place.zoneId.data(), static_cast<qsizetype>(place.zoneId.size()));
+        const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(zoneId, birthDate_, clockTime_);
+        const zorvane::PlaceBoxes boxes = zorvane::BoxesFor(place, zone);
         QStringList texts = {
-            place->name,
-            place->state,
-            place->country,
-            zorvane::LatitudeText(place->latitude),
-            zorvane::LongitudeText(place->longitude),
-            QString::fromLatin1(place->zoneId),
+            FromUtf8(place.name),
+            FromUtf8(place.state),
+            FromUtf8(place.country),
+            zorvane::LatitudeText(place.latitude),
+            zorvane::LongitudeText(place.longitude),
+            QString::fromLatin1(zoneId),
             zone.known ? zorvane::OffsetText(zone.offsetMinutes) : QStringLiteral("\u2014"),
             NoteFor(zone, boxes)};
         auto* item = new QTreeWidgetItem(texts);
-        const QString tip = WhatUseWrites(*place, boxes) + ClockTimeExplanation(zone.clockTime);
+        const QString tip = WhatUseWrites(place, boxes) + ClockTimeExplanation(zone.clockTime);
         for (int column = 0; column < texts.size(); ++column) {
             item->setToolTip(column, texts.at(column) + QStringLiteral("\n") + tip);
         }
@@ -137,7 +152,14 @@ void frmAtlas::Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace&
         rowBoxes_.push_back(boxes);
     }
     ui->lstPlaces->addTopLevelItems(items);
-    ShowHeading(typed, matches);
+    if (const auto* reason = std::get_if<std::string>(&atlas)) {
+        ui->lblHeading->setText(
+            QStringLiteral("The atlas could not be read (%1). Press \u201cSearch the web\u201d "
+                           "to look the place up on the web.")
+                .arg(QString::fromStdString(*reason)));
+    } else {
+        ShowHeading(matches);
+    }
 
     const bool found = !rowBoxes_.empty();
     ui->cmdUse->setEnabled(found);
@@ -151,7 +173,8 @@ void frmAtlas::Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace&
     }
 }
 
-void frmAtlas::ShowHeading(const zorvane::TypedPlace& typed, const zorvane::AtlasMatches& matches) {
+void frmAtlas::ShowHeading(const zorvane::AtlasMatches& matches) {
+    const zorvane::TypedPlace& typed = typed_;
     if (matches.places.empty()) {
         ui->lblHeading->setText(
             QStringLiteral("No place called %1 is in the atlas. Check the spelling, or press "
@@ -160,9 +183,10 @@ void frmAtlas::ShowHeading(const zorvane::TypedPlace& typed, const zorvane::Atla
         return;
     }
     QString text;
-    if (!matches.atlasNameForFormerName.isEmpty()) {
-        text = QStringLiteral("%1 is now called %2. ")
-                   .arg(typed.city.trimmed(), matches.atlasNameForFormerName);
+    const zorvane::AtlasMatch& first = matches.places.front();
+    if (first.byAlternateName && first.quality == zorvane::MatchQuality::Whole) {
+        text = QStringLiteral("%1 is another name of %2. ")
+                   .arg(Quoted(typed.city.trimmed()), FromUtf8(first.place.name));
     }
     if (birthDate_.isValid()) {
         text += QStringLiteral(
@@ -218,6 +242,12 @@ void frmAtlas::cmdUse_Click() {
 }
 
 void frmAtlas::cmdWeb_Click() {
+    // The web search is for the whole place, so it needs all three boxes.
+    if (const std::optional<zorvane::Refusal> refusal = zorvane::ValidatePlaceSearch(
+            typed_.city.toStdString(), typed_.state.toStdString(), typed_.country.toStdString())) {
+        desktop_.showMessage(this, FromUtf8(refusal->message), Desktop::Icon::Error);
+        return;
+    }
     // Closed first, so that a box saying no browser opened stands alone.
     reject();
     zorvane::OpenAddress(desktop_, webSearch_, parentWidget());

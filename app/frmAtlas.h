@@ -8,8 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/atlas.h"
 #include "app/atlas_fill.h"
+#include "app/place_search.h"
+#include "atlas/atlas_file.h"
+#include "atlas/atlas_search.h"
 
 class Desktop;
 namespace Ui {
@@ -20,14 +22,18 @@ class frmAtlas;
 // coordinates and their zone's offset at the birth date and clock time.
 // "Use this place" (or a double-click) keeps the chosen row's boxes for the
 // main window to write; "Close" keeps nothing; "Search the web" opens the
-// web search for places the atlas does not hold. Created for each search.
+// web search for places the atlas does not hold, and needs all three boxes
+// for it. Created for each search.
 class frmAtlas : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmAtlas)
 
 public:
-    frmAtlas(Desktop& desktop, const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed,
-             QDate birthDate, QTime clockTime, QUrl webSearch, QWidget* parent = nullptr);
+    // `atlas` may hold the reason the atlas could not be read instead: the
+    // window then says so and offers the web search.
+    frmAtlas(Desktop& desktop, const zorvane::AtlasOrError& atlas,
+             const zorvane::TypedPlace& typed, QDate birthDate, QTime clockTime, QUrl webSearch,
+             QWidget* parent = nullptr);
     ~frmAtlas() override;
 
     // What to write into the main window; empty unless a place was used.
@@ -38,8 +44,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load(const zorvane::Atlas& atlas, const zorvane::TypedPlace& typed);
-    void ShowHeading(const zorvane::TypedPlace& typed, const zorvane::AtlasMatches& matches);
+    void Form_Load(const zorvane::AtlasOrError& atlas);
+    void ShowHeading(const zorvane::AtlasMatches& matches);
     void lstPlaces_DblClick();
     void cmdUse_Click();
     void cmdWeb_Click();
@@ -48,6 +54,7 @@ private:
 
     std::unique_ptr<Ui::frmAtlas> ui;
     Desktop& desktop_;
+    zorvane::TypedPlace typed_;
     QDate birthDate_;
     QTime clockTime_;
     QUrl webSearch_;

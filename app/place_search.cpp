@@ -4,15 +4,17 @@
 
 #include "app/desktop.h"
 #include "app/frmAtlas.h"
+#include "atlas/atlas_loader.h"
 
 namespace zorvane {
 
-PlaceSearch::PlaceSearch(Desktop& desktop, ModalRunner runModal, QWidget* parent)
-    : desktop_(desktop), runModal_(std::move(runModal)), parent_(parent) {}
+PlaceSearch::PlaceSearch(Desktop& desktop, AtlasLoader& atlas, ModalRunner runModal,
+                         QWidget* parent)
+    : desktop_(desktop), atlas_(atlas), runModal_(std::move(runModal)), parent_(parent) {}
 
 std::optional<PlaceBoxes> PlaceSearch::Find(const QString& query, const QUrl& /*siteAddress*/,
                                             const TypedPlace& typed, const BirthMoment& birth) {
-    frmAtlas atlas(desktop_, Atlas::System(), typed, birth.date, birth.clockTime,
+    frmAtlas atlas(desktop_, atlas_.Get(), typed, birth.date, birth.clockTime,
                    SearchAddress(query), parent_);
     runModal_(atlas);
     return atlas.ChosenPlace();

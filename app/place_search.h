@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 
-#include "app/atlas.h"
 #include "app/atlas_fill.h"
 
 class Desktop;
@@ -15,6 +14,15 @@ class QDialog;
 class QWidget;
 
 namespace zorvane {
+
+class AtlasLoader;
+
+// The three place boxes of the main window, as typed.
+struct TypedPlace {
+    QString city;
+    QString state;
+    QString country;
+};
 
 // The birth date and clock time chosen in the main window: the atlas gives
 // each zone's offset at that moment. An impossible date (31 February) is an
@@ -33,7 +41,10 @@ public:
     // nested event loop.
     using ModalRunner = std::function<void(QDialog&)>;
 
-    PlaceSearch(Desktop& desktop, ModalRunner runModal, QWidget* parent = nullptr);
+    // The atlas is the caller's, read on its worker thread; a search waits
+    // for it if it is not ready yet.
+    PlaceSearch(Desktop& desktop, AtlasLoader& atlas, ModalRunner runModal,
+                QWidget* parent = nullptr);
 
     // Shows the places that answer the typed boxes. The place the user
     // chose, as the main window's boxes take it; empty after "Close" or the
@@ -49,6 +60,7 @@ public:
 
 private:
     Desktop& desktop_;
+    AtlasLoader& atlas_;
     ModalRunner runModal_;
     QWidget* parent_;
 };

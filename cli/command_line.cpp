@@ -12,6 +12,7 @@
 
 #include "cli/batch.h"
 #include "cli/options.h"
+#include "cli/place_listing.h"
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
 #include "reading/birth_record.h"
@@ -44,6 +45,16 @@ int FinishOutput(int status) {
     return status;
 }
 
+int SaveReading(const Options& options, const BirthRecord& record) {
+    if (std::optional<std::string> fault =
+            SaveFile(options.savePath,
+                     FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
+        Complain("could not save the reading to " + options.savePath + ": " + *fault);
+        return FinishOutput(kExitRefused);
+    }
+    return FinishOutput(kExitSuccess);
+}
+
 int RunSingleReading(const Options& options) {
     BirthRecord record;
     const std::optional<std::string_view> refusal = RunReading(options.fields, record, /*withDetails=*/true);
@@ -60,15 +71,38 @@ int RunSingleReading(const Options& options) {
         Complain(*refusal);
         return FinishOutput(kExitRefused);
     }
-    if (!options.savePath.empty()) {
-        if (std::optional<std::string> fault =
-                SaveFile(options.savePath,
-                         FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
-            Complain("could not save the reading to " + options.savePath + ": " + *fault);
-            return FinishOutput(kExitRefused);
-        }
+    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(options, record);
+}
+
+// A single reading whose longitude, zone and DST come from the first of the
+// atlas's matches for --place, which are listed before the reading.
+int RunReadingAtPlace(const Options& options) {
+    const PlaceListing listing =
+        ListPlaces(options.placeText, options.placeDate, options.placeTime, options.fields);
+    if (!listing.fault.empty()) {
+        Complain(listing.fault);
+        return kExitRefused;
     }
-    return FinishOutput(kExitSuccess);
+    Options atPlace = options;
+    atPlace.fields = listing.firstPlaceFields;
+    if (options.format == OutputFormat::Text) {
+        Write(stdout, ListingOutput(options.placeText, listing, OutputFormat::Text) + "\n");
+        return RunSingleReading(atPlace);
+    }
+    BirthRecord record;
+    const std::optional<std::string_view> refusal = RunReading(atPlace.fields, record);
+    const nlohmann::json all = {
+        {"query", options.placeText},
+        {"total", listing.total},
+        {"places", listing.places},
+        {"reading", nlohmann::json::parse(
+                        FormatReadingJson(atPlace.fields, record, refusal.value_or("")))}};
+    Write(stdout, all.dump(2) + "\n");
+    if (refusal) {
+        Complain(*refusal);
+        return FinishOutput(kExitRefused);
+    }
+    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(atPlace, record);
 }
 
 int RunOpenFile(const Options& options) {
@@ -147,11 +181,21 @@ int RunCommandLine(std::span<const std::string_view> arguments) {
             Write(stdout, std::string(kProgramName) + " " + ZORVANE_VERSION + "\n");
             return FinishOutput(kExitSuccess);
         case RunMode::SingleReading:
-            return RunSingleReading(options);
+            return options.placeText.empty() ? RunSingleReading(options)
+                                             : RunReadingAtPlace(options);
         case RunMode::OpenFile:
             return RunOpenFile(options);
         case RunMode::Batch:
             return RunBatchFromStandardInput(options);
+        case RunMode::PlaceList: {
+            const PlaceListing listing = ListPlaces(options.placeText, {}, {}, options.fields);
+            if (!listing.fault.empty()) {
+                Complain(listing.fault);
+                return kExitRefused;
+            }
+            Write(stdout, ListingOutput(options.placeText, listing, options.format));
+            return FinishOutput(kExitSuccess);
+        }
     }
     return kExitUsage;
 }

@@ -22,9 +22,13 @@ constexpr ModeSet ModeBit(RunMode mode) { return 1U << static_cast<unsigned>(mod
 constexpr ModeSet kReading = ModeBit(RunMode::SingleReading);
 constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
 constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
-constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
+constexpr ModeSet kPlaces = ModeBit(RunMode::PlaceList);
+constexpr ModeSet kAnyMode =
+    kReading | kBatch | kOpen | kPlaces | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
 
-enum class Flag { Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads, Details };
+enum class Flag {
+    Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads, Details, Place
+};
 
 // Everything about one option in one row: its spelling, the value it takes
 // (empty: none), whether a reading needs it, the modes it goes with, the
@@ -48,7 +52,7 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Lat, "--lat", "D:MN|D:MS", false, kReading, "",
      "the latitude, North or South, for sunrise, sunset\nand the vara in the details"},
     {Flag::Dst, "--dst", "", false, kReading, "", "summer time was kept"},
-    {Flag::Format, "--format", "text|json", false, kReading | kOpen, "",
+    {Flag::Format, "--format", "text|json", false, kReading | kOpen | kPlaces, "",
      "text: the names with their paragraphs (default)\n"
      "json: one object: the inputs, both names, the\n"
      "computed values, the error (null when the\n"
@@ -62,6 +66,18 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      "with --batch: append the birth details' columns"},
     {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
      "show the names and paragraphs of a saved\nreading"},
+    {Flag::Place, "--place", "\"NAME[, STATE][, COUNTRY]\"", false, kReading | kPlaces, "",
+     "alone: list the atlas's places of that name, best\n"
+     "first: name, division, country, latitude,\n"
+     "longitude (degrees, north and east positive) and\n"
+     "zone, tab-separated; state and country narrow the\n"
+     "matches. With --date and --time, each line adds\n"
+     "the zone's offset from universal time then and\n"
+     "any summer time, and the reading follows, with\n"
+     "the longitude, zone and DST of the first match as\n"
+     "the window's \"Use this place\" fills them, instead\n"
+     "of --zone, --lon and --dst (JSON: one object with\n"
+     "\"places\" and \"reading\")"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
     {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
@@ -73,6 +89,8 @@ std::string_view OutOfModeComplaint(RunMode mode) {
             return "--batch reads its readings from standard input and takes only --threads and --details";
         case RunMode::OpenFile:
             return "--open takes only --format";
+        case RunMode::PlaceList:
+            return "--place without --date and --time lists places and takes only --format";
         default:
             return {};
     }
@@ -133,8 +151,17 @@ struct Collected {
 };
 
 std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
+    // With --place the zone, longitude and DST come from the atlas later.
+    const bool atPlace = given.has(Flag::Place);
+    if (atPlace && (given.has(Flag::Zone) || given.has(Flag::Lon) || given.has(Flag::Dst))) {
+        return "--place fills the zone, the longitude and DST: leave out --zone, --lon and --dst";
+    }
+    if (atPlace && given.has(Flag::Date) != given.has(Flag::Time)) {
+        return "--place takes --date and --time together";
+    }
     for (const OptionRow& row : kOptionRows) {
-        if (row.required && !given.has(row.flag)) {
+        const bool fromPlace = atPlace && (row.flag == Flag::Zone || row.flag == Flag::Lon);
+        if (row.required && !fromPlace && !given.has(row.flag)) {
             return "a reading needs --date, --time, --zone and --lon";
         }
     }
@@ -156,6 +183,9 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
     }
     fields[InputColumn::Hour] = (*time)[0];
     fields[InputColumn::Minute] = (*time)[1];
+    if (atPlace) {
+        return {};
+    }
 
     const auto zone = SplitPair(given.value(Flag::Zone), ':');
     if (!zone) {
@@ -278,6 +308,7 @@ std::string MakeUsageText() {
     AppendSynopsis(kReading, Flag::Date, out);
     AppendSynopsis(kBatch, Flag::Batch, out);
     AppendSynopsis(kOpen, Flag::Open, out);
+    AppendSynopsis(kPlaces, Flag::Place, out);
     out.append("  zorvane-cli --help | --version\n");
     out.append(R"(
 Finds the birth nakshatra and the birth yoga of a reading, with the same
@@ -315,8 +346,8 @@ results empty and says why in error. Lines end at LF, CR LF or CR; empty
 lines are skipped; a line over 64 KiB is refused as a row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
-3 a reading or file was refused (batch: at least one row), or the reading
-file could not be written.
+3 a reading or file was refused (batch: at least one row), the reading file
+could not be written, or --place found no place.
 )");
     return out;
 }
@@ -344,9 +375,13 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         options.mode = RunMode::Version;
         return parsed;
     }
-    options.mode = given.has(Flag::Batch)  ? RunMode::Batch
-                   : given.has(Flag::Open) ? RunMode::OpenFile
-                                           : RunMode::SingleReading;
+    const bool placesAlone = given.has(Flag::Place) && !given.has(Flag::Date) &&
+                             !given.has(Flag::Time) && !given.has(Flag::Batch) &&
+                             !given.has(Flag::Open);
+    options.mode = placesAlone              ? RunMode::PlaceList
+                   : given.has(Flag::Batch) ? RunMode::Batch
+                   : given.has(Flag::Open)  ? RunMode::OpenFile
+                                            : RunMode::SingleReading;
     parsed.usageFault = CheckCombination(given, options.mode);
     if (!parsed.usageFault.empty()) {
         return parsed;
@@ -374,6 +409,13 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     }
     if (options.mode == RunMode::OpenFile) {
         options.openPath = given.value(Flag::Open);
+    }
+    if (given.has(Flag::Place)) {
+        options.placeText = given.value(Flag::Place);
+        if (given.has(Flag::Date) && given.has(Flag::Time)) {
+            options.placeDate = given.value(Flag::Date);
+            options.placeTime = given.value(Flag::Time);
+        }
     }
     if (options.mode == RunMode::SingleReading) {
         parsed.usageFault = FillReadingFields(given, options.fields);

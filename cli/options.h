@@ -8,7 +8,7 @@
 
 namespace zorvane::cli {
 
-enum class RunMode { Help, Version, SingleReading, Batch, OpenFile };
+enum class RunMode { Help, Version, SingleReading, Batch, OpenFile, PlaceList };
 enum class OutputFormat { Text, Json };
 
 struct Options {
@@ -19,6 +19,9 @@ struct Options {
     std::string openPath;
     unsigned threadCount = 0;      // 0: one per hardware thread
     bool withDetails = false;      // batch: append the details' columns
+    std::string placeText;         // --place "NAME[, STATE][, COUNTRY]"
+    std::string placeDate;         // YYYY-MM-DD, or empty: no offsets listed
+    std::string placeTime;         // HH:MM with placeDate
 };
 
 struct ParsedOptions {

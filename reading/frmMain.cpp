@@ -1,6 +1,7 @@
 #include "reading/frmMain.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,8 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     : QMainWindow(parent),
       desktop_(desktop),
       ui(std::make_unique<Ui::frmMain>()),
-      runModal_([](QDialog& dialog) { dialog.exec(); }) {
+      runModal_([](QDialog& dialog) { dialog.exec(); }),
+      atlas_(zorvane::FindAtlasFile(QCoreApplication::applicationDirPath().toStdString())) {
     ui->setupUi(this);
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
@@ -140,7 +142,7 @@ void frmMain::ConnectHandlers() {
     // The atlas is read while the user types the city, ready for the search.
     connect(
         ui->txtCity, &QLineEdit::textEdited, this,
-        [] { zorvane::Atlas::PrepareSystemInBackground(); }, Qt::SingleShotConnection);
+        [this] { atlas_.Start(); }, Qt::SingleShotConnection);
 
     for (QPushButton* button : {ui->cmdOpen, ui->cmdCalculate, ui->cmdSave, ui->cmdBack}) {
         zorvane::ClickAtOnceOnMnemonic(*button);
@@ -398,14 +400,16 @@ void frmMain::Command1_Click() {
     const QString city = ui->txtCity->text();
     const QString state = ui->txtState->text();
     const QString country = ui->txtCountry->text();
-    if (const std::optional<zorvane::Refusal> refusal =
-            zorvane::ValidatePlaceSearch(Utf8(city), Utf8(state), Utf8(country))) {
+    // The atlas needs only the city; its web search checks the other two.
+    const std::optional<zorvane::Refusal> refusal =
+        zorvane::ValidatePlaceSearch(Utf8(city), Utf8(state), Utf8(country));
+    if (refusal && refusal->followUp == zorvane::FormControl::txtCity) {
         ShowRefusal(*refusal);
         return;
     }
     const QString query = city + QLatin1Char(' ') + state + QLatin1Char(' ') + country +
                           QStringLiteral(" Latitude Longitude");
-    zorvane::PlaceSearch search(desktop_, runModal_, this);
+    zorvane::PlaceSearch search(desktop_, atlas_, runModal_, this);
     const std::optional<zorvane::PlaceBoxes> chosen =
         search.Find(query, zorvane::WebPageAddress(zorvane::WebPage::Home), {city, state, country},
                     ChosenBirthMoment());

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "atlas/atlas_loader.h"
 #include "reading/birth_data.h"
 #include "reading/birth_record.h"
 #include "reading/chart_state.h"
@@ -102,4 +103,6 @@ private:
     QByteArray atlasZoneId_;
     bool atlasPlaceEast_ = true;
     bool writingAtlasZone_ = false;
+    // The window's atlas, read on a worker thread while the city is typed.
+    zorvane::AtlasLoader atlas_;
 };

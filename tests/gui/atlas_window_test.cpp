@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "app/atlas.h"
 #include "app/frmAtlas.h"
 #include "app/place_search.h"
 #include "main_window_fixture.h"
@@ -206,7 +205,7 @@ TEST_F(AtlasWindow, AFormerNameFindsThePlaceByItsNameOfToday) {
                EXPECT_EQ(list.topLevelItem(0)->text(Place), "Mumbai");
                EXPECT_TRUE(Control<QLabel>(atlas, "lblHeading")
                                .text()
-                               .startsWith("Bombay is now called Mumbai."));
+                               .startsWith("\u201cBombay\u201d is another name of Mumbai."));
                QTest::mouseClick(&Control<QPushButton>(atlas, "cmdUse"), Qt::LeftButton);
            });
     EXPECT_EQ(Box("txtLatD").text(), "19");
@@ -326,7 +325,7 @@ TEST_F(AtlasWindow, AClockTimeTheChangeSkippedOrRepeatedIsMarkedInItsRow) {
 
 TEST_F(AtlasWindow, ListsAtMostFiftyPlacesAndSaysHowManyMatched) {
     Search("San", "-", "-", {"1", "January", "1990"}, [](frmAtlas& atlas, QTreeWidget& list) {
-        EXPECT_EQ(list.topLevelItemCount(), zorvane::Atlas::kListLimit);
+        EXPECT_EQ(list.topLevelItemCount(), zorvane::kAtlasListLimit);
         EXPECT_TRUE(Control<QLabel>(atlas, "lblHeading").text().contains("The 50 likeliest of"));
     });
 }
@@ -348,14 +347,28 @@ TEST_F(AtlasWindow, LooksLikeTheProgramsOtherWindows) {
     });
 }
 
-TEST_F(AtlasWindow, ThePlaceSearchCheckStillComesFirst) {
-    TypeInto(Box("txtCity"), "Madrid");
-    TypeInto(Box("txtState"), "");
-    TypeInto(Box("txtCountry"), "Spain");
+TEST_F(AtlasWindow, TheAtlasNeedsOnlyTheCityAndTheWebSearchAllThree) {
+    TypeInto(Box("txtCity"), "");
     Click("Command1");
     EXPECT_EQ(modalCount, 0);
     ASSERT_EQ(desktop.messages.size(), 1);
-    EXPECT_EQ(desktop.messages[0].text, "Please Enter Name Of State");
+    EXPECT_EQ(desktop.messages[0].text, "Please Enter Name Of City");
+    desktop.messages.clear();
+
+    Search("Puttaparthi", "", "", {"23", "November", "1926"},
+           [this](frmAtlas& atlas, QTreeWidget& list) {
+               ASSERT_GE(list.topLevelItemCount(), 1);
+               EXPECT_EQ(list.topLevelItem(0)->text(Place), "Puttaparthi");
+               EXPECT_EQ(list.topLevelItem(0)->text(State), "Andhra Pradesh");
+               EXPECT_EQ(list.topLevelItem(0)->text(Zone), "Asia/Kolkata");
+               QTest::mouseClick(&Control<QPushButton>(atlas, "cmdWeb"), Qt::LeftButton);
+               ASSERT_EQ(desktop.messages.size(), 1);
+               EXPECT_EQ(desktop.messages[0].text, "Please Enter Name Of State");
+               EXPECT_TRUE(desktop.openedUrls.isEmpty());
+               QTest::mouseClick(&Control<QPushButton>(atlas, "cmdUse"), Qt::LeftButton);
+           });
+    EXPECT_EQ(Box("txtLatD").text(), "14");
+    EXPECT_EQ(Box("txtLonD").text(), "77");
 }
 
 TEST_F(AtlasWindow, TheZoneBoxesSayHowTheZonesDirectionIsDecided) {

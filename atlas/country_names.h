@@ -13,7 +13,7 @@ struct CountryName {
 };
 
 // Common short, older and local names of countries, from everyday usage.
-inline constexpr std::array<CountryName, 16> CountryNameTable = std::to_array<CountryName>({
+inline constexpr auto CountryNameTable = std::to_array<CountryName>({
     {"USA", "US"},
     {"U.S.A.", "US"},
     {"UK", "GB"},
