@@ -15,7 +15,7 @@ LINT_DIR ?= build-lint
 # tests the same text metrics on every machine.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata \
-            fonts-dejavu-core
+            fonts-dejavu-core nlohmann-json3-dev
 
 # Only for `make fuzz` and `make lint`; the build never needs them.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
@@ -80,7 +80,7 @@ fuzz: deps
 # Our own folders only: never a build dir or a generated file. clang-tidy
 # takes its checks from .clang-tidy and the compile flags from a clang build
 # dir, which needs Qt's generated headers but no full build.
-LINT_FOLDERS := ephemeris panchang reading timezone app cli fuzz tests bench
+LINT_FOLDERS := ephemeris panchang reading timezone dasha app cli fuzz tests bench
 empty :=
 space := $(empty) $(empty)
 lint: deps
