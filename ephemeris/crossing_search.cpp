@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "ephemeris/angles.h"
 
 namespace zorvane {
 
@@ -34,22 +33,19 @@ double FindCrossing(const GrowingAngle& angle, const CrossingStart& start, doubl
         double slope = (miss - previousMiss) / (jd - previousJd);
         if (!(slope > 0)) slope = start.meanRatePerDay;
         double next = jd - miss / slope;
-        const bool bracketed = !std::isnan(low) && !std::isnan(high);
-        if (bracketed && !(next > low && next < high)) {
-            next = (low + high) / 2;
-        }
-        const double step = next - jd;
+        // A secant step this small has converged; it may even round to the
+        // same day, which the bracket test below would take for a miss.
+        if (std::fabs(next - jd) < kCrossingToleranceDays) return next;
+        if (!std::isnan(low) && !std::isnan(high) && !(next > low && next < high)) next = (low + high) / 2;
         previousJd = std::exchange(jd, next);
         previousMiss = std::exchange(miss, angle(jd) - target);
         keep(jd, miss);
-        if (std::fabs(step) < kCrossingToleranceDays) break;
     }
     return jd;
 }
 
-double UnwrapNear(double reducedDegrees, double referenceDegrees) {
-    const double turns = std::round((referenceDegrees - reducedDegrees) / kDegreesPerTurn);
-    return reducedDegrees + turns * kDegreesPerTurn;
+double UnwrapNear(double reduced, double reference, double turn) {
+    return reduced + std::round((reference - reduced) / turn) * turn;
 }
 
 }  // namespace zorvane

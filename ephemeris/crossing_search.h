@@ -24,8 +24,9 @@ inline constexpr double kCrossingToleranceDays = 0.1 / 86400.0;  // a tenth of a
 // the angles searched here converge in four to six.
 double FindCrossing(const GrowingAngle& angle, const CrossingStart& start, double target);
 
-// An angle reduced to one turn brought within half a turn of a reference, so
-// that a reduced longitude can be searched as an unwrapped one.
-double UnwrapNear(double reducedDegrees, double referenceDegrees);
+// A value reduced to one turn (360 degrees, or 27 nakshatras, ...) brought
+// within half a turn of a reference, so that a reduced angle can be searched
+// as an unwrapped one.
+double UnwrapNear(double reduced, double reference, double turn);
 
 }  // namespace zorvane

@@ -5,7 +5,6 @@
 
 #include "ephemeris/angles.h"
 #include "panchang/delta_t.h"
-#include "panchang/nutation.h"
 #include "panchang/sun_longitude.h"
 
 namespace zorvane {
@@ -49,8 +48,8 @@ struct SunPlace {
 };
 
 SunPlace ApparentSun(double universalJd) {
-    const double jde = universalJd + DeltaTHours(universalJd) / kHoursPerDay;
-    const double lambda = ComputeSunTheory(jde, NutationInLongitude(jde)).longitudeUnreduced * kDegToRad;
+    const double jde = EphemerisJulianDay(universalJd);
+    const double lambda = PanchangSunLongitudeUnreduced(jde) * kDegToRad;
     const double epsilon = MeanObliquityDegrees((jde - kJ2000JulianDay) / kDaysPerJulianCentury) * kDegToRad;
     return {std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda)) * kRadToDeg,
             std::asin(std::sin(epsilon) * std::sin(lambda)) * kRadToDeg};

@@ -38,9 +38,10 @@ TEST(CrossingSearch, FindsTheMomentAnUnevenAngleReachesItsTarget) {
 }
 
 TEST(CrossingSearch, UnwrapsAReducedAngleNearItsReference) {
-    EXPECT_DOUBLE_EQ(UnwrapNear(359.0, 1.0), -1.0);
-    EXPECT_DOUBLE_EQ(UnwrapNear(2.0, 719.0), 722.0);
-    EXPECT_DOUBLE_EQ(UnwrapNear(10.0, 10.5), 10.0);
+    EXPECT_DOUBLE_EQ(UnwrapNear(359.0, 1.0, 360), -1.0);
+    EXPECT_DOUBLE_EQ(UnwrapNear(2.0, 719.0, 360), 722.0);
+    EXPECT_DOUBLE_EQ(UnwrapNear(10.0, 10.5, 360), 10.0);
+    EXPECT_DOUBLE_EQ(UnwrapNear(0.5, 26.75, 27), 27.5);
 }
 
 TEST(Sunrise, AgreesWithTheReferenceEphemeris) {

@@ -98,19 +98,8 @@ def reduce(x):
     return x
 
 
-def nakshatra(r):
-    t = {}
-    lw = r['lon_deg'] + r['lon_min'] / 60
-    if r['east']:
-        lw = -lw
-    zone = r['zone_hour'] + r['zone_min'] / 60
-    if r['dst']:
-        zone = zone + 1 if lw < 0 else zone - 1
-    local = r['hour'] + r['minute'] / 60
-    jdn = day_number(r['month'], r['day'], r['year'])
-    ut = local - zone if lw < 0 else local + zone
-    T = (jdn - 2451545 + ut / 24 - 0.5) / 36525
-    ay = ayanamsa(T)
+def moon_sidereal(T):
+    """The nakshatra's sidereal Moon, degrees, for Julian centuries from J2000."""
     lp = 218.3164591 + 481267.88134236 * T
     D = (297.8502042 + 445267.1115168 * T) * DEG
     M = (357.5291092 + 35999.0502909 * T) * DEG
@@ -124,9 +113,26 @@ def nakshatra(r):
             v *= E
         s += v
     moon = reduce(lp + s)
-    moon = moon + ay
+    moon = moon + ayanamsa(T)
     if moon < 0:
         moon += 360
+    return moon
+
+
+def nakshatra(r):
+    t = {}
+    lw = r['lon_deg'] + r['lon_min'] / 60
+    if r['east']:
+        lw = -lw
+    zone = r['zone_hour'] + r['zone_min'] / 60
+    if r['dst']:
+        zone = zone + 1 if lw < 0 else zone - 1
+    local = r['hour'] + r['minute'] / 60
+    jdn = day_number(r['month'], r['day'], r['year'])
+    ut = local - zone if lw < 0 else local + zone
+    T = (jdn - 2451545 + ut / 24 - 0.5) / 36525
+    ay = ayanamsa(T)
+    moon = moon_sidereal(T)
     t.update(universal_hours=ut, julian_day_number=jdn, centuries=T, ayanamsa=ay,
              moon_sidereal=moon, zone_hours=zone, local_hours=local, lw=lw)
     t['nakshatra'] = NAKSHATRAS[math.floor(60 * moon / 800)]
@@ -318,15 +324,132 @@ def yoga(r, t):
              yoga=YOGAS[math.floor(y)])
 
 
+
+# The details: each limb's index and the moments it began and ends, found
+# here by bisection on the same theories (the program uses secant steps).
+
+def universal_jd(r, t):
+    return day_number(r['month'], r['day'], r['year']) - 0.5 + t['universal_hours'] / 24
+
+
+def limb_position(limb, jd):
+    """Position counted in the limb's divisions at a universal-time Julian day."""
+    if limb == 'nakshatra':
+        return moon_sidereal((jd - 2451545) / 36525) * 60 / 800
+    jde = jd + delta_t_hours(jd) / 24
+    mu = moon_long(jde)
+    su = sun_long(jde)
+    if limb == 'yoga':
+        pa = panchang_ayanamsa(jde)
+        return (((pa + mu) - 491143.076989739) + ((pa + su) - 36976.912405792)) * 6 / 80 % 27
+    return (mu - su) % 360 / (12 if limb == 'tithi' else 6)
+
+
+LIMB_COUNT = {'tithi': 30, 'karana': 60, 'yoga': 27, 'nakshatra': 27}
+
+
+def crossing(limb, birth_jd, birth_position, target, low, high):
+    count = LIMB_COUNT[limb]
+
+    def unwrapped(jd):
+        p = limb_position(limb, jd)
+        return p + round((birth_position - p) / count) * count
+    for _ in range(48):
+        mid = (low + high) / 2
+        if unwrapped(mid) < target:
+            low = mid
+        else:
+            high = mid
+    return (low + high) / 2
+
+
+def limb_span(limb, birth_jd, birth_position):
+    k = math.floor(birth_position)
+    # No limb lasts longer than a day and a half.
+    return (k, crossing(limb, birth_jd, birth_position, k, birth_jd - 1.5, birth_jd),
+            crossing(limb, birth_jd, birth_position, k + 1, birth_jd, birth_jd + 1.5))
+
+
+def sun_altitude(jd, lat, lon_east):
+    """Altitude of the Sun's centre, degrees, from the panchang Sun."""
+    jde = jd + delta_t_hours(jd) / 24
+    lam = sun_long(jde) * DEG
+    T = (jde - 2451545) / 36525
+    eps = (23 + 26 / 60 + (21.448 - 46.8150 * T - 0.00059 * T ** 2 + 0.001813 * T ** 3) / 3600) * DEG
+    ra = math.atan2(math.cos(eps) * math.sin(lam), math.cos(lam))
+    dec = math.asin(math.sin(eps) * math.sin(lam))
+    Tu = (jd - 2451545) / 36525
+    gmst = 280.46061837 + 360.98564736629 * (jd - 2451545) + 0.000387933 * Tu ** 2 - Tu ** 3 / 38710000
+    h = (gmst + lon_east) * DEG - ra
+    return math.asin(math.sin(lat * DEG) * math.sin(dec) + math.cos(lat * DEG) * math.cos(dec) * math.cos(h)) * RAD
+
+
+def sun_events(dn, lead, lat, lon_east):
+    """First rising and setting of the upper limb within the civil date, by a
+    scan of its hours and bisection; None where there is none."""
+    midnight = dn - 0.5 - lead / 24
+    h0 = -50 / 60
+    rise = sett = None
+    steps = 48
+    prev = sun_altitude(midnight, lat, lon_east) - h0
+    for i in range(1, steps + 1):
+        t = midnight + i / steps
+        cur = sun_altitude(t, lat, lon_east) - h0
+        if (prev < 0 <= cur and rise is None) or (prev >= 0 > cur and sett is None):
+            low, high = t - 1 / steps, t
+            for _ in range(40):
+                mid = (low + high) / 2
+                if (sun_altitude(mid, lat, lon_east) - h0 < 0) == (prev < 0):
+                    low = mid
+                else:
+                    high = mid
+            if prev < 0:
+                rise = (low + high) / 2
+            else:
+                sett = (low + high) / 2
+        prev = cur
+    return rise, sett
+
+
+def details(r, t):
+    jd = universal_jd(r, t)
+    moon = t['moon_sidereal']
+    nak = limb_span('nakshatra', jd, moon * 60 / 800)
+    elong = (t['moon_unreduced'] - t['sun_unreduced']) % 360
+    tithi = limb_span('tithi', jd, elong / 12)
+    karana = limb_span('karana', jd, elong / 6)
+    yg = limb_span('yoga', jd, t['yoga_position'])
+    sun = (t['panchang_ayanamsa'] + t['sun_unreduced']) % 360
+    t.update(moon_sign=math.floor(moon / 30) % 12, pada=math.floor(moon * 60 / 800 * 4) % 4 + 1,
+             sun_sidereal=sun, sun_sign=math.floor(sun / 30) % 12,
+             nakshatra_start=nak[1], nakshatra_end=nak[2], tithi=tithi[0], tithi_start=tithi[1],
+             tithi_end=tithi[2], karana=karana[0], karana_start=karana[1], karana_end=karana[2],
+             yoga_start=yg[1], yoga_end=yg[2])
+    lat = (r['lat_deg'] + r['lat_min'] / 60) * (1 if r['north'] else -1)
+    lead = t['zone_hours'] if t['lw'] < 0 else -t['zone_hours']
+    dn = t['julian_day_number']
+    rise, sett = sun_events(dn, lead, lat, -t['lw'])
+    weekday = (int(dn) + 1) % 7
+    if rise is not None and jd < rise:
+        weekday = (weekday + 6) % 7
+    t.update(sunrise='' if rise is None else rise, sunset='' if sett is None else sett, vara=weekday)
+
 COLUMNS = ['year', 'month', 'day', 'hour', 'minute', 'zone_hour', 'zone_min', 'lon_deg', 'lon_min',
            'east', 'dst', 'nakshatra', 'yoga', 'universal_hours', 'julian_day_number', 'centuries',
            'ayanamsa', 'moon_sidereal', 'jde', 'panchang_ayanamsa', 'moon_unreduced',
-           'sun_unreduced', 'yoga_position']
+           'sun_unreduced', 'yoga_position', 'lat_deg', 'lat_min', 'north', 'moon_sign', 'pada',
+           'sun_sidereal', 'sun_sign', 'nakshatra_start', 'nakshatra_end', 'tithi', 'tithi_start',
+           'tithi_end', 'karana', 'karana_start', 'karana_end', 'yoga_start', 'yoga_end', 'sunrise',
+           'sunset', 'vara']
 
 
 def main():
     count = int(sys.argv[1]) if len(sys.argv) > 1 else 400
-    rng = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 1995)
+    seed = int(sys.argv[2]) if len(sys.argv) > 2 else 1995
+    rng = random.Random(seed)
+    # Latitudes from a generator of their own, so the other inputs stay as
+    # they were before latitudes were added; up to 70 degrees, some polar.
+    lat_rng = random.Random(seed + 1)
     print(','.join(COLUMNS))
     for _ in range(count):
         year = rng.randint(1901, 2050)
@@ -336,8 +459,10 @@ def main():
                  minute=rng.randint(0, 59), zone_hour=rng.randint(0, 13),
                  zone_min=rng.choice([0, 0, 0, 30, 45]), lon_deg=rng.randint(0, 180),
                  lon_min=rng.randint(0, 59), east=rng.randint(0, 1), dst=rng.choice([0, 0, 0, 1]))
+        r.update(lat_deg=lat_rng.randint(0, 70), lat_min=lat_rng.randint(0, 59), north=lat_rng.randint(0, 1))
         t = nakshatra(r)
         yoga(r, t)
+        details(r, t)
         row = [r[c] if c in r else t[c] for c in COLUMNS]
         print(','.join(repr(v) if isinstance(v, float) else str(v) for v in row))
 
