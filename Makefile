@@ -15,7 +15,7 @@ LINT_DIR ?= build-lint
 # tests the same text metrics on every machine.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata \
-            fonts-dejavu-core nlohmann-json3-dev
+            fonts-dejavu-core nlohmann-json3-dev libcli11-dev
 
 # Only for `make fuzz` and `make lint`; the build never needs them.
 FUZZ_PACKAGES := clang libclang-rt-14-dev

@@ -12,7 +12,7 @@
 #include "cli/reading_fields.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
 
 namespace zorvane::cli {
 namespace {
@@ -100,17 +100,17 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
         return false;
     }
 
-    ChartState chart;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, chart)) {
+    BirthRecord result;
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result)) {
         AppendRefusedResults(*refusal, out);
         return false;
     }
-    AppendCsvField(chart.NakshatraName, out);
+    AppendCsvField(NakshatraNameOf(result), out);
     out.push_back(',');
-    AppendCsvField(chart.YogaName, out);
+    AppendCsvField(YogaNameOf(result), out);
     out.push_back(',');
     for (const NumberColumn& column : kNumberColumns) {
-        AppendShortestNumber(chart.*column.field, out);
+        AppendShortestNumber(result.*column.field, out);
         out.push_back(',');
     }
     out.push_back('\n');  // the error column stays empty

@@ -11,7 +11,8 @@
 #include "cli/options.h"
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
+#include "reading/display_tables.h"
 #include "reading/reading_file.h"
 
 namespace zorvane::cli {
@@ -40,12 +41,12 @@ int FinishOutput(int status) {
 }
 
 int RunSingleReading(const Options& options) {
-    ChartState chart;
-    const std::optional<std::string_view> refusal = RunReading(options.fields, chart);
+    BirthRecord record;
+    const std::optional<std::string_view> refusal = RunReading(options.fields, record);
     if (options.format == OutputFormat::Json) {
-        Write(stdout, FormatReadingJson(options.fields, chart, refusal.value_or("")));
+        Write(stdout, FormatReadingJson(options.fields, record, refusal.value_or("")));
     } else if (!refusal) {
-        Write(stdout, FormatResultText(chart.NakshatraName, chart.YogaName));
+        Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
     }
     if (refusal) {
         Complain(*refusal);
@@ -53,7 +54,8 @@ int RunSingleReading(const Options& options) {
     }
     if (!options.savePath.empty()) {
         if (std::optional<std::string> fault =
-                ReplaceFileContents(options.savePath, FormatReadingFile(chart))) {
+                ReplaceFileContents(options.savePath,
+                                    FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
             Complain("could not save the reading to " + options.savePath + ": " + *fault);
             return FinishOutput(kExitRefused);
         }
@@ -79,7 +81,8 @@ int RunOpenFile(const Options& options) {
     }
     Write(stdout, options.format == OutputFormat::Json
                       ? FormatNamesJson(opened->nakshatraName, opened->yogaName)
-                      : FormatResultText(opened->nakshatraName, opened->yogaName));
+                      : FormatResultText(FindNakshatraRow(opened->nakshatraName),
+                                         FindYogaRow(opened->yogaName)));
     return FinishOutput(kExitSuccess);
 }
 

@@ -1,8 +1,12 @@
 #include "cli/options.h"
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
+#include <vector>
 
 #include "reading/reading_file.h"
 
@@ -12,40 +16,95 @@ namespace {
 // Above this many threads a batch only wastes memory on idle workers.
 constexpr unsigned kMostThreads = 1024;
 
+// The modes an option may be given in, as a bit set.
+using ModeSet = unsigned;
+constexpr ModeSet ModeBit(RunMode mode) { return 1U << static_cast<unsigned>(mode); }
+constexpr ModeSet kReading = ModeBit(RunMode::SingleReading);
+constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
+constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
+constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
+
 enum class Flag { Help, Version, Date, Time, Zone, Lon, Dst, Format, Save, Open, Batch, Threads };
 
-struct FlagSpec {
-    std::string_view spelling;
+// Everything about one option in one row: its spelling, the value it takes
+// (empty: none), whether a reading needs it, the modes it goes with, the
+// complaint when given in another mode (empty: that mode's own), and its help.
+struct OptionSpec {
     Flag flag;
-    bool takesValue;
+    std::string_view name;
+    std::string_view valueName;
+    bool required;
+    ModeSet modes;
+    std::string_view outOfMode;
+    std::string_view help;
 };
 
-constexpr std::array<FlagSpec, 13> kFlags = std::to_array<FlagSpec>({
-    {"--help", Flag::Help, false},
-    {"-h", Flag::Help, false},
-    {"--version", Flag::Version, false},
-    {"--date", Flag::Date, true},
-    {"--time", Flag::Time, true},
-    {"--zone", Flag::Zone, true},
-    {"--lon", Flag::Lon, true},
-    {"--dst", Flag::Dst, false},
-    {"--format", Flag::Format, true},
-    {"--save", Flag::Save, true},
-    {"--open", Flag::Open, true},
-    {"--batch", Flag::Batch, false},
-    {"--threads", Flag::Threads, true},
+constexpr auto kOptionSpecs = std::to_array<OptionSpec>({
+    {Flag::Date, "--date", "YYYY-MM-DD", true, kReading, "", "the date of birth"},
+    {Flag::Time, "--time", "HH:MM", true, kReading, "", "the clock time of birth"},
+    {Flag::Zone, "--zone", "H:MM", true, kReading, "",
+     "the zone's hours and minutes; a leading + puts it\nahead of universal time"},
+    {Flag::Lon, "--lon", "D:ME|D:MW", true, kReading, "", "the longitude, East or West"},
+    {Flag::Dst, "--dst", "", false, kReading, "", "summer time was kept"},
+    {Flag::Format, "--format", "text|json", false, kReading | kOpen, "",
+     "text: the names with their paragraphs (default)\n"
+     "json: one object: the inputs, both names, the\n"
+     "computed values and the error (null when the\n"
+     "reading was computed)"},
+    {Flag::Save, "--save", "FILE.vrn", false, kReading, "",
+     "also write the reading file (the two names, scrambled)"},
+    {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
+    {Flag::Threads, "--threads", "N", false, kBatch, "--threads goes with --batch",
+     "threads for --batch (default: one per hardware\nthread)"},
+    {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
+     "show the names and paragraphs of a saved\nreading"},
+    {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
+    {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
-static_assert(kFlags.size() == 13);
 
-constexpr std::size_t kFlagKinds = static_cast<std::size_t>(Flag::Threads) + 1;
+// What a mode says of an option it does not take.
+std::string_view OutOfModeComplaint(RunMode mode) {
+    switch (mode) {
+        case RunMode::Batch:
+            return "--batch reads its readings from standard input and takes only --threads";
+        case RunMode::OpenFile:
+            return "--open takes only --format";
+        default:
+            return {};
+    }
+}
 
-const FlagSpec* FindFlag(std::string_view spelling) {
-    for (const FlagSpec& entry : kFlags) {
-        if (entry.spelling == spelling) {
-            return &entry;
-        }
+const OptionSpec* FindSpec(std::string_view name) {
+    if (name == "-h") name = "--help";
+    for (const OptionSpec& spec : kOptionSpecs) {
+        if (spec.name == name) return &spec;
     }
     return nullptr;
+}
+
+// CLI11 reports a missing value or a value given to a flag without saying
+// which option; the first such argument, in order, is the one to name.
+std::string ValueFault(std::span<const std::string_view> arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view name = arguments[i];
+        const std::size_t equals = name.find('=');
+        const bool attached = name.starts_with("--") && equals != std::string_view::npos;
+        if (attached) name = name.substr(0, equals);
+        const OptionSpec* spec = FindSpec(name);
+        if (spec == nullptr) continue;
+        if (spec->valueName.empty()) {
+            if (attached) return std::string(spec->name) + " takes no value";
+            continue;
+        }
+        if (attached) continue;
+        // A following option is no value; a negative number is.
+        const bool nextIsValue = i + 1 < arguments.size() &&
+                                 !(arguments[i + 1].starts_with("-") && arguments[i + 1].size() > 1 &&
+                                   !(arguments[i + 1][1] >= '0' && arguments[i + 1][1] <= '9'));
+        if (!nextIsValue) return std::string(spec->name) + " needs a value";
+        ++i;
+    }
+    return "the arguments cannot be read";
 }
 
 // Splits "a<separator>b" at its only separator.
@@ -58,14 +117,20 @@ std::optional<std::array<std::string, 2>> SplitPair(std::string_view text, char 
 }
 
 struct Collected {
-    std::array<std::optional<std::string>, kFlagKinds> values;
-    bool has(Flag flag) const { return values[static_cast<std::size_t>(flag)].has_value(); }
-    const std::string& value(Flag flag) const { return *values[static_cast<std::size_t>(flag)]; }
+    std::array<std::optional<std::string>, kOptionSpecs.size()> values;
+    static std::size_t Index(Flag flag) {
+        for (std::size_t i = 0; i < kOptionSpecs.size(); ++i) {
+            if (kOptionSpecs[i].flag == flag) return i;
+        }
+        return kOptionSpecs.size();
+    }
+    bool has(Flag flag) const { return values[Index(flag)].has_value(); }
+    const std::string& value(Flag flag) const { return *values[Index(flag)]; }
 };
 
 std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
-    for (Flag required : {Flag::Date, Flag::Time, Flag::Zone, Flag::Lon}) {
-        if (!given.has(required)) {
+    for (const OptionSpec& spec : kOptionSpecs) {
+        if (spec.required && !given.has(spec.flag)) {
             return "a reading needs --date, --time, --zone and --lon";
         }
     }
@@ -111,72 +176,144 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
 }
 
 std::string CheckCombination(const Collected& given, RunMode mode) {
-    const auto anyOf = [&](std::initializer_list<Flag> flags) {
-        for (Flag flag : flags) {
-            if (given.has(flag)) {
-                return true;
-            }
+    // The mode's own complaint comes before an option's.
+    for (const bool ownComplaint : {false, true}) {
+        for (const OptionSpec& spec : kOptionSpecs) {
+            if (!given.has(spec.flag) || (spec.modes & ModeBit(mode)) != 0) continue;
+            if (spec.outOfMode.empty() == ownComplaint) continue;
+            const std::string_view complaint = ownComplaint ? spec.outOfMode : OutOfModeComplaint(mode);
+            if (!complaint.empty()) return std::string(complaint);
         }
-        return false;
-    };
-    const std::initializer_list<Flag> readingFlags = {Flag::Date, Flag::Time, Flag::Zone,
-                                                      Flag::Lon,  Flag::Dst,  Flag::Save};
-    if (mode == RunMode::Batch && (anyOf(readingFlags) || anyOf({Flag::Open, Flag::Format}))) {
-        return "--batch reads its readings from standard input and takes only --threads";
-    }
-    if (mode == RunMode::OpenFile && anyOf(readingFlags)) {
-        return "--open takes only --format";
-    }
-    if (mode != RunMode::Batch && given.has(Flag::Threads)) {
-        return "--threads goes with --batch";
     }
     return {};
+}
+
+// Reads the arguments with CLI11 into one text per option given. Returns the
+// usage fault, if any.
+std::string Collect(std::span<const std::string_view> arguments, Collected& given) {
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras();
+    std::array<CLI::Option*, kOptionSpecs.size()> options{};
+    for (std::size_t i = 0; i < kOptionSpecs.size(); ++i) {
+        const OptionSpec& spec = kOptionSpecs[i];
+        std::string names(spec.name);
+        if (spec.flag == Flag::Help) names += ",-h";
+        if (spec.valueName.empty()) {
+            options[i] = app.add_flag(names)->disable_flag_override();
+        } else {
+            options[i] = app.add_option(names)->allow_extra_args(false);
+        }
+        options[i]->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    }
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError&) {
+        return ValueFault(arguments);
+    }
+    if (!app.remaining().empty()) {
+        return "unknown argument '" + app.remaining().front() + "'";
+    }
+    for (std::size_t i = 0; i < kOptionSpecs.size(); ++i) {
+        const CLI::Option& option = *options[i];
+        if (option.count() > 1) return std::string(kOptionSpecs[i].name) + " is given twice";
+        if (option.count() == 1) {
+            given.values[i] = kOptionSpecs[i].valueName.empty() ? std::string() : option.results().front();
+        }
+    }
+    return {};
+}
+
+// One synopsis line per mode, from the options that go with it.
+void AppendSynopsis(ModeSet mode, Flag lead, std::string& out) {
+    constexpr std::size_t kWidth = 78;
+    constexpr std::string_view kStart = "  zorvane-cli";
+    std::string line(kStart);
+    const auto add = [&](const OptionSpec& spec) {
+        std::string word(spec.name);
+        if (!spec.valueName.empty()) word.append(" ").append(spec.valueName);
+        if (!spec.required && spec.flag != lead) word = "[" + word + "]";
+        if (line.size() + 1 + word.size() > kWidth) {
+            out.append(line).push_back('\n');
+            line.assign(kStart.size(), ' ');
+        }
+        line.append(" ").append(word);
+    };
+    for (const OptionSpec& spec : kOptionSpecs) {
+        if (spec.flag == lead) add(spec);
+    }
+    for (const OptionSpec& spec : kOptionSpecs) {
+        if (spec.flag != lead && spec.modes == mode) add(spec);
+    }
+    for (const OptionSpec& spec : kOptionSpecs) {
+        if (spec.flag != lead && spec.modes != mode && (spec.modes & mode) != 0 && spec.modes != kAnyMode) {
+            add(spec);
+        }
+    }
+    out.append(line).push_back('\n');
+}
+
+std::string MakeUsageText() {
+    std::string out = "Usage:\n";
+    AppendSynopsis(kReading, Flag::Date, out);
+    AppendSynopsis(kBatch, Flag::Batch, out);
+    AppendSynopsis(kOpen, Flag::Open, out);
+    out.append("  zorvane-cli --help | --version\n");
+    out.append(R"(
+Finds the birth nakshatra and the birth yoga of a reading, with the same
+conversions and checks as the window. The zone and longitude parts are the
+texts of the window's boxes (at most 3 characters each). A zone hour with a
+leading + lies ahead of universal time (east of Greenwich); without it the
+zone's direction follows the longitude's. --dst marks summer time.
+
+Options:
+)");
+    constexpr std::size_t kHelpColumn = 24;
+    for (const OptionSpec& spec : kOptionSpecs) {
+        std::string head = "  " + std::string(spec.name);
+        if (spec.flag == Flag::Help) head += ", -h";
+        if (!spec.valueName.empty()) head.append(" ").append(spec.valueName);
+        head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
+        out.append(head);
+        for (const char c : spec.help) {
+            out.push_back(c);
+            if (c == '\n') out.append(kHelpColumn, ' ');
+        }
+        out.push_back('\n');
+    }
+    out.append(R"(
+--batch reads CSV on standard input with the header
+  year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
+(lon_dir E or W, dst 0 or 1) and writes every row back in order with the
+columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
+moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
+yoga_position,error appended. A refused row keeps its results empty and says
+why in error. Empty lines are skipped.
+
+Exit status: 0 success; 1 output that could not be written; 2 usage error;
+3 a reading or file was refused (batch: at least one row), or the reading
+file could not be written.
+)");
+    return out;
 }
 
 }  // namespace
 
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     ParsedOptions parsed;
-    Collected given;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view argument = arguments[i];
-        std::optional<std::string_view> attached;
-        if (const std::size_t equals = argument.find('='); argument.starts_with("--") &&
-                                                           equals != std::string_view::npos) {
-            attached = argument.substr(equals + 1);
-            argument = argument.substr(0, equals);
-        }
-        const FlagSpec* flag = FindFlag(argument);
-        if (flag == nullptr) {
-            parsed.usageFault = "unknown argument '" + std::string(arguments[i]) + "'";
-            return parsed;
-        }
-        std::optional<std::string>& slot = given.values[static_cast<std::size_t>(flag->flag)];
-        if (slot) {
-            parsed.usageFault = std::string(argument) + " is given twice";
-            return parsed;
-        }
-        if (!flag->takesValue) {
-            if (attached) {
-                parsed.usageFault = std::string(argument) + " takes no value";
-                return parsed;
-            }
-            slot.emplace();
-        } else if (attached) {
-            slot.emplace(*attached);
-        } else if (i + 1 < arguments.size()) {
-            slot.emplace(arguments[++i]);
-        } else {
-            parsed.usageFault = std::string(argument) + " needs a value";
-            return parsed;
-        }
-    }
-
-    Options& options = parsed.options;
     if (arguments.empty()) {
         parsed.usageFault = "nothing to do";
         return parsed;
     }
+    Collected given;
+    parsed.usageFault = Collect(arguments, given);
+    if (!parsed.usageFault.empty()) {
+        return parsed;
+    }
+
+    Options& options = parsed.options;
     if (given.has(Flag::Help)) {
         options.mode = RunMode::Help;
         return parsed;
@@ -228,37 +365,8 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
 }
 
 std::string_view UsageText() {
-    return R"(Usage:
-  zorvane-cli --date YYYY-MM-DD --time HH:MM --zone H:MM --lon D:ME|D:MW
-              [--dst] [--format text|json] [--save FILE.vrn]
-  zorvane-cli --batch [--threads N]
-  zorvane-cli --open FILE.vrn [--format text|json]
-  zorvane-cli --help | --version
-
-Finds the birth nakshatra and the birth yoga of a reading, with the same
-conversions and checks as the window. The zone and longitude parts are the
-texts of the window's boxes (at most 3 characters each). A zone hour with a
-leading + lies ahead of universal time (east of Greenwich); without it the
-zone's direction follows the longitude's. --dst marks summer time.
-
-  --format text   the names with their paragraphs (default)
-  --format json   one object: the inputs, both names, the computed values and
-                  the error (null when the reading was computed)
-  --save FILE     also write the reading file (the two names, scrambled)
-  --open FILE     show the names and paragraphs of a saved reading
-
---batch reads CSV on standard input with the header
-  year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-(lon_dir E or W, dst 0 or 1) and writes every row back in order with the
-columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
-moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
-yoga_position,error appended. A refused row keeps its results empty and says
-why in error. Empty lines are skipped. --threads sets the number of threads
-(default: one per hardware thread).
-
-Exit status: 0 success; 2 usage error; 3 a reading or file was refused (batch:
-at least one row), or the reading file could not be written.
-)";
+    static const std::string text = MakeUsageText();
+    return text;
 }
 
 }  // namespace zorvane::cli

@@ -1,8 +1,11 @@
 #include "cli/reading_form_builder.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
+
+#include "reading/offered_ranges.h"
 
 namespace zorvane::cli {
 namespace {
@@ -11,23 +14,21 @@ namespace {
 // days of the month, hours and minutes of the clock time).
 struct ListRange {
     InputColumn column;
-    int lowest;
-    int highest;
+    OfferedRange range;
     std::string_view refusal;
 };
 
 constexpr std::array<ListRange, 5> kListRanges = std::to_array<ListRange>({
-    {InputColumn::Year, 1901, 2050, "year must be a whole number from 1901 to 2050"},
-    {InputColumn::Month, 1, 12, "month must be a whole number from 1 to 12"},
-    {InputColumn::Day, 1, 31, "day must be a whole number from 1 to 31"},
-    {InputColumn::Hour, 0, 23, "hour must be a whole number from 0 to 23"},
-    {InputColumn::Minute, 0, 59, "minute must be a whole number from 0 to 59"},
+    {InputColumn::Year, kOfferedYears, "year must be a whole number from 1901 to 2050"},
+    {InputColumn::Month, kOfferedMonths, "month must be a whole number from 1 to 12"},
+    {InputColumn::Day, kOfferedDays, "day must be a whole number from 1 to 31"},
+    {InputColumn::Hour, kOfferedHours, "hour must be a whole number from 0 to 23"},
+    {InputColumn::Minute, kOfferedMinutes, "minute must be a whole number from 0 to 59"},
 });
-static_assert(kListRanges.size() == 5);
+static_assert(std::ranges::all_of(kListRanges, [](const ListRange& row) {
+    return NamesRange(row.refusal, row.range);
+}));
 
-// The four text boxes of zone and longitude; each holds at most this many
-// characters.
-constexpr std::size_t kBoxCapacity = 3;
 
 struct BoxText {
     InputColumn column;
@@ -40,7 +41,6 @@ constexpr std::array<BoxText, 4> kBoxTexts = std::to_array<BoxText>({
     {InputColumn::LonDegrees, "lon_deg is longer than 3 characters"},
     {InputColumn::LonMinutes, "lon_min is longer than 3 characters"},
 });
-static_assert(kBoxTexts.size() == 4);
 
 std::optional<int> ParseListValue(std::string_view text, const ListRange& range) {
     int value = 0;
@@ -49,7 +49,7 @@ std::optional<int> ParseListValue(std::string_view text, const ListRange& range)
     if (text.empty() || error != std::errc{} || stop != end) {
         return std::nullopt;
     }
-    if (value < range.lowest || value > range.highest) {
+    if (value < range.range.lowest || value > range.range.highest) {
         return std::nullopt;
     }
     return value;
@@ -78,7 +78,7 @@ std::optional<std::string_view> BuildReadingForm(const ReadingFields& fields, Re
         listValues[i] = *value;
     }
     for (const BoxText& box : kBoxTexts) {
-        if (CharacterCount(fields[box.column]) > kBoxCapacity) {
+        if (CharacterCount(fields[box.column]) > kShortBoxCapacity) {
             return box.refusal;
         }
     }

@@ -55,15 +55,20 @@ void AppendJsonNumber(double value, std::string& out) {
 
 }  // namespace
 
-std::string FormatResultText(std::string_view nakshatraName, std::string_view yogaName) {
-    const DisplayMatch match = FindDisplayRows(nakshatraName, yogaName);
+std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
+    std::string_view nakshatraName;
     std::optional<std::string_view> nakshatraParagraph;
-    if (match.nakshatraRow) {
-        nakshatraParagraph = NakshatraTable[static_cast<std::size_t>(*match.nakshatraRow)].description;
+    if (nakshatraRow) {
+        const DisplayRow& row = NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
+        nakshatraName = row.name;
+        nakshatraParagraph = row.description;
     }
+    std::string_view yogaName;
     std::optional<std::string_view> yogaParagraph;
-    if (match.yogaRow) {
-        yogaParagraph = YogaTable[static_cast<std::size_t>(*match.yogaRow)].description;
+    if (yogaRow) {
+        const DisplayRow& row = YogaTable[static_cast<std::size_t>(*yogaRow)];
+        yogaName = row.name;
+        yogaParagraph = row.description;
     }
     std::string out;
     AppendResultBlock("Nakshatra", nakshatraName, nakshatraParagraph, out);
@@ -72,7 +77,7 @@ std::string FormatResultText(std::string_view nakshatraName, std::string_view yo
     return out;
 }
 
-std::string FormatReadingJson(const ReadingFields& fields, const ChartState& chart,
+std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
                               std::string_view refusal) {
     const bool refused = !refusal.empty();
     std::string out = "{";
@@ -93,12 +98,12 @@ std::string FormatReadingJson(const ReadingFields& fields, const ChartState& cha
         AppendJsonString(refusal, out);
     } else {
         AppendJsonKey(kNakshatraColumn, out);
-        AppendJsonString(chart.NakshatraName, out);
+        AppendJsonString(NakshatraNameOf(record), out);
         AppendJsonKey(kYogaColumn, out);
-        AppendJsonString(chart.YogaName, out);
+        AppendJsonString(YogaNameOf(record), out);
         for (const NumberColumn& column : kNumberColumns) {
             AppendJsonKey(column.name, out);
-            AppendJsonNumber(chart.*column.field, out);
+            AppendJsonNumber(record.*column.field, out);
         }
         AppendJsonKey(kErrorColumn, out);
         out.append("null");

@@ -1,22 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/reading_fields.h"
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
 
 namespace zorvane::cli {
 
 // The result as the window's result panel shows it: each name with its
-// paragraph from the display tables. A name that matches no row of its table
-// is printed without a paragraph.
-std::string FormatResultText(std::string_view nakshatraName, std::string_view yogaName);
+// paragraph from the display tables, by row. No row prints an empty name
+// without a paragraph.
+std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
 // One reading as a JSON object with the keys of the batch columns. The
 // inputs are the texts as given; with a refusal, names and numbers are null
 // and error holds the message, otherwise error is null.
-std::string FormatReadingJson(const ReadingFields& fields, const ChartState& chart,
+std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
                               std::string_view refusal);
 
 // The two names of an opened reading file as a JSON object.

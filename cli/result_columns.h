@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
 
 namespace zorvane::cli {
 
@@ -13,22 +13,22 @@ namespace zorvane::cli {
 // results against another evaluation of the same steps.
 struct NumberColumn {
     std::string_view name;
-    double ChartState::*field;
+    double BirthRecord::*field;
 };
 
 inline constexpr std::size_t kNumberColumnCount = 10;
 
 inline constexpr std::array<NumberColumn, kNumberColumnCount> kNumberColumns = std::to_array<NumberColumn>({
-    {"universal_hours", &ChartState::UniversalHours},
-    {"julian_day_number", &ChartState::JulianDayNumber},
-    {"centuries", &ChartState::Centuries},
-    {"ayanamsa", &ChartState::Ayanamsa},
-    {"moon_sidereal", &ChartState::MoonLongitude},
-    {"jde", &ChartState::JulianEphemerisDay},
-    {"panchang_ayanamsa", &ChartState::PanchangAyanamsa},
-    {"moon_unreduced", &ChartState::MoonLongitudeUnreduced},
-    {"sun_unreduced", &ChartState::SunLongitudeUnreduced},
-    {"yoga_position", &ChartState::YogaPosition},
+    {"universal_hours", &BirthRecord::universalHours},
+    {"julian_day_number", &BirthRecord::julianDayNumber},
+    {"centuries", &BirthRecord::centuries},
+    {"ayanamsa", &BirthRecord::ayanamsa},
+    {"moon_sidereal", &BirthRecord::moonSidereal},
+    {"jde", &BirthRecord::jde},
+    {"panchang_ayanamsa", &BirthRecord::panchangAyanamsa},
+    {"moon_unreduced", &BirthRecord::moonUnreduced},
+    {"sun_unreduced", &BirthRecord::sunUnreduced},
+    {"yoga_position", &BirthRecord::yogaPosition},
 });
 static_assert(kNumberColumns.size() == kNumberColumnCount);
 

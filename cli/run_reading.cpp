@@ -2,12 +2,13 @@
 
 #include "cli/reading_form_builder.h"
 #include "reading/birth_data.h"
+#include "reading/chart_state.h"
 #include "reading/calculation_driver.h"
 #include "reading/validate_input.h"
 
 namespace zorvane::cli {
 
-std::optional<std::string_view> RunReading(const ReadingFields& fields, ChartState& chart) {
+std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record) {
     ReadingForm form;
     if (std::optional<std::string_view> refusal = BuildReadingForm(fields, form)) {
         return refusal;
@@ -15,10 +16,12 @@ std::optional<std::string_view> RunReading(const ReadingFields& fields, ChartSta
     // Scripts get the same answer on every machine, whatever its locale.
     const NumberFormat pointFormat{"."};
     BirthData birth;
+    ChartState chart;
     if (std::optional<Refusal> refusal = RunCalculation(
             form, pointFormat, birth, chart, ValidationScope::WithoutNameAndLatitude)) {
         return refusal->message;
     }
+    record = MakeBirthRecord(form, pointFormat, birth, chart);
     return std::nullopt;
 }
 

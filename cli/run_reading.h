@@ -4,14 +4,14 @@
 #include <string_view>
 
 #include "cli/reading_fields.h"
-#include "reading/chart_state.h"
+#include "reading/birth_record.h"
 
 namespace zorvane::cli {
 
 // One reading through the same conversions, checks and computations as the
 // window, on a BirthData of its own: the command line has no earlier reading
 // whose values a later one could inherit. Returns the refusal message, or
-// nothing when chart holds the computed reading.
-std::optional<std::string_view> RunReading(const ReadingFields& fields, ChartState& chart);
+// nothing when record holds the computed reading.
+std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record);
 
 }  // namespace zorvane::cli

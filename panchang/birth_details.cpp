@@ -18,14 +18,33 @@ constexpr double kSignSpanDegrees = 30.0;
 // The limb's span around the birth. The index is the whole part of the
 // position the reading itself computed, so it is the named one; the bounds
 // are where the same theory's position crosses that index and the next.
-LimbSpan SpanAround(Limb limb, double birthJd, double birthPosition) {
+int IndexOf(Limb limb, double position) {
+    return std::clamp(static_cast<int>(std::floor(position)), 0, LimbCount(limb) - 1);
+}
+
+// When the limb's position, unwrapped around the birth's, reaches the target.
+double BoundOf(Limb limb, double birthJd, double birthPosition, double target) {
     const int count = LimbCount(limb);
-    const int index = std::clamp(static_cast<int>(std::floor(birthPosition)), 0, count - 1);
     const GrowingAngle position = [limb, birthPosition, count](double jd) {
         return UnwrapNear(LimbPositionAt(limb, jd), birthPosition, count);
     };
-    const CrossingStart start{birthJd, birthPosition, LimbMeanRatePerDay(limb)};
-    return {index, FindCrossing(position, start, index), FindCrossing(position, start, index + 1.0)};
+    return FindCrossing(position, {birthJd, birthPosition, LimbMeanRatePerDay(limb)}, target);
+}
+
+LimbSpan SpanAround(Limb limb, double birthJd, double birthPosition) {
+    const int index = IndexOf(limb, birthPosition);
+    return {index, BoundOf(limb, birthJd, birthPosition, index), BoundOf(limb, birthJd, birthPosition, index + 1.0)};
+}
+
+// Every tithi is two karanas, so one of its bounds is a bound of the birth's
+// karana (the same crossing of the same elongation) and only the other is
+// searched.
+LimbSpan TithiAround(const LimbSpan& karana, double birthJd, double tithiPosition) {
+    const int index = IndexOf(Limb::Tithi, tithiPosition);
+    if (karana.index % 2 == 0) {
+        return {index, karana.startJd, BoundOf(Limb::Tithi, birthJd, tithiPosition, index + 1.0)};
+    }
+    return {index, BoundOf(Limb::Tithi, birthJd, tithiPosition, index), karana.endJd};
 }
 
 int SignOf(double siderealDegrees) {
@@ -83,8 +102,8 @@ BirthDetails ComputeBirthDetails(const ChartState& chart, std::optional<double> 
     details.sunSign = SignOf(details.sunSiderealDegrees);
     const double moonUnreduced = chart.MoonLongitudeUnreduced;
     const double sunUnreduced = chart.SunLongitudeUnreduced;
-    details.tithi = SpanAround(Limb::Tithi, details.universalJd, TithiPositionOf(moonUnreduced, sunUnreduced));
     details.karana = SpanAround(Limb::Karana, details.universalJd, KaranaPositionOf(moonUnreduced, sunUnreduced));
+    details.tithi = TithiAround(details.karana, details.universalJd, TithiPositionOf(moonUnreduced, sunUnreduced));
     details.yoga = SpanAround(Limb::Yoga, details.universalJd, chart.YogaPosition);
 
     if (latitudeNorthDegrees) {

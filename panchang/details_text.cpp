@@ -1,7 +1,6 @@
 #include "panchang/details_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "ephemeris/angles.h"
@@ -15,10 +14,14 @@ namespace {
 
 constexpr long long kSecondsPerMinute = 60;
 constexpr long long kSecondsPerHour = 3600;
+constexpr long long kClockMinutesPerHour = 60;
+// Angles are shown in whole arc-seconds.
+constexpr long long kArcsecondsPerArcminute = 60;
+constexpr long long kWholeArcsecondsPerDegree = 3600;
 constexpr long long kSecondsPerDay = 86400;
 constexpr double kMinutesPerDay = 1440.0;
-constexpr long long kSecondsPerSign = 30 * kSecondsPerHour;  // 30 degrees in arc-seconds
-constexpr long long kArcsecondsPerTurn = 360 * kSecondsPerHour;
+constexpr long long kArcsecondsPerSign = 30 * kWholeArcsecondsPerDegree;
+constexpr long long kArcsecondsPerTurn = 360 * kWholeArcsecondsPerDegree;
 
 struct CivilDate {
     long long year;
@@ -47,6 +50,13 @@ long long FloorDivide(long long a, long long b) {
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
+// A number with at least this many digits, zeros in front.
+std::string Padded(long long value, std::size_t digits) {
+    std::string text = std::to_string(value);
+    if (text.size() < digits) text.insert(0, digits - text.size(), '0');
+    return text;
+}
+
 // Date and time of day of a moment shifted by a whole number of minutes.
 std::string FormatDateTime(double universalJd, long long leadMinutes) {
     // Seconds since the midnight that begins day number 0.
@@ -55,11 +65,9 @@ std::string FormatDateTime(double universalJd, long long leadMinutes) {
     const long long dayNumber = FloorDivide(seconds, kSecondsPerDay);
     const long long secondOfDay = seconds - dayNumber * kSecondsPerDay;
     const CivilDate date = DateOfDayNumber(dayNumber);
-    char text[96];
-    std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02lld:%02lld:%02lld", date.year, date.month, date.day,
-                  secondOfDay / kSecondsPerHour, secondOfDay % kSecondsPerHour / kSecondsPerMinute,
-                  secondOfDay % kSecondsPerMinute);
-    return text;
+    return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2) + "T" +
+           Padded(secondOfDay / kSecondsPerHour, 2) + ":" + Padded(secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2) +
+           ":" + Padded(secondOfDay % kSecondsPerMinute, 2);
 }
 
 long long LeadMinutes(double clockLeadHours) {
@@ -67,10 +75,9 @@ long long LeadMinutes(double clockLeadHours) {
 }
 
 std::string DmsOfArcseconds(long long arcseconds) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%lld°%02lld′%02lld″", arcseconds / kSecondsPerHour,
-                  arcseconds % kSecondsPerHour / kSecondsPerMinute, arcseconds % kSecondsPerMinute);
-    return text;
+    return std::to_string(arcseconds / kWholeArcsecondsPerDegree) + "°" +
+           Padded(arcseconds % kWholeArcsecondsPerDegree / kArcsecondsPerArcminute, 2) + "′" +
+           Padded(arcseconds % kArcsecondsPerArcminute, 2) + "″";
 }
 
 std::string MinutesText(long long minutes) {
@@ -105,10 +112,8 @@ int Wrapped(int index, int count) {
 
 std::string FormatBirthClock(double universalJd, double clockLeadHours) {
     const long long lead = LeadMinutes(clockLeadHours);
-    char zone[64];
-    std::snprintf(zone, sizeof zone, "%c%02lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / 60,
-                  std::llabs(lead) % 60);
-    return FormatDateTime(universalJd, lead) + zone;
+    return FormatDateTime(universalJd, lead) + (lead < 0 ? "-" : "+") +
+           Padded(std::llabs(lead) / kClockMinutesPerHour, 2) + ":" + Padded(std::llabs(lead) % kClockMinutesPerHour, 2);
 }
 
 std::string FormatUniversalTime(double universalJd) {
@@ -117,9 +122,9 @@ std::string FormatUniversalTime(double universalJd) {
 
 std::string FormatClockLead(double clockLeadHours) {
     const long long lead = LeadMinutes(clockLeadHours);
-    char text[64];
-    std::snprintf(text, sizeof text, "%c%lld:%02lld", lead < 0 ? '-' : '+', std::llabs(lead) / 60,
-                  std::llabs(lead) % 60);
+    std::string text(lead < 0 ? "-" : "+");
+    text += std::to_string(std::llabs(lead) / kClockMinutesPerHour) + ":" +
+            Padded(std::llabs(lead) % kClockMinutesPerHour, 2);
     return text;
 }
 
@@ -130,11 +135,28 @@ std::string FormatDegreesMinutesSeconds(double degrees) {
     return text;
 }
 
+namespace {
+std::string PlaceAngle(double degrees, char positive, char negative) {
+    const long long arcminutes = std::llround(std::fabs(degrees) * kMinutesPerDegree);
+    return std::to_string(arcminutes / kArcsecondsPerArcminute) + "°" +
+           Padded(arcminutes % kArcsecondsPerArcminute, 2) + "′" + (degrees < 0 ? negative : positive);
+}
+}  // namespace
+
+std::string FormatLatitude(double northDegrees) {
+    return PlaceAngle(northDegrees, 'N', 'S');
+}
+
+std::string FormatLongitude(double eastDegrees) {
+    return PlaceAngle(eastDegrees, 'E', 'W');
+}
+
 std::string FormatSignPosition(double siderealDegrees) {
     // Rounded first, so 29°59′59.7″ shows as 0°00′00″ of the next sign.
     const long long arcseconds = std::llround(siderealDegrees * kArcsecondsPerDegree) % kArcsecondsPerTurn;
-    const long long sign = arcseconds / kSecondsPerSign;
-    return std::string(kSignNames[static_cast<std::size_t>(sign)]) + " " + DmsOfArcseconds(arcseconds % kSecondsPerSign);
+    const long long sign = arcseconds / kArcsecondsPerSign;
+    return std::string(kSignNames[static_cast<std::size_t>(sign)]) + " " +
+           DmsOfArcseconds(arcseconds % kArcsecondsPerSign);
 }
 
 std::string TithiWithPaksha(int tithiIndex) {
@@ -156,7 +178,9 @@ std::string_view SunNoteText(SunNote note) {
 std::vector<std::string> NearBoundSentences(const BirthDetails& details) {
     std::vector<std::string> sentences;
     const double birth = details.universalJd;
-    auto nakshatra = [](int i) { return std::string(NakshatraNames[static_cast<std::size_t>(Wrapped(i, kNakshatraCount))]); };
+    auto nakshatra = [](int i) {
+        return std::string(NakshatraNames[static_cast<std::size_t>(Wrapped(i, kNakshatraCount))]);
+    };
     auto yoga = [](int i) { return std::string(YogaNames[static_cast<std::size_t>(Wrapped(i, kYogaCount))]); };
     auto tithi = [](int i) { return TithiWithPaksha(Wrapped(i, kTithiCount)); };
     auto karana = [](int i) { return std::string(KaranaName(Wrapped(i, kKaranaCount) + 1)); };

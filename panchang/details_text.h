@@ -24,6 +24,10 @@ std::string FormatClockLead(double clockLeadHours);
 // An angle as D°M′S″, rounded to the second: "23°08′41″".
 std::string FormatDegreesMinutesSeconds(double degrees);
 
+// A place's latitude and longitude to the arc-minute: "28°36′N", "77°13′E".
+std::string FormatLatitude(double northDegrees);
+std::string FormatLongitude(double eastDegrees);
+
 // A sidereal longitude as its sign and the place within it: "Simha 12°03′04″".
 std::string FormatSignPosition(double siderealDegrees);
 

@@ -73,7 +73,8 @@ double NakshatraPositionOf(double siderealDegrees) {
 
 double LimbPositionAt(Limb limb, double universalJd) {
     if (limb == Limb::Nakshatra) {
-        return NakshatraPositionOf(NakshatraMoonSiderealDegrees((universalJd - kJ2000JulianDay) / kDaysPerJulianCentury));
+        const double centuries = (universalJd - kJ2000JulianDay) / kDaysPerJulianCentury;
+        return NakshatraPositionOf(NakshatraMoonSiderealDegrees(centuries));
     }
     const double jde = EphemerisJulianDay(universalJd);
     const double nutation = NutationInLongitude(jde);

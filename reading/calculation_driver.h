@@ -17,7 +17,7 @@ void FillBirthData(const ReadingForm& form, const NumberFormat& format, BirthDat
 // The driver without its display step: validates, fills BirthData, runs the
 // nakshatra and then the yoga computation. On a refusal nothing is changed
 // and the refusal is returned for the caller to show.
-std::optional<Refusal> RunCalculation(const ReadingForm& form, const NumberFormat& format,
+[[nodiscard]] std::optional<Refusal> RunCalculation(const ReadingForm& form, const NumberFormat& format,
                                       BirthData& birth, ChartState& chart,
                                       ValidationScope scope = ValidationScope::FullReading);
 

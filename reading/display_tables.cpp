@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "ephemeris/nakshatra_names.h"
+#include "panchang/yoga_names.h"
+
 namespace zorvane {
 
 namespace {
@@ -14,6 +17,18 @@ constexpr bool EveryRowFilled(const std::array<DisplayRow, N>& table) {
     return std::ranges::all_of(table, [](const DisplayRow& row) {
         return !row.name.empty() && !row.description.empty();
     });
+}
+
+// The shown names are the computed names, row for row, so a row found by a
+// computed index shows that very name.
+template <std::size_t N, std::size_t M>
+constexpr bool NamesInOrder(const std::array<DisplayRow, N>& table,
+                            const std::array<std::string_view, M>& names) {
+    static_assert(M >= N);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (table[i].name != names[i]) return false;
+    }
+    return true;
 }
 
 template <std::size_t N>
@@ -147,6 +162,7 @@ constexpr std::array<DisplayRow, kYogaCount> YogaTable = std::to_array<DisplayRo
 });
 static_assert(YogaTable.size() == 27);
 static_assert(EveryRowFilled(YogaTable));
+static_assert(NamesInOrder(YogaTable, YogaNames));
 
 // The nakshatra readings shown under "Nakshatra Details", in the order of
 // NakshatraNames. Source: the program's own interpretation texts. Each
@@ -325,6 +341,7 @@ constexpr std::array<DisplayRow, kNakshatraCount> NakshatraTable = std::to_array
 });
 static_assert(NakshatraTable.size() == 27);
 static_assert(EveryRowFilled(NakshatraTable));
+static_assert(NamesInOrder(NakshatraTable, NakshatraNames));
 
 DisplayMatch FindDisplayRows(std::string_view nakshatraName, std::string_view yogaName) {
     // One scan over both tables, stopping once both names have been found.

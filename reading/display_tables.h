@@ -14,8 +14,9 @@ struct DisplayRow {
     std::string_view description;
 };
 
-// Names are letter for letter the names the computations write, since the
-// result panel finds its row by exact, case-sensitive equality.
+// Row i of each table is the name at index i of the computed names, letter
+// for letter (checked when this compiles): a computed index is its row, and a
+// name read from a file finds its row by exact, case-sensitive equality.
 extern const std::array<DisplayRow, kYogaCount> YogaTable;
 extern const std::array<DisplayRow, kNakshatraCount> NakshatraTable;
 

@@ -19,8 +19,10 @@
 #include "app/links.h"
 #include "app/mnemonic_click.h"
 #include "app/place_search.h"
+#include "reading/birth_record.h"
 #include "reading/calculation_driver.h"
 #include "reading/display_tables.h"
+#include "reading/offered_ranges.h"
 #include "reading/reading_file.h"
 #include "timezone/frmTimeZone.h"
 #include "ui_frmMain.h"
@@ -39,8 +41,7 @@ constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December",
 });
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
+static_assert(kMonthNames.size() == zorvane::kOfferedMonths.highest);
 
 std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
@@ -56,8 +57,8 @@ zorvane::NumberFormat UserNumberFormat() {
     return format;
 }
 
-void FillWithNumbers(QComboBox& list, int first, int last) {
-    for (int n = first; n <= last; ++n) {
+void FillWithNumbers(QComboBox& list, zorvane::OfferedRange range) {
+    for (int n = range.lowest; n <= range.highest; ++n) {
         list.addItem(QString::number(n));
     }
 }
@@ -137,14 +138,14 @@ void frmMain::ConnectHandlers() {
 }
 
 void frmMain::Form_Load() {
-    FillWithNumbers(*ui->cboDate, 1, 31);
+    FillWithNumbers(*ui->cboDate, zorvane::kOfferedDays);
     for (const char* month : kMonthNames) {
         ui->cboMonth->addItem(QString::fromLatin1(month));
     }
-    FillWithNumbers(*ui->cboYear, kFirstYear, kLastYear);
-    FillWithNumbers(*ui->cboHH, 0, 23);
-    FillWithNumbers(*ui->cboMM, 0, 59);
-    FillWithNumbers(*ui->cboSS, 0, 59);
+    FillWithNumbers(*ui->cboYear, zorvane::kOfferedYears);
+    FillWithNumbers(*ui->cboHH, zorvane::kOfferedHours);
+    FillWithNumbers(*ui->cboMM, zorvane::kOfferedMinutes);
+    FillWithNumbers(*ui->cboSS, zorvane::kOfferedSeconds);
     for (QComboBox* list :
          {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboSS}) {
         list->setCurrentIndex(0);
@@ -273,43 +274,33 @@ void frmMain::ShowRefusal(const zorvane::Refusal& refusal) {
     }
 }
 
-bool frmMain::ValidateInput() {
-    const std::optional<zorvane::Refusal> refusal =
-        zorvane::ValidateInput(ReadForm(), UserNumberFormat());
-    if (refusal) {
-        ShowRefusal(*refusal);
-        return false;
-    }
-    return true;
-}
-
 void frmMain::cmdCalculate_Click() {
-    if (!ValidateInput()) {
+    const zorvane::ReadingForm form = ReadForm();
+    const zorvane::NumberFormat format = UserNumberFormat();
+    if (const std::optional<zorvane::Refusal> refusal =
+            zorvane::RunCalculation(form, format, birthData_, chartState_)) {
+        ShowRefusal(*refusal);
         return;
     }
-    // The same reading passed the same checks just above, so the driver
-    // cannot refuse it here.
-    zorvane::RunCalculation(ReadForm(), UserNumberFormat(), birthData_, chartState_);
-    DisplayResult();
+    record_ = zorvane::MakeBirthRecord(form, format, birthData_, chartState_);
+    DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
 
 void frmMain::mnuCalculate_Click() {
     cmdCalculate_Click();
 }
 
-void frmMain::DisplayResult() {
-    // A name found in neither table leaves its two labels as they were.
-    const zorvane::DisplayMatch match =
-        zorvane::FindDisplayRows(chartState_.NakshatraName, chartState_.YogaName);
-    if (match.nakshatraRow) {
+void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
+    // No row leaves that pair of labels as it was.
+    if (nakshatraRow) {
         const zorvane::DisplayRow& row =
-            zorvane::NakshatraTable[static_cast<std::size_t>(*match.nakshatraRow)];
+            zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
         ui->lblNakshatraName->setText(FromUtf8(row.name));
         ui->lblNakshatraDesc->setText(FromUtf8(row.description));
     }
-    if (match.yogaRow) {
+    if (yogaRow) {
         const zorvane::DisplayRow& row =
-            zorvane::YogaTable[static_cast<std::size_t>(*match.yogaRow)];
+            zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
         ui->lblYogaName->setText(FromUtf8(row.name));
         ui->lblYogaDesc->setText(FromUtf8(row.description));
     }
@@ -373,9 +364,12 @@ void frmMain::cmdOpen_Click() {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
     }
+    // An opened reading is two names only: no record of anyone's numbers.
+    record_.reset();
     chartState_.NakshatraName = opened->nakshatraName;
     chartState_.YogaName = opened->yogaName;
-    DisplayResult();
+    DisplayResult(zorvane::FindNakshatraRow(opened->nakshatraName),
+                  zorvane::FindYogaRow(opened->yogaName));
 }
 
 // ---- Picker, place search, menus and links -------------------------------------

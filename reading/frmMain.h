@@ -3,8 +3,10 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "reading/birth_data.h"
+#include "reading/birth_record.h"
 #include "reading/chart_state.h"
 #include "reading/validate_input.h"
 
@@ -69,8 +71,7 @@ private:
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
 
-    bool ValidateInput();
-    void DisplayResult();
+    void DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
     zorvane::ReadingForm ReadForm() const;
     zorvane::BirthMoment ChosenBirthMoment() const;
@@ -84,6 +85,9 @@ private:
     // Both live as long as the window: nothing is reset between readings.
     zorvane::BirthData birthData_;
     zorvane::ChartState chartState_;
+    // The reading on show when it was calculated here; none before the first
+    // calculation and after opening a file, which holds two names only.
+    std::optional<zorvane::BirthRecord> record_;
     ModalRunner runModal_;
     bool centred_ = false;
 };

@@ -48,9 +48,13 @@ std::string UnscrambleText(std::string_view text) {
 }
 
 std::string FormatReadingFile(const ChartState& chart) {
-    std::string bytes = ScrambleText(chart.NakshatraName);
+    return FormatReadingFile(chart.NakshatraName, chart.YogaName);
+}
+
+std::string FormatReadingFile(std::string_view nakshatraName, std::string_view yogaName) {
+    std::string bytes = ScrambleText(nakshatraName);
     bytes += kLineEnd;
-    bytes += ScrambleText(chart.YogaName);
+    bytes += ScrambleText(yogaName);
     bytes += kLineEnd;
     return bytes;
 }

@@ -20,6 +20,7 @@ std::string UnscrambleText(std::string_view text);
 // The bytes of a reading file: the scrambled nakshatra name and the scrambled
 // yoga name, each followed by CR LF.
 std::string FormatReadingFile(const ChartState& chart);
+std::string FormatReadingFile(std::string_view nakshatraName, std::string_view yogaName);
 
 // The first two lines of a reading file's bytes, still scrambled. A line ends
 // at CR or CR LF; a missing line is empty; later lines are ignored.

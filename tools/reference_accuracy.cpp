@@ -215,7 +215,8 @@ int main(int argc, char** argv) {
         };
         for (const auto& [name, limbAndSpan] : limbs) {
             const auto& [limb, span] = limbAndSpan;
-            for (const auto& [bound, target] : {std::pair{span.startJd, span.index}, std::pair{span.endJd, span.index + 1}}) {
+            const std::pair<double, int> bounds[] = {{span.startJd, span.index}, {span.endJd, span.index + 1}};
+            for (const auto& [bound, target] : bounds) {
                 const double reference = ReferenceBound(limb, bound, target);
                 seconds[std::string(name) + " bounds"].add(std::fabs(bound - reference) * kSecondsPerDay);
             }

@@ -225,6 +225,7 @@ TEST(CommandLine, HelpAndVersion) {
     EXPECT_NE(help.out.find("year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,"
                             "lon_dir,dst"),
               std::string::npos);
+    EXPECT_NE(help.out.find("1 output that could not be written"), std::string::npos);
 
     const RunResult version = RunCli({"--version"});
     EXPECT_EQ(version.exitStatus, kSuccess);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -18,6 +17,7 @@
 #include "panchang/birth_details.h"
 #include "panchang/birth_yoga.h"
 #include "panchang/delta_t.h"
+#include "panchang/details_fields.h"
 #include "panchang/details_text.h"
 #include "panchang/limb_names.h"
 #include "panchang/limbs.h"
@@ -197,17 +197,17 @@ TEST(BirthDetails, IndependenceMidnightAgreesWithTheReferenceToTheMinute) {
     BirthData birth{8, 15, 1947, 0, 0, 5, 30, 77, 13, true, false, false};
     const ChartState chart = Compute(birth);
     const BirthDetails d = ComputeBirthDetails(chart, 28.6);
-    auto clockMinutes = [&](const char* isoClock) {
-        int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-        std::sscanf(isoClock, "%d-%d-%dT%d:%d", &year, &month, &day, &hour, &minute);
-        return (DayNumber(month, day, year) - 0.5 - d.clockLeadHours / 24) * kMinutesPerDay + hour * 60 + minute;
+    auto clockMinutes = [&](const std::string& isoClock) {  // "1947-08-14T03:31"
+        auto part = [&](std::size_t at, std::size_t length) { return std::stoi(isoClock.substr(at, length)); };
+        return (DayNumber(part(5, 2), part(8, 2), part(0, 4)) - 0.5 - d.clockLeadHours / 24) * kMinutesPerDay +
+               part(11, 2) * 60 + part(14, 2);
     };
     struct Case {
-        const char* limb;
+        const char* limb = nullptr;
         LimbSpan span;
-        int index;
-        const char* start;
-        const char* end;
+        int index = 0;
+        const char* start = nullptr;
+        const char* end = nullptr;
     };
     const Case cases[] = {
         {"tithi (Krishna Trayodashi)", d.tithi, 27, "1947-08-14T03:31", "1947-08-15T00:01"},
@@ -231,6 +231,59 @@ TEST(BirthDetails, IndependenceMidnightAgreesWithTheReferenceToTheMinute) {
                   "The tithi ends less than a minute after the birth; a birth 1 minute later gives Krishna "
                   "Chaturdashi.",
                   "The karana ends less than a minute after the birth; a birth 1 minute later gives Vishti."}));
+}
+
+TEST(BirthDetails, FieldsGiveTheKeysInOrderWithNullsWhereThereIsNothingToShow) {
+    const BirthData birth{8, 15, 1947, 0, 0, 5, 30, 77, 13, true, false, false};
+    const ChartState chart = Compute(birth);
+    auto text = [](const DetailField& field) {
+        if (const auto* s = std::get_if<std::string>(&field.value)) return *s;
+        if (const auto* i = std::get_if<int>(&field.value)) return std::to_string(*i);
+        if (std::holds_alternative<double>(field.value)) return std::string("number");
+        return std::string("null");
+    };
+    struct Case {
+        const char* what;
+        std::optional<double> latitude;
+        std::map<std::string, std::string> expected;
+    };
+    const Case cases[] = {
+        {"New Delhi",
+         28.6,
+         {{"moon_rashi", "Karka"},
+          {"nakshatra_pada", "1"},
+          {"nakshatra_lord", "Saturn"},
+          {"sun_sidereal", "number"},
+          {"sun_rashi", "Karka"},
+          {"tithi_number", "28"},
+          {"tithi_name", "Trayodashi"},
+          {"paksha", "Krishna"},
+          {"karana_number", "56"},
+          {"karana_name", "Vanija"},
+          {"sunrise", "1947-08-15T05:49:36+05:30"},
+          {"vara", "Guruvara"},
+          {"sun_note", "null"},
+          {"universal_time", "1947-08-14T18:30:00Z"}}},
+        {"no latitude",
+         std::nullopt,
+         {{"sunrise", "null"}, {"sunset", "null"}, {"vara", "null"}, {"sun_note", "Sunrise needs a valid latitude"}}},
+        {"midnight sun: the civil weekday",
+         80.0,
+         {{"sunrise", "null"},
+          {"sunset", "null"},
+          {"vara", "Shukravara"},
+          {"sun_note", std::string(SunNoteText(SunNote::PolarDay))}}},
+    };
+    for (const Case& c : cases) {
+        const auto fields = DetailFieldsOf(ComputeBirthDetails(chart, c.latitude));
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            EXPECT_EQ(fields[i].key, kDetailKeys[i]);
+            const auto expected = c.expected.find(std::string(fields[i].key));
+            if (expected != c.expected.end()) {
+                EXPECT_EQ(text(fields[i]), expected->second) << c.what << " " << fields[i].key;
+            }
+        }
+    }
 }
 
 }  // namespace

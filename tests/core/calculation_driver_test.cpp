@@ -57,14 +57,14 @@ TEST(RunCalculation, ComputesBothNames) {
 TEST(RunCalculation, SecondsAndLatitudeDoNotMatter) {
     BirthData first;
     ChartState firstChart;
-    RunCalculation(Independence(), NumberFormat{}, first, firstChart);
+    ASSERT_FALSE(RunCalculation(Independence(), NumberFormat{}, first, firstChart));
     ReadingForm other = Independence();
     other.latDegrees = std::string("1");
     other.southSelected = true;
     other.northSelected = false;
     BirthData second;
     ChartState secondChart;
-    RunCalculation(other, NumberFormat{}, second, secondChart);
+    ASSERT_FALSE(RunCalculation(other, NumberFormat{}, second, secondChart));
     EXPECT_EQ(firstChart.NakshatraName, secondChart.NakshatraName);
     EXPECT_EQ(firstChart.YogaName, secondChart.YogaName);
     EXPECT_EQ(firstChart.MoonLongitude, secondChart.MoonLongitude);
@@ -73,7 +73,7 @@ TEST(RunCalculation, SecondsAndLatitudeDoNotMatter) {
 TEST(RunCalculation, ARefusalChangesNothing) {
     BirthData birth;
     ChartState chart;
-    RunCalculation(Independence(), NumberFormat{}, birth, chart);
+    ASSERT_FALSE(RunCalculation(Independence(), NumberFormat{}, birth, chart));
     const BirthData birthBefore = birth;
     const std::string yogaBefore = chart.YogaName;
     const double moonBefore = chart.MoonLongitude;
@@ -101,8 +101,8 @@ TEST(RunCalculation, ZoneSignDoesNotMatter) {
     ChartState cb;
     ReadingForm negative = Independence();
     negative.zoneHour = "-5";
-    RunCalculation(Independence(), NumberFormat{}, a, ca);
-    RunCalculation(negative, NumberFormat{}, b, cb);
+    ASSERT_FALSE(RunCalculation(Independence(), NumberFormat{}, a, ca));
+    ASSERT_FALSE(RunCalculation(negative, NumberFormat{}, b, cb));
     EXPECT_EQ(ca.UniversalHours, cb.UniversalHours);
     EXPECT_EQ(ca.YogaName, cb.YogaName);
 }

@@ -42,6 +42,8 @@ TEST(DetailsText, MomentsInTheBirthClockAndInUniversalTime) {
 TEST(DetailsText, AnglesRoundToTheSecondAndCarryIntoTheNextSign) {
     EXPECT_EQ(FormatDegreesMinutesSeconds(23.85), "23°51′00″");
     EXPECT_EQ(FormatDegreesMinutesSeconds(0.9999999), "1°00′00″");
+    EXPECT_EQ(FormatLatitude(28.6), "28°36′N");
+    EXPECT_EQ(FormatLongitude(-(74 + 1 / 60.0)), "74°01′W");
     EXPECT_EQ(FormatSignPosition(125.5), "Simha 5°30′00″");
     EXPECT_EQ(FormatSignPosition(29.99999), "Vrishabha 0°00′00″");
     EXPECT_EQ(FormatSignPosition(359.99999), "Mesha 0°00′00″");

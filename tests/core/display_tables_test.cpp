@@ -91,20 +91,6 @@ constexpr std::size_t kNakshatraMaxLength = 483;
 constexpr int kAtigandaRow = 5;
 constexpr int kShravanaRow = 21;
 
-// --- Names: the result panel matches computed names by exact equality. ---
-
-TEST(DisplayTableNames, NakshatraNamesEqualComputedNamesInOrder) {
-    for (int i = 0; i < kNakshatraCount; ++i) {
-        EXPECT_EQ(NakshatraTable[i].name, NakshatraNames[i]) << "row " << i;
-    }
-}
-
-TEST(DisplayTableNames, YogaNamesEqualComputedNamesInOrder) {
-    for (int i = 0; i < kYogaCount; ++i) {
-        EXPECT_EQ(YogaTable[i].name, YogaNames[i]) << "row " << i;
-    }
-}
-
 // --- Paragraphs: openings, lengths and form. ---
 
 TEST(DisplayTableParagraphs, EachKeepsItsOpening) {
