@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "dasha/vimshottari_dasha.h"
+#include "panchang/birth_details.h"
 #include "reading/birth_data.h"
 #include "reading/chart_state.h"
 #include "reading/number_text.h"
@@ -37,6 +39,12 @@ struct BirthRecord {
     double moonUnreduced = 0;       // panchang Moon, degrees, whole turns kept
     double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
     double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
+
+    // Everything shown beyond the two names, and the dasha of the same
+    // sidereal Moon. Filled by AddDetailsAndDasha only: a batch that does not
+    // ask for them does not pay for them.
+    std::optional<BirthDetails> details;
+    std::optional<VimshottariDasha> dasha;
 };
 
 // The latitude of the form's boxes by the same box conversions as the
@@ -48,6 +56,10 @@ std::optional<double> LatitudeFromForm(const ReadingForm& form, const NumberForm
 // form into birth and chart.
 BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
                             const BirthData& birth, const ChartState& chart);
+
+// Fills the record's details (with its latitude) and dasha from the chart
+// the record was made from.
+void AddDetailsAndDasha(BirthRecord& record, const ChartState& chart);
 
 // The names of the record's rows; empty for no row.
 std::string_view NakshatraNameOf(const BirthRecord& record);

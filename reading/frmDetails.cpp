@@ -93,10 +93,7 @@ void MarkRow(QTreeWidgetItem& item, const QString& note) {
 
 }  // namespace
 
-frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthData& birth,
-                       std::optional<double> latitudeDegrees,
-                       const zorvane::BirthDetails& details,
-                       const zorvane::VimshottariDasha& dasha, QWidget* parent)
+frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
       ui(std::make_unique<Ui::frmDetails>()),
@@ -106,11 +103,12 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthData& birth,
     zorvane::PutCaptionsOnFrameLines(*this);
     setSizeGripEnabled(true);
 
-    ShowBirth(birth, latitudeDegrees, details);
+    const zorvane::BirthDetails& details = record.details.value();
+    ShowBirth(record.birth, record.latitudeDegrees, details);
     ShowPlaces(details);
     ShowLimbs(details);
     ShowSun(details);
-    ShowDasha(dasha, details.clockLeadHours);
+    ShowDasha(record.dasha.value(), details.clockLeadHours);
 
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmDetails::cmdClose_Click);
 }

@@ -6,10 +6,9 @@
 
 #include "dasha/vimshottari_dasha.h"
 #include "panchang/birth_details.h"
-#include "reading/birth_data.h"
+#include "reading/birth_record.h"
 
 class Desktop;
-class QTreeWidgetItem;
 namespace Ui {
 class frmDetails;
 }
@@ -23,9 +22,8 @@ class frmDetails : public QDialog {
     Q_DISABLE_COPY_MOVE(frmDetails)
 
 public:
-    frmDetails(Desktop& desktop, const zorvane::BirthData& birth,
-               std::optional<double> latitudeDegrees, const zorvane::BirthDetails& details,
-               const zorvane::VimshottariDasha& dasha, QWidget* parent = nullptr);
+    // The record must hold its details and dasha (AddDetailsAndDasha).
+    frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWidget* parent = nullptr);
     ~frmDetails() override;
 
 private:

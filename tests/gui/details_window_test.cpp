@@ -7,7 +7,7 @@
 
 #include "dasha/vimshottari_dasha.h"
 #include "fake_desktop.h"
-#include "panchang/birth_details.h"
+#include "reading/birth_record.h"
 #include "reading/frmDetails.h"
 #include "window_probe.h"
 
@@ -29,11 +29,10 @@ public:
     FakeDesktop desktop;
 
     std::unique_ptr<frmDetails> Open() {
-        zorvane::BirthDetails details;
-        details.universalJd = kBirthJd;
-        auto window = std::make_unique<frmDetails>(
-            desktop, zorvane::BirthData{}, std::nullopt, details,
-            zorvane::ComputeVimshottariDasha(kMidAshwiniDegrees, kBirthJd));
+        zorvane::BirthRecord record;
+        record.details.emplace().universalJd = kBirthJd;
+        record.dasha = zorvane::ComputeVimshottariDasha(kMidAshwiniDegrees, kBirthJd);
+        auto window = std::make_unique<frmDetails>(desktop, record);
         ShowActive(*window);
         return window;
     }
