@@ -12,6 +12,7 @@
 #include "cli/reading_fields.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
+#include "panchang/details_fields.h"
 #include "reading/birth_record.h"
 
 namespace zorvane::cli {
@@ -25,9 +26,20 @@ constexpr std::size_t kRowsPerChunk = 512;
 // Room for one output row, so that a chunk's buffer rarely grows.
 constexpr std::size_t kOutputBytesPerRow = 320;
 
-std::string OutputHeader() {
+// The latitude's columns, read for the details when the header has all three
+// after the required ones, in any order.
+inline constexpr auto kLatitudeColumnNames = std::to_array<std::string_view>({"lat_deg", "lat_min", "lat_dir"});
+
+// Where the input's columns are: the required ones first, then, when given,
+// the latitude's at these positions.
+struct InputLayout {
+    std::vector<std::string> names;
+    std::optional<std::array<std::size_t, 3>> latitude;  // lat_deg, lat_min, lat_dir
+};
+
+std::string OutputHeader(const InputLayout& layout, bool withDetails) {
     std::string header;
-    for (std::string_view name : kInputColumnNames) {
+    for (const std::string& name : layout.names) {
         header.append(name).push_back(',');
     }
     header.append(kNakshatraColumn).push_back(',');
@@ -35,46 +47,88 @@ std::string OutputHeader() {
     for (const NumberColumn& column : kNumberColumns) {
         header.append(column.name).push_back(',');
     }
-    header.append(kErrorColumn).push_back('\n');
+    header.append(kErrorColumn);
+    if (withDetails) {
+        for (std::string_view key : kDetailKeys) header.append(",").append(key);
+    }
+    header.push_back('\n');
     return header;
 }
 
-std::optional<std::string> HeaderFault(std::string_view headerRecord) {
-    std::vector<std::string> fields;
-    bool matches = !ParseCsvRecord(headerRecord, fields) && fields.size() == kInputColumnCount &&
-                   std::equal(fields.begin(), fields.end(), kInputColumnNames.begin());
-    if (matches) {
+std::optional<std::string> HeaderFault(std::string_view headerRecord, InputLayout& layout) {
+    std::vector<std::string>& fields = layout.names;
+    const bool required = !ParseCsvRecord(headerRecord, fields) && fields.size() >= kInputColumnCount &&
+                          std::equal(fields.begin(), fields.begin() + kInputColumnCount, kInputColumnNames.begin());
+    if (required && fields.size() == kInputColumnCount) {
         return std::nullopt;
+    }
+    if (required && fields.size() == kInputColumnCount + kLatitudeColumnNames.size()) {
+        std::array<std::size_t, 3> at{};
+        bool all = true;
+        for (std::size_t k = 0; k < kLatitudeColumnNames.size(); ++k) {
+            const auto found = std::find(fields.begin() + kInputColumnCount, fields.end(), kLatitudeColumnNames[k]);
+            all = all && found != fields.end();
+            at[k] = static_cast<std::size_t>(found - fields.begin());
+        }
+        if (all) {
+            layout.latitude = at;
+            return std::nullopt;
+        }
     }
     std::string fault = "the first line must be the header ";
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         fault.append(i == 0 ? "" : ",").append(kInputColumnNames[i]);
     }
-    return fault;
+    return fault.append(", optionally followed by lat_deg,lat_min,lat_dir");
 }
 
 // Per-thread scratch space, reused from row to row.
 struct RowWorkspace {
+    bool withDetails = false;
+    const InputLayout* layout = nullptr;
     std::vector<std::string> csvFields;
     ReadingFields fields;
     std::string fault;
 };
 
-void AppendRefusedResults(std::string_view reason, std::string& out) {
-    // Two names and every number stay empty.
+void AppendRefusedResults(std::string_view reason, bool withDetails, std::string& out) {
+    // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
+    if (withDetails) out.append(kDetailKeys.size(), ',');
     out.push_back('\n');
+}
+
+// The details' columns after the (empty) error column; a missing value stays
+// empty.
+void AppendDetailColumns(const BirthDetails& details, std::string& out) {
+    for (const DetailField& field : DetailFieldsOf(details)) {
+        out.push_back(',');
+        if (const auto* text = std::get_if<std::string>(&field.value)) {
+            AppendCsvField(*text, out);
+        } else if (const auto* whole = std::get_if<int>(&field.value)) {
+            out.append(std::to_string(*whole));
+        } else if (const auto* number = std::get_if<double>(&field.value)) {
+            AppendShortestNumber(*number, out);
+        }
+    }
 }
 
 // Writes one output row; returns false when the row was refused.
 bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
     const std::size_t fieldCount = work.csvFields.size();
-    if (!fault && fieldCount != kInputColumnCount) {
+    const std::size_t columnCount = work.layout->names.size();
+    if (!fault && fieldCount != columnCount) {
         work.fault = "the row has " + std::to_string(fieldCount) + " fields instead of " +
-                     std::to_string(kInputColumnCount);
+                     std::to_string(columnCount);
         fault = work.fault;
+    }
+    if (const auto& latitude = work.layout->latitude) {
+        auto field = [&](std::size_t at) { return at < fieldCount ? work.csvFields[at] : std::string(); };
+        work.fields.latDegrees = field((*latitude)[0]);
+        work.fields.latMinutes = field((*latitude)[1]);
+        work.fields.latDirection = field((*latitude)[2]);
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         std::string& text = work.fields.texts[i];
@@ -90,19 +144,23 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
     if (!fault && record.find_first_of("\"\r") == std::string_view::npos) {
         out.append(record).push_back(',');
     } else {
-        for (const std::string& text : work.fields.texts) {
-            AppendCsvField(text, out);
+        for (std::size_t i = 0; i < columnCount; ++i) {
+            if (i < kInputColumnCount) {
+                AppendCsvField(work.fields.texts[i], out);
+            } else if (i < fieldCount) {
+                AppendCsvField(work.csvFields[i], out);
+            }
             out.push_back(',');
         }
     }
     if (fault) {
-        AppendRefusedResults(*fault, out);
+        AppendRefusedResults(*fault, work.withDetails, out);
         return false;
     }
 
     BirthRecord result;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, result)) {
-        AppendRefusedResults(*refusal, out);
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result, work.withDetails)) {
+        AppendRefusedResults(*refusal, work.withDetails, out);
         return false;
     }
     AppendCsvField(NakshatraNameOf(result), out);
@@ -113,7 +171,9 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
         AppendShortestNumber(result.*column.field, out);
         out.push_back(',');
     }
-    out.push_back('\n');  // the error column stays empty
+    // The error column stays empty.
+    if (result.details) AppendDetailColumns(*result.details, out);
+    out.push_back('\n');
     return true;
 }
 
@@ -163,7 +223,7 @@ void ProcessChunk(const std::vector<std::string_view>& rows, std::size_t chunkIn
 
 }  // namespace
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink, bool withDetails) {
     BatchOutcome outcome;
     // Spreadsheet programs often start their CSV with a byte-order mark.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -171,8 +231,8 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
         csv.remove_prefix(kByteOrderMark.size());
     }
     std::vector<std::string_view> records = SplitCsvRecords(csv);
-    std::optional<std::string> headerFault =
-        records.empty() ? HeaderFault({}) : HeaderFault(records.front());
+    InputLayout layout;
+    std::optional<std::string> headerFault = HeaderFault(records.empty() ? std::string_view() : records.front(), layout);
     if (headerFault) {
         outcome.headerFault = std::move(*headerFault);
         return outcome;
@@ -184,7 +244,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     records = {};
     outcome.rowCount = rows.size();
 
-    sink(OutputHeader());
+    sink(OutputHeader(layout, withDetails));
 
     const std::size_t chunkCount = (rows.size() + kRowsPerChunk - 1) / kRowsPerChunk;
     auto chunks = std::make_unique<Chunk[]>(chunkCount);
@@ -198,6 +258,8 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     const std::size_t workerCount = std::min<std::size_t>(std::max(threadCount, 1U), chunkCount);
     if (workerCount <= 1) {
         RowWorkspace work;
+        work.withDetails = withDetails;
+        work.layout = &layout;
         for (std::size_t i = 0; i < chunkCount; ++i) {
             ProcessChunk(rows, i, work, pool, chunks[i]);
             finish(chunks[i]);
@@ -213,6 +275,8 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
     for (std::size_t w = 0; w < workerCount; ++w) {
         workers.emplace_back([&] {
             RowWorkspace work;
+            work.withDetails = withDetails;
+            work.layout = &layout;
             for (std::size_t i = nextChunk++; i < chunkCount; i = nextChunk++) {
                 ProcessChunk(rows, i, work, pool, chunks[i]);
                 chunks[i].done.store(true, std::memory_order_release);

@@ -22,6 +22,8 @@ using BatchSink = std::function<void(std::string_view)>;
 // threadCount threads and writes the rows back with their results appended.
 // A row that cannot be read or is refused gets empty results and its reason
 // in the error column; the other rows still run. Empty lines are skipped.
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink);
+// With details, the details' columns follow the error column.
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink,
+                      bool withDetails = false);
 
 }  // namespace zorvane::cli

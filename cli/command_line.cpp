@@ -100,9 +100,8 @@ int RunBatchFromStandardInput(const Options& options) {
     const unsigned threadCount = options.threadCount != 0
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
-    const BatchOutcome outcome = RunBatch(*input, threadCount, [](std::string_view piece) {
-        Write(stdout, piece);
-    });
+    const BatchOutcome outcome = RunBatch(
+        *input, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails);
     if (!outcome.headerFault.empty()) {
         Complain(outcome.headerFault);
         return kExitUsage;

@@ -24,7 +24,7 @@ constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
 constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
 constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
 
-enum class Flag { Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads };
+enum class Flag { Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads, Details };
 
 // Everything about one option in one row: its spelling, the value it takes
 // (empty: none), whether a reading needs it, the modes it goes with, the
@@ -58,6 +58,8 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
     {Flag::Threads, "--threads", "N", false, kBatch, "--threads goes with --batch",
      "threads for --batch (default: one per hardware\nthread)"},
+    {Flag::Details, "--details", "", false, kBatch, "--details goes with --batch",
+     "with --batch: append the birth details' columns"},
     {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
      "show the names and paragraphs of a saved\nreading"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
@@ -68,7 +70,7 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
 std::string_view OutOfModeComplaint(RunMode mode) {
     switch (mode) {
         case RunMode::Batch:
-            return "--batch reads its readings from standard input and takes only --threads";
+            return "--batch reads its readings from standard input and takes only --threads and --details";
         case RunMode::OpenFile:
             return "--open takes only --format";
         default:
@@ -302,11 +304,14 @@ Options:
     out.append(R"(
 --batch reads CSV on standard input with the header
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-(lon_dir E or W, dst 0 or 1) and writes every row back in order with the
-columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
-moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
-yoga_position,error appended. A refused row keeps its results empty and says
-why in error. Empty lines are skipped.
+(lon_dir E or W, dst 0 or 1), optionally followed by lat_deg,lat_min,lat_dir
+(in any order; lat_dir N or S) for the details' sunrise, sunset and vara.
+It writes every row back in order with the columns nakshatra,yoga,
+universal_hours,julian_day_number,centuries,ayanamsa,moon_sidereal,jde,
+panchang_ayanamsa,moon_unreduced,sun_unreduced,yoga_position,error appended;
+with --details, then the columns of the JSON "details" object (moon_rashi ...
+universal_time). A refused row keeps its results empty and says why in
+error. Empty lines are skipped.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading
@@ -354,6 +359,7 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         }
         options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
     }
+    options.withDetails = given.has(Flag::Details);
     if (given.has(Flag::Threads)) {
         const std::string& text = given.value(Flag::Threads);
         unsigned count = 0;

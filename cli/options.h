@@ -18,6 +18,7 @@ struct Options {
     std::string savePath;          // empty: do not save
     std::string openPath;
     unsigned threadCount = 0;      // 0: one per hardware thread
+    bool withDetails = false;      // batch: append the details' columns
 };
 
 struct ParsedOptions {
