@@ -51,6 +51,11 @@ BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
     return record;
 }
 
+void AddDetailsAndDasha(BirthRecord& record, const ChartState& chart) {
+    record.details = ComputeBirthDetails(chart, record.latitudeDegrees);
+    record.dasha = ComputeVimshottariDasha(chart.MoonLongitude, record.details->universalJd);
+}
+
 std::string_view NakshatraNameOf(const BirthRecord& record) {
     if (!record.nakshatraIndex) return {};
     return NakshatraNames[static_cast<std::size_t>(*record.nakshatraIndex)];

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "dasha/vimshottari_dasha.h"
 #include "panchang/birth_details.h"
 #include "reading/birth_data.h"
 #include "reading/chart_state.h"
@@ -41,8 +42,9 @@ struct BirthRecord {
 
     // The birth details, filled from the same calculation (ComputeBirthDetails
     // on its ChartState) where they are shown; empty otherwise, e.g. for a
-    // batch row without them. The dasha is added after them.
+    // batch row without them. The dasha of the same sidereal Moon likewise.
     std::optional<BirthDetails> details;
+    std::optional<VimshottariDasha> dasha;
 };
 
 // The latitude of the form's boxes by the same box conversions as the
@@ -54,6 +56,10 @@ std::optional<double> LatitudeFromForm(const ReadingForm& form, const NumberForm
 // form into birth and chart.
 BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
                             const BirthData& birth, const ChartState& chart);
+
+// Fills the record's details (with its latitude) and dasha from the chart
+// the record was made from.
+void AddDetailsAndDasha(BirthRecord& record, const ChartState& chart);
 
 // The names of the record's rows; empty for no row.
 std::string_view NakshatraNameOf(const BirthRecord& record);

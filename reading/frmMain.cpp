@@ -26,6 +26,7 @@
 #include "reading/calculation_driver.h"
 #include "reading/display_tables.h"
 #include "reading/file_store.h"
+#include "reading/frmDetails.h"
 #include "reading/offered_ranges.h"
 #include "reading/reading_file.h"
 #include "timezone/frmTimeZone.h"
@@ -34,6 +35,13 @@
 namespace {
 
 const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
+const QString kDetailsNeedCalculation =
+    QStringLiteral("Details need a calculation: press Find My Varnoy Yoga first.");
+const QString kDetailsNotInReadingFile = QStringLiteral(
+    "A saved reading holds only its two names, not the birth: enter the birth and press "
+    "Find My Varnoy Yoga to see its details.");
+const QString kDetailsOfThisReading =
+    QStringLiteral("Birth details and dasha of this reading");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
 
@@ -90,7 +98,12 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     // Designer leaves separators unnamed; these are the menus' names for them.
     const QList<QAction*> fileItems = ui->mnuFile->actions();
     const QList<QAction*> helpItems = ui->mnuHelp->actions();
-    fileItems.at(1)->setObjectName(QStringLiteral("mnuFileSep"));
+    for (QAction* item : fileItems) {
+        if (item->isSeparator()) {
+            item->setObjectName(QStringLiteral("mnuFileSep"));
+            break;
+        }
+    }
     helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
     helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
 
@@ -117,6 +130,8 @@ void frmMain::ConnectHandlers() {
     connect(ui->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(ui->mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(ui->cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
+    connect(ui->mnuDetails, &QAction::triggered, this, &frmMain::mnuDetails_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
@@ -144,7 +159,8 @@ void frmMain::ConnectHandlers() {
         ui->txtCity, &QLineEdit::textEdited, this,
         [this] { atlas_.Start(); }, Qt::SingleShotConnection);
 
-    for (QPushButton* button : {ui->cmdOpen, ui->cmdCalculate, ui->cmdSave, ui->cmdBack}) {
+    for (QPushButton* button :
+         {ui->cmdOpen, ui->cmdCalculate, ui->cmdDetails, ui->cmdSave, ui->cmdBack}) {
         zorvane::ClickAtOnceOnMnemonic(*button);
     }
     // Alt+O is both "&Open Previously Saved Reading" and the bar's
@@ -301,6 +317,8 @@ void frmMain::cmdCalculate_Click() {
         return;
     }
     record_ = zorvane::MakeBirthRecord(form, format, birthData_, chartState_);
+    zorvane::AddDetailsAndDasha(*record_, chartState_);
+    ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
 
@@ -323,6 +341,26 @@ void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> 
         ui->lblYogaDesc->setText(FromUtf8(row.description));
     }
     BringToFront(*ui->picResult);
+}
+
+void frmMain::ShowDetailsAvailability(const QString& tip) {
+    const bool available = record_ && record_->details && record_->dasha;
+    ui->cmdDetails->setEnabled(available);
+    ui->cmdDetails->setToolTip(tip);
+    ui->mnuDetails->setEnabled(available);
+    ui->mnuDetails->setToolTip(tip);
+}
+
+void frmMain::cmdDetails_Click() {
+    if (!record_ || !record_->details || !record_->dasha) {
+        return;
+    }
+    frmDetails details(desktop_, *record_, this);
+    runModal_(details);
+}
+
+void frmMain::mnuDetails_Click() {
+    cmdDetails_Click();
 }
 
 void frmMain::cmdBack_Click() {
@@ -383,6 +421,7 @@ void frmMain::cmdOpen_Click() {
     }
     // An opened reading is two names only: no record of anyone's numbers.
     record_.reset();
+    ShowDetailsAvailability(kDetailsNotInReadingFile);
     chartState_.NakshatraName = opened->nakshatraName;
     chartState_.YogaName = opened->yogaName;
     DisplayResult(zorvane::FindNakshatraRow(opened->nakshatraName),

@@ -61,6 +61,8 @@ private:
     void cmdCalculate_Click();
     void mnuCalculate_Click();
     void cmdBack_Click();
+    void cmdDetails_Click();
+    void mnuDetails_Click();
     void cmdSave_Click();
     void cmdOpen_Click();
     void lblTZHelp_Click();
@@ -85,6 +87,8 @@ private:
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
+    // Enables Details when the record on show has them; tip says why not.
+    void ShowDetailsAvailability(const QString& tip);
 
     Desktop& desktop_;
     std::unique_ptr<Ui::frmMain> ui;
