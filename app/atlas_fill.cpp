@@ -70,7 +70,7 @@ PlaceBoxes BoxesFor(const AtlasPlace& place, const ZoneAtBirth& zone) {
     boxes.lonDegrees = QString::number(longitude.degrees);
     boxes.lonMinutes = QString::number(longitude.minutes);
     boxes.east = longitude.positive;
-    boxes.zoneId = place.zoneId;
+    boxes.zoneId = QByteArray(place.zoneId.data(), static_cast<qsizetype>(place.zoneId.size()));
 
     const AtlasZoneBoxes zoneBoxes = ZoneBoxesFor(zone, boxes.east);
     boxes.writesZone = zoneBoxes.writes;
