@@ -29,7 +29,7 @@ enum class Flag { Help, Version, Date, Time, Zone, Lon, Dst, Format, Save, Open,
 // Everything about one option in one row: its spelling, the value it takes
 // (empty: none), whether a reading needs it, the modes it goes with, the
 // complaint when given in another mode (empty: that mode's own), and its help.
-struct OptionSpec {
+struct OptionRow {
     Flag flag;
     std::string_view name;
     std::string_view valueName;
@@ -39,7 +39,7 @@ struct OptionSpec {
     std::string_view help;
 };
 
-constexpr auto kOptionSpecs = std::to_array<OptionSpec>({
+constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Date, "--date", "YYYY-MM-DD", true, kReading, "", "the date of birth"},
     {Flag::Time, "--time", "HH:MM", true, kReading, "", "the clock time of birth"},
     {Flag::Zone, "--zone", "H:MM", true, kReading, "",
@@ -74,10 +74,10 @@ std::string_view OutOfModeComplaint(RunMode mode) {
     }
 }
 
-const OptionSpec* FindSpec(std::string_view name) {
+const OptionRow* FindOption(std::string_view name) {
     if (name == "-h") name = "--help";
-    for (const OptionSpec& spec : kOptionSpecs) {
-        if (spec.name == name) return &spec;
+    for (const OptionRow& row : kOptionRows) {
+        if (row.name == name) return &row;
     }
     return nullptr;
 }
@@ -90,10 +90,10 @@ std::string ValueFault(std::span<const std::string_view> arguments) {
         const std::size_t equals = name.find('=');
         const bool attached = name.starts_with("--") && equals != std::string_view::npos;
         if (attached) name = name.substr(0, equals);
-        const OptionSpec* spec = FindSpec(name);
-        if (spec == nullptr) continue;
-        if (spec->valueName.empty()) {
-            if (attached) return std::string(spec->name) + " takes no value";
+        const OptionRow* row = FindOption(name);
+        if (row == nullptr) continue;
+        if (row->valueName.empty()) {
+            if (attached) return std::string(row->name) + " takes no value";
             continue;
         }
         if (attached) continue;
@@ -101,7 +101,7 @@ std::string ValueFault(std::span<const std::string_view> arguments) {
         const bool nextIsValue = i + 1 < arguments.size() &&
                                  !(arguments[i + 1].starts_with("-") && arguments[i + 1].size() > 1 &&
                                    !(arguments[i + 1][1] >= '0' && arguments[i + 1][1] <= '9'));
-        if (!nextIsValue) return std::string(spec->name) + " needs a value";
+        if (!nextIsValue) return std::string(row->name) + " needs a value";
         ++i;
     }
     return "the arguments cannot be read";
@@ -117,20 +117,20 @@ std::optional<std::array<std::string, 2>> SplitPair(std::string_view text, char 
 }
 
 struct Collected {
-    std::array<std::optional<std::string>, kOptionSpecs.size()> values;
+    std::array<std::optional<std::string>, kOptionRows.size()> values;
     static std::size_t Index(Flag flag) {
-        for (std::size_t i = 0; i < kOptionSpecs.size(); ++i) {
-            if (kOptionSpecs[i].flag == flag) return i;
+        for (std::size_t i = 0; i < kOptionRows.size(); ++i) {
+            if (kOptionRows[i].flag == flag) return i;
         }
-        return kOptionSpecs.size();
+        return kOptionRows.size();
     }
     bool has(Flag flag) const { return values[Index(flag)].has_value(); }
     const std::string& value(Flag flag) const { return *values[Index(flag)]; }
 };
 
 std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
-    for (const OptionSpec& spec : kOptionSpecs) {
-        if (spec.required && !given.has(spec.flag)) {
+    for (const OptionRow& row : kOptionRows) {
+        if (row.required && !given.has(row.flag)) {
             return "a reading needs --date, --time, --zone and --lon";
         }
     }
@@ -178,10 +178,10 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
 std::string CheckCombination(const Collected& given, RunMode mode) {
     // The mode's own complaint comes before an option's.
     for (const bool ownComplaint : {false, true}) {
-        for (const OptionSpec& spec : kOptionSpecs) {
-            if (!given.has(spec.flag) || (spec.modes & ModeBit(mode)) != 0) continue;
-            if (spec.outOfMode.empty() == ownComplaint) continue;
-            const std::string_view complaint = ownComplaint ? spec.outOfMode : OutOfModeComplaint(mode);
+        for (const OptionRow& row : kOptionRows) {
+            if (!given.has(row.flag) || (row.modes & ModeBit(mode)) != 0) continue;
+            if (row.outOfMode.empty() == ownComplaint) continue;
+            const std::string_view complaint = ownComplaint ? row.outOfMode : OutOfModeComplaint(mode);
             if (!complaint.empty()) return std::string(complaint);
         }
     }
@@ -194,12 +194,12 @@ std::string Collect(std::span<const std::string_view> arguments, Collected& give
     CLI::App app;
     app.set_help_flag();
     app.allow_extras();
-    std::array<CLI::Option*, kOptionSpecs.size()> options{};
-    for (std::size_t i = 0; i < kOptionSpecs.size(); ++i) {
-        const OptionSpec& spec = kOptionSpecs[i];
-        std::string names(spec.name);
-        if (spec.flag == Flag::Help) names += ",-h";
-        if (spec.valueName.empty()) {
+    std::array<CLI::Option*, kOptionRows.size()> options{};
+    for (std::size_t i = 0; i < kOptionRows.size(); ++i) {
+        const OptionRow& row = kOptionRows[i];
+        std::string names(row.name);
+        if (row.flag == Flag::Help) names += ",-h";
+        if (row.valueName.empty()) {
             options[i] = app.add_flag(names)->disable_flag_override();
         } else {
             options[i] = app.add_option(names)->allow_extra_args(false);
@@ -216,11 +216,11 @@ std::string Collect(std::span<const std::string_view> arguments, Collected& give
     if (!app.remaining().empty()) {
         return "unknown argument '" + app.remaining().front() + "'";
     }
-    for (std::size_t i = 0; i < kOptionSpecs.size(); ++i) {
+    for (std::size_t i = 0; i < kOptionRows.size(); ++i) {
         const CLI::Option& option = *options[i];
-        if (option.count() > 1) return std::string(kOptionSpecs[i].name) + " is given twice";
+        if (option.count() > 1) return std::string(kOptionRows[i].name) + " is given twice";
         if (option.count() == 1) {
-            given.values[i] = kOptionSpecs[i].valueName.empty() ? std::string() : option.results().front();
+            given.values[i] = kOptionRows[i].valueName.empty() ? std::string() : option.results().front();
         }
     }
     return {};
@@ -231,25 +231,25 @@ void AppendSynopsis(ModeSet mode, Flag lead, std::string& out) {
     constexpr std::size_t kWidth = 78;
     constexpr std::string_view kStart = "  zorvane-cli";
     std::string line(kStart);
-    const auto add = [&](const OptionSpec& spec) {
-        std::string word(spec.name);
-        if (!spec.valueName.empty()) word.append(" ").append(spec.valueName);
-        if (!spec.required && spec.flag != lead) word = "[" + word + "]";
+    const auto add = [&](const OptionRow& row) {
+        std::string word(row.name);
+        if (!row.valueName.empty()) word.append(" ").append(row.valueName);
+        if (!row.required && row.flag != lead) word = "[" + word + "]";
         if (line.size() + 1 + word.size() > kWidth) {
             out.append(line).push_back('\n');
             line.assign(kStart.size(), ' ');
         }
         line.append(" ").append(word);
     };
-    for (const OptionSpec& spec : kOptionSpecs) {
-        if (spec.flag == lead) add(spec);
+    for (const OptionRow& row : kOptionRows) {
+        if (row.flag == lead) add(row);
     }
-    for (const OptionSpec& spec : kOptionSpecs) {
-        if (spec.flag != lead && spec.modes == mode) add(spec);
+    for (const OptionRow& row : kOptionRows) {
+        if (row.flag != lead && row.modes == mode) add(row);
     }
-    for (const OptionSpec& spec : kOptionSpecs) {
-        if (spec.flag != lead && spec.modes != mode && (spec.modes & mode) != 0 && spec.modes != kAnyMode) {
-            add(spec);
+    for (const OptionRow& row : kOptionRows) {
+        if (row.flag != lead && row.modes != mode && (row.modes & mode) != 0 && row.modes != kAnyMode) {
+            add(row);
         }
     }
     out.append(line).push_back('\n');
@@ -271,26 +271,28 @@ zone's direction follows the longitude's. --dst marks summer time.
 Options:
 )");
     constexpr std::size_t kHelpColumn = 24;
-    for (const OptionSpec& spec : kOptionSpecs) {
-        std::string head = "  " + std::string(spec.name);
-        if (spec.flag == Flag::Help) head += ", -h";
-        if (!spec.valueName.empty()) head.append(" ").append(spec.valueName);
+    for (const OptionRow& row : kOptionRows) {
+        std::string head = "  " + std::string(row.name);
+        if (row.flag == Flag::Help) head += ", -h";
+        if (!row.valueName.empty()) head.append(" ").append(row.valueName);
         head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
         out.append(head);
-        for (const char c : spec.help) {
+        for (const char c : row.help) {
             out.push_back(c);
             if (c == '\n') out.append(kHelpColumn, ' ');
         }
         out.push_back('\n');
     }
     out.append(R"(
---batch reads CSV on standard input with the header
+--batch reads CSV on standard input whose header names the columns
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-(lon_dir E or W, dst 0 or 1) and writes every row back in order with the
-columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
-moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
-yoga_position,error appended. A refused row keeps its results empty and says
-why in error. Empty lines are skipped.
+in any order (lon_dir E or W, dst 0 or 1; other columns pass through) and
+writes every row back in order with the columns nakshatra,yoga,
+universal_hours,julian_day_number,centuries,ayanamsa,moon_sidereal,jde,
+panchang_ayanamsa,moon_unreduced,sun_unreduced,yoga_position,error appended.
+A refused row keeps its results empty and says why in error. Lines end at
+LF, CR LF or CR; empty lines are skipped; a line over 64 KiB is refused as a
+row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading

@@ -343,24 +343,6 @@ static_assert(NakshatraTable.size() == 27);
 static_assert(EveryRowFilled(NakshatraTable));
 static_assert(NamesInOrder(NakshatraTable, NakshatraNames));
 
-DisplayMatch FindDisplayRows(std::string_view nakshatraName, std::string_view yogaName) {
-    // One scan over both tables, stopping once both names have been found.
-    static_assert(kNakshatraCount == kYogaCount);
-    DisplayMatch match;
-    for (int i = 0; i < kNakshatraCount; ++i) {
-        if (!match.nakshatraRow && NakshatraTable[i].name == nakshatraName) {
-            match.nakshatraRow = i;
-        }
-        if (!match.yogaRow && YogaTable[i].name == yogaName) {
-            match.yogaRow = i;
-        }
-        if (match.nakshatraRow && match.yogaRow) {
-            break;
-        }
-    }
-    return match;
-}
-
 std::optional<int> FindNakshatraRow(std::string_view name) {
     return FindRow(NakshatraTable, name);
 }

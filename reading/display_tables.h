@@ -20,15 +20,8 @@ struct DisplayRow {
 extern const std::array<DisplayRow, kYogaCount> YogaTable;
 extern const std::array<DisplayRow, kNakshatraCount> NakshatraTable;
 
-// Rows of the two tables whose names equal the computed (or opened) names;
-// empty when a name matches no row, in which case the window keeps that
-// pair of labels as it was.
-struct DisplayMatch {
-    std::optional<int> nakshatraRow;
-    std::optional<int> yogaRow;
-};
-DisplayMatch FindDisplayRows(std::string_view nakshatraName, std::string_view yogaName);
-
+// The row of a name read from a file; empty when the name is none of that
+// table's (exact, case-sensitive).
 std::optional<int> FindNakshatraRow(std::string_view name);
 std::optional<int> FindYogaRow(std::string_view name);
 

@@ -200,38 +200,22 @@ TEST(DisplayTableLookup, EmptyNameFindsNothing) {
     EXPECT_EQ(FindNakshatraRow(NakshatraNames[kNakshatraCount]), std::nullopt);
 }
 
-TEST(DisplayTableLookup, EachNameIsLookedUpInItsOwnTable) {
-    EXPECT_EQ(FindYogaRow("Ashwini"), std::nullopt);
-    EXPECT_EQ(FindNakshatraRow("Vishkambha"), std::nullopt);
-
-    const DisplayMatch swapped = FindDisplayRows("Prithi", "Shravana");
-    EXPECT_EQ(swapped.nakshatraRow, std::nullopt);
-    EXPECT_EQ(swapped.yogaRow, std::nullopt);
-}
-
-TEST(DisplayTableLookup, BothRowsFoundTogether) {
-    const DisplayMatch match = FindDisplayRows("Shravana", "Prithi");
-    EXPECT_EQ(match.nakshatraRow, kShravanaRow);
-    EXPECT_EQ(match.yogaRow, 1);
-
-    // The last rows of both tables are reached.
-    const DisplayMatch last = FindDisplayRows("Revati", "Vaidhruthi");
-    EXPECT_EQ(last.nakshatraRow, 26);
-    EXPECT_EQ(last.yogaRow, 26);
-}
-
-TEST(DisplayTableLookup, UnmatchedNameLeavesOnlyThatRowEmpty) {
-    const DisplayMatch noYoga = FindDisplayRows("Ashwini", "prithi");
-    EXPECT_EQ(noYoga.nakshatraRow, 0);
-    EXPECT_EQ(noYoga.yogaRow, std::nullopt);
-
-    const DisplayMatch noNakshatra = FindDisplayRows("", "Vaidhruthi");
-    EXPECT_EQ(noNakshatra.nakshatraRow, std::nullopt);
-    EXPECT_EQ(noNakshatra.yogaRow, 26);
-
-    const DisplayMatch neither = FindDisplayRows("Sravana", "Priti");
-    EXPECT_EQ(neither.nakshatraRow, std::nullopt);
-    EXPECT_EQ(neither.yogaRow, std::nullopt);
+TEST(DisplayTableLookup, EachNameIsLookedUpInItsOwnTableExactly) {
+    struct Case {
+        const char* name;
+        std::optional<int> nakshatraRow;
+        std::optional<int> yogaRow;
+    };
+    const Case cases[] = {
+        {"Shravana", kShravanaRow, std::nullopt}, {"Prithi", std::nullopt, 1},
+        {"Revati", 26, std::nullopt},             {"Vaidhruthi", std::nullopt, 26},
+        {"Ashwini", 0, std::nullopt},             {"prithi", std::nullopt, std::nullopt},
+        {"Sravana", std::nullopt, std::nullopt},  {"", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindNakshatraRow(c.name), c.nakshatraRow) << c.name;
+        EXPECT_EQ(FindYogaRow(c.name), c.yogaRow) << c.name;
+    }
 }
 
 }  // namespace
