@@ -68,13 +68,9 @@ std::optional<std::int64_t> AsWhole(const Json& value) {
     return std::nullopt;
 }
 
-Json SideJson(const char* text) {
-    return text == nullptr ? Json(nullptr) : Json(text);
-}
+Json SideJson(const char* text) { return text == nullptr ? Json(nullptr) : Json(text); }
 
-std::string Quoted(const char* key) {
-    return std::string("\"") + key + '"';
-}
+std::string Quoted(const char* key) { return std::string("\"") + key + '"'; }
 
 ChartFileRefusal Refuse(ChartFileFault fault, std::string message) {
     return {fault, std::move(message)};
@@ -218,14 +214,16 @@ std::variant<ChartFile, ChartFileRefusal> ReadVersionOne(const Json& root) {
     read.Text(latitude, "minutes", chart.latMinutes);
     constexpr auto kLatSides =
         std::to_array({LatitudeSide::Unchosen, LatitudeSide::North, LatitudeSide::South});
-    chart.latSide = kLatSides.at(static_cast<std::size_t>(read.Side(latitude, "hemisphere", 'N', 'S')));
+    chart.latSide =
+        kLatSides.at(static_cast<std::size_t>(read.Side(latitude, "hemisphere", 'N', 'S')));
 
     const Json* longitude = read.Object(root, "longitude");
     read.Text(longitude, "degrees", chart.lonDegrees);
     read.Text(longitude, "minutes", chart.lonMinutes);
     constexpr auto kLonSides =
         std::to_array({LongitudeSide::Unchosen, LongitudeSide::East, LongitudeSide::West});
-    chart.lonSide = kLonSides.at(static_cast<std::size_t>(read.Side(longitude, "hemisphere", 'E', 'W')));
+    chart.lonSide =
+        kLonSides.at(static_cast<std::size_t>(read.Side(longitude, "hemisphere", 'E', 'W')));
 
     const Json* place = read.Object(root, "place");
     read.Text(place, "city", chart.city);
@@ -283,13 +281,12 @@ std::string SerializeChartFile(const ChartFile& chart) {
 
 std::variant<ChartFile, ChartFileRefusal> ParseChartFile(std::string_view bytes) {
     if (bytes.size() > kMaxChartFileBytes) {
-        return Refuse(ChartFileFault::TooLarge,
-                      "The file is larger than a chart can be (" +
-                          std::to_string(kMaxChartFileBytes / 1024) + " KiB).");
+        return Refuse(ChartFileFault::TooLarge, "The file is larger than a chart can be (" +
+                                                    std::to_string(kMaxChartFileBytes / 1024) +
+                                                    " KiB).");
     }
     bool tooDeep = false;
-    const Json::parser_callback_t limitDepth = [&tooDeep](int depth, Json::parse_event_t,
-                                                          Json&) {
+    const Json::parser_callback_t limitDepth = [&tooDeep](int depth, Json::parse_event_t, Json&) {
         if (depth > kMaxNestingDepth) {
             tooDeep = true;
             return false;  // drop the value: nothing deep is ever kept

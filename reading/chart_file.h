@@ -16,7 +16,7 @@ inline constexpr std::string_view kChartFileFormat = "zorvane-chart";
 inline constexpr int kChartFileVersion = 1;
 
 // Limits that keep a damaged or hostile file from costing memory or time.
-inline constexpr std::size_t kMaxChartFileBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxChartFileBytes = std::size_t{1024} * 1024;
 inline constexpr std::size_t kMaxChartTextBytes = 1024;
 
 enum class LatitudeSide { Unchosen, North, South };

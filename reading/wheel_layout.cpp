@@ -11,8 +11,8 @@ namespace {
 
 constexpr double kHalfTurnDegrees = kDegreesPerTurn / 2.0;
 constexpr double kQuarterTurnDegrees = kDegreesPerTurn / 4.0;
-constexpr double kSignSpanDegrees = kDegreesPerTurn / kSignCount;
-constexpr double kNakshatraSpanDegrees = kDegreesPerTurn / kWheelNakshatraCount;
+constexpr double kSignSpanDegrees = kDegreesPerSign;
+constexpr double kNakshatraSpanDegrees = kDegreesPerTurn / kNakshatraCount;
 constexpr double kPadaSpanDegrees = kNakshatraSpanDegrees / kPadasPerNakshatra;
 
 // Rings from the rim inwards, in wheel radii.
@@ -20,6 +20,9 @@ constexpr double kSignRingInner = 0.86;
 constexpr double kNakshatraRingInner = 0.50;
 constexpr double kPadaBandInner = 0.45;
 constexpr double kPadaTickInner = 0.468;  // a pada tick covers the outer part of the band
+constexpr double kDegreeTickLength = 0.010;
+constexpr double kFifthDegreeTickLength = 0.020;
+constexpr int kDegreesPerLongTick = 5;
 
 // Share of its room a label may take, so that text never touches a line.
 constexpr double kSignLabelLengthShare = 0.8;
@@ -31,8 +34,8 @@ constexpr double kMarkerOrbit = 0.36;
 constexpr double kMarkerRadius = 0.055;
 constexpr double kMarkerGap = 0.02;  // clear space kept between the two discs
 
-constexpr double kCaptionLength = 0.42;
-constexpr double kCaptionHeight = 0.26;
+constexpr double kCaptionLength = 0.48;
+constexpr double kCaptionHeight = 0.28;
 
 struct Cartesian {
     double x = 0.0;
@@ -96,8 +99,11 @@ LabelBox RadialLabel(std::string_view text, const RingSector& sector) {
     const double length = depth * kNakshatraLabelLengthShare;
     const double middle = (sector.innerRadius + sector.outerRadius) / 2.0;
     const double angle = sector.startAngleDegrees + sector.spanDegrees / 2.0;
-    return {text, {angle, middle}, Readable(angle),
-            length, Chord(middle - length / 2.0, sector.spanDegrees) * kNakshatraLabelHeightShare};
+    return {text,
+            {angle, middle},
+            Readable(angle),
+            length,
+            Chord(middle - length / 2.0, sector.spanDegrees) * kNakshatraLabelHeightShare};
 }
 
 // Signed shortest turn from one longitude to another, in (-180, 180].
@@ -134,7 +140,7 @@ WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, i
                                      kSignRingInner, 1.0};
         layout.signLabels.at(at) = TangentialLabel(kSignNames.at(at), layout.signSectors.at(at));
     }
-    for (int nakshatra = 0; nakshatra < kWheelNakshatraCount; ++nakshatra) {
+    for (int nakshatra = 0; nakshatra < kNakshatraCount; ++nakshatra) {
         const auto at = static_cast<std::size_t>(nakshatra);
         layout.nakshatraSectors.at(at) = {WheelAngleDegrees(nakshatra * kNakshatraSpanDegrees),
                                           kNakshatraSpanDegrees, kNakshatraRingInner,
@@ -151,7 +157,18 @@ WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, i
             {angle, kNakshatraRingInner},
             startsNakshatra};
     }
-    if (nakshatraIndex >= 0 && nakshatraIndex < kWheelNakshatraCount) {
+    std::size_t degreeTick = 0;
+    for (int degree = 0; degree < static_cast<int>(kDegreesPerTurn); ++degree) {
+        if (degree % kDegreesPerSign == 0) {
+            continue;
+        }
+        const double length =
+            degree % kDegreesPerLongTick == 0 ? kFifthDegreeTickLength : kDegreeTickLength;
+        const double angle = WheelAngleDegrees(degree);
+        layout.degreeTicks.at(degreeTick++) = {{angle, kSignRingInner},
+                                               {angle, kSignRingInner + length}};
+    }
+    if (nakshatraIndex >= 0 && nakshatraIndex < kNakshatraCount) {
         layout.highlightedNakshatra = nakshatraIndex;
     }
 
@@ -171,6 +188,9 @@ WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, i
         shownSun = middle + half;
     }
     layout.moon = PlaceMarker(moon, shownMoon);
+    const double moonPadaStart = std::floor(moon / kPadaSpanDegrees) * kPadaSpanDegrees;
+    layout.moonPada = {WheelAngleDegrees(moonPadaStart), kPadaSpanDegrees, kPadaBandInner,
+                       kNakshatraRingInner};
     layout.sun = PlaceMarker(sun, shownSun);
 
     layout.hubRadius = kPadaBandInner;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "reading/chart_state.h"
+
 namespace zorvane {
 
 // The geometry of the chart wheel, in a circle of radius 1 around the
@@ -13,9 +15,11 @@ namespace zorvane {
 inline constexpr double kMeshaAngleDegrees = 180.0;
 
 inline constexpr int kSignCount = 12;
-inline constexpr int kWheelNakshatraCount = 27;
 inline constexpr int kPadasPerNakshatra = 4;
-inline constexpr int kPadaCount = kWheelNakshatraCount * kPadasPerNakshatra;
+inline constexpr int kPadaCount = kNakshatraCount * kPadasPerNakshatra;
+inline constexpr int kDegreesPerSign = 30;
+inline constexpr int kDegreeTickCount = kSignCount * (kDegreesPerSign - 1);
+static_assert(kSignCount * kDegreesPerSign == 360, "the signs fill the circle");
 
 struct PolarPoint {
     double angleDegrees = 0.0;
@@ -61,10 +65,14 @@ struct BodyMarker {
 struct WheelLayout {
     std::array<RingSector, kSignCount> signSectors{};
     std::array<LabelBox, kSignCount> signLabels{};
-    std::array<RingSector, kWheelNakshatraCount> nakshatraSectors{};
-    std::array<LabelBox, kWheelNakshatraCount> nakshatraLabels{};
+    std::array<RingSector, kNakshatraCount> nakshatraSectors{};
+    std::array<LabelBox, kNakshatraCount> nakshatraLabels{};
     RingSector padaBand;
     std::array<Tick, kPadaCount> padaTicks{};
+    RingSector moonPada;  // the Moon's quarter of its nakshatra, in the pada band
+    // Whole degrees along the inside of the sign ring; every fifth is longer,
+    // and the sign bounds are left to the sector lines.
+    std::array<Tick, kDegreeTickCount> degreeTicks{};
     std::optional<int> highlightedNakshatra;  // index into nakshatraSectors
     BodyMarker moon;
     BodyMarker sun;

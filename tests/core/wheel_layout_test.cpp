@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <numbers>
 
 namespace zorvane {
@@ -11,7 +13,7 @@ namespace {
 // Layout angles pass through fmod, sin/cos and atan2: a few ulps of 360.
 constexpr double kAngleToleranceDegrees = 1e-9;
 constexpr double kLengthTolerance = 1e-12;  // in wheel radii
-constexpr int kSamplesPerEdge = 16;          // points checked along each side of a label box
+constexpr int kSamplesPerEdge = 16;         // points checked along each side of a label box
 
 struct Xy {
     double x;
@@ -69,10 +71,8 @@ struct BirthCase {
 };
 
 constexpr BirthCase kBirths[] = {
-    {"far apart", 93.98782321756244, 207.5, 7},
-    {"close, Sun ahead", 117.0, 118.5, 8},
-    {"close across 0 Mesha", 359.5, 0.7, 26},
-    {"same longitude", 45.0, 45.0, 3},
+    {"far apart", 93.98782321756244, 207.5, 7},     {"close, Sun ahead", 117.0, 118.5, 8},
+    {"close across 0 Mesha", 359.5, 0.7, 26},       {"same longitude", 45.0, 45.0, 3},
     {"turns outside one circle", -10.0, 725.0, 26},
 };
 
@@ -85,11 +85,12 @@ TEST(WheelLayout, MeshaAtNineOClockAndTheZodiacCounterClockwise) {
 
 TEST(WheelLayout, BodiesPointAtTheirLongitudesWithoutCoveringEachOther) {
     for (const BirthCase& birth : kBirths) {
-        const WheelLayout layout = LayoutWheel(birth.moonDegrees, birth.sunDegrees, birth.nakshatra);
+        const WheelLayout layout =
+            LayoutWheel(birth.moonDegrees, birth.sunDegrees, birth.nakshatra);
         for (const auto& [marker, longitude] :
              {std::pair{layout.moon, birth.moonDegrees}, std::pair{layout.sun, birth.sunDegrees}}) {
-            EXPECT_NEAR(AngularGap(marker.leaderEnd.angleDegrees, WheelAngleDegrees(longitude)), 0.0,
-                        kAngleToleranceDegrees)
+            EXPECT_NEAR(AngularGap(marker.leaderEnd.angleDegrees, WheelAngleDegrees(longitude)),
+                        0.0, kAngleToleranceDegrees)
                 << birth.label;
             EXPECT_NEAR(AngularGap(marker.longitudeDegrees, longitude), 0.0, kAngleToleranceDegrees)
                 << birth.label;
@@ -112,10 +113,14 @@ TEST(WheelLayout, BodiesPointAtTheirLongitudesWithoutCoveringEachOther) {
             << birth.label;
         if (AngularGap(birth.moonDegrees, birth.sunDegrees) > 90.0) {
             // Nothing to avoid: each disc sits on its own longitude.
-            EXPECT_NEAR(AngularGap(layout.moon.centre.angleDegrees, WheelAngleDegrees(birth.moonDegrees)),
-                        0.0, kAngleToleranceDegrees)
+            EXPECT_NEAR(
+                AngularGap(layout.moon.centre.angleDegrees, WheelAngleDegrees(birth.moonDegrees)),
+                0.0, kAngleToleranceDegrees)
                 << birth.label;
         }
+        EXPECT_LT(TurnFrom(layout.moonPada.startAngleDegrees, WheelAngleDegrees(birth.moonDegrees)),
+                  layout.moonPada.spanDegrees)
+            << birth.label;
         EXPECT_EQ(layout.highlightedNakshatra, birth.nakshatra) << birth.label;
     }
     EXPECT_FALSE(LayoutWheel(0.0, 0.0, 27).highlightedNakshatra.has_value());
@@ -155,7 +160,8 @@ TEST(WheelLayout, SectorsTileTheCircleFromMeshaAndPadasQuarterEachNakshatra) {
 
 TEST(WheelLayout, LabelsStayInsideTheirOwnSectorsAndReadUpright) {
     for (const BirthCase& birth : kBirths) {
-        const WheelLayout layout = LayoutWheel(birth.moonDegrees, birth.sunDegrees, birth.nakshatra);
+        const WheelLayout layout =
+            LayoutWheel(birth.moonDegrees, birth.sunDegrees, birth.nakshatra);
         const auto check = [&](const auto& labels, const auto& sectors) {
             for (std::size_t i = 0; i < labels.size(); ++i) {
                 const LabelBox& label = labels.at(i);
@@ -168,6 +174,16 @@ TEST(WheelLayout, LabelsStayInsideTheirOwnSectorsAndReadUpright) {
             }
         };
         check(layout.signLabels, layout.signSectors);
+        // The degree ticks stop short of the sign names.
+        double tickReach = 0.0;
+        for (const Tick& tick : layout.degreeTicks) {
+            tickReach = std::max(tickReach, tick.outer.radius);
+        }
+        for (const LabelBox& label : layout.signLabels) {
+            for (const Xy point : Outline(label)) {
+                EXPECT_GT(std::hypot(point.x, point.y), tickReach) << label.text;
+            }
+        }
         check(layout.nakshatraLabels, layout.nakshatraSectors);
     }
     const WheelLayout layout = LayoutWheel(0.0, 0.0, 0);
