@@ -46,11 +46,15 @@ int FinishOutput(int status) {
 
 int RunSingleReading(const Options& options) {
     BirthRecord record;
-    const std::optional<std::string_view> refusal = RunReading(options.fields, record);
+    const std::optional<std::string_view> refusal = RunReading(options.fields, record, /*withDetails=*/true);
     if (options.format == OutputFormat::Json) {
         Write(stdout, FormatReadingJson(options.fields, record, refusal.value_or("")));
     } else if (!refusal) {
         Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
+        if (record.details) {
+            Write(stdout, "\n");
+            Write(stdout, FormatDetailsText(*record.details));
+        }
     }
     if (refusal) {
         Complain(*refusal);

@@ -24,7 +24,7 @@ constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
 constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
 constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
 
-enum class Flag { Help, Version, Date, Time, Zone, Lon, Dst, Format, Save, Open, Batch, Threads };
+enum class Flag { Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads };
 
 // Everything about one option in one row: its spelling, the value it takes
 // (empty: none), whether a reading needs it, the modes it goes with, the
@@ -45,12 +45,14 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Zone, "--zone", "H:MM", true, kReading, "",
      "the zone's hours and minutes; a leading + puts it\nahead of universal time"},
     {Flag::Lon, "--lon", "D:ME|D:MW", true, kReading, "", "the longitude, East or West"},
+    {Flag::Lat, "--lat", "D:MN|D:MS", false, kReading, "",
+     "the latitude, North or South, for sunrise, sunset\nand the vara in the details"},
     {Flag::Dst, "--dst", "", false, kReading, "", "summer time was kept"},
     {Flag::Format, "--format", "text|json", false, kReading | kOpen, "",
      "text: the names with their paragraphs (default)\n"
      "json: one object: the inputs, both names, the\n"
-     "computed values and the error (null when the\n"
-     "reading was computed)"},
+     "computed values, the error (null when the\n"
+     "reading was computed) and the details"},
     {Flag::Save, "--save", "FILE.vrn", false, kReading, "",
      "also write the reading file (the two names, scrambled)"},
     {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
@@ -172,6 +174,20 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
     fields[InputColumn::LonMinutes] = (*lon)[1];
     fields[InputColumn::LonDirection] = std::string(1, direction);
     fields[InputColumn::DaylightSaving].assign(1, given.has(Flag::Dst) ? '1' : '0');
+
+    if (given.has(Flag::Lat)) {
+        std::string_view latText = given.value(Flag::Lat);
+        const char hemisphere = latText.empty() ? '\0' : latText.back();
+        const auto lat = hemisphere == 'N' || hemisphere == 'S'
+                             ? SplitPair(latText.substr(0, latText.size() - 1), ':')
+                             : std::nullopt;
+        if (!lat) {
+            return "--lat takes D:MN or D:MS";
+        }
+        fields.latDegrees = (*lat)[0];
+        fields.latMinutes = (*lat)[1];
+        fields.latDirection = std::string(1, hemisphere);
+    }
     return {};
 }
 

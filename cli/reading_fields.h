@@ -35,6 +35,11 @@ static_assert(kInputColumnNames.size() == kInputColumnCount);
 
 struct ReadingFields {
     std::array<std::string, kInputColumnCount> texts;
+    // The latitude's box texts and direction (N or S); empty when none was
+    // given. It only feeds the details and never refuses a reading.
+    std::string latDegrees;
+    std::string latMinutes;
+    std::string latDirection;
 
     std::string& operator[](InputColumn column) { return texts[static_cast<std::size_t>(column)]; }
     const std::string& operator[](InputColumn column) const {

@@ -105,6 +105,11 @@ std::optional<std::string_view> BuildReadingForm(const ReadingFields& fields, Re
     form.eastSelected = direction == "E";
     form.westSelected = direction == "W";
     form.daylightSaving = daylightSaving == "1";
+    // An unusable latitude is left for the details to report.
+    form.latDegrees = fields.latDegrees;
+    form.latMinutes = fields.latMinutes;
+    form.northSelected = fields.latDirection == "N";
+    form.southSelected = fields.latDirection == "S";
     return std::nullopt;
 }
 

@@ -4,6 +4,11 @@
 #include <optional>
 
 #include "cli/result_columns.h"
+#include "ephemeris/nakshatra_names.h"
+#include "panchang/details_fields.h"
+#include "panchang/details_text.h"
+#include "panchang/limb_names.h"
+#include "panchang/yoga_names.h"
 #include "reading/display_tables.h"
 
 namespace zorvane::cli {
@@ -53,7 +58,62 @@ void AppendJsonNumber(double value, std::string& out) {
     }
 }
 
+void AppendJsonDetails(const std::optional<BirthDetails>& details, std::string& out) {
+    if (!details) {
+        out.append("null");
+        return;
+    }
+    std::string object = "{";
+    for (const DetailField& field : DetailFieldsOf(*details)) {
+        AppendJsonKey(field.key, object);
+        if (const auto* text = std::get_if<std::string>(&field.value)) {
+            AppendJsonString(*text, object);
+        } else if (const auto* whole = std::get_if<int>(&field.value)) {
+            object.append(std::to_string(*whole));
+        } else if (const auto* number = std::get_if<double>(&field.value)) {
+            AppendJsonNumber(*number, object);
+        } else {
+            object.append("null");
+        }
+    }
+    out.append(object).push_back('}');
+}
+
+std::string LimbLine(std::string_view limb, const std::string& name, const LimbSpan& span, double lead) {
+    return std::string(limb) + ": " + name + ", " + FormatBirthClock(span.startJd, lead) + " to " +
+           FormatBirthClock(span.endJd, lead) + "\n";
+}
+
 }  // namespace
+
+std::string FormatDetailsText(const BirthDetails& d) {
+    const double lead = d.clockLeadHours;
+    std::string out = "Details\n";
+    out += "Universal time: " + FormatUniversalTime(d.universalJd) + "\n";
+    out += "Ayanamsa: " + FormatDegreesMinutesSeconds(d.ayanamsaDegrees) + " (nakshatra), " +
+           FormatDegreesMinutesSeconds(d.panchangAyanamsaDegrees) + " (panchang)\n";
+    const std::string nakshatra(NakshatraNames[static_cast<std::size_t>(d.nakshatra.index)]);
+    out += "Moon: " + FormatSignPosition(d.moonSiderealDegrees) + ", " + nakshatra + " pada " +
+           std::to_string(d.pada) + ", lord " + std::string(NakshatraLord(d.nakshatra.index)) + "\n";
+    out += "Sun: " + FormatSignPosition(d.sunSiderealDegrees) + "\n";
+    out += LimbLine("Tithi", std::to_string(d.tithi.index + 1) + " " + TithiWithPaksha(d.tithi.index), d.tithi, lead);
+    if (d.weekday) {
+        std::string vara = "Vara: " + std::string(kWeekdayNames[static_cast<std::size_t>(*d.weekday)]);
+        if (d.varaStartJd && d.varaEndJd) {
+            vara += ", " + FormatBirthClock(*d.varaStartJd, lead) + " to " + FormatBirthClock(*d.varaEndJd, lead);
+        }
+        out += vara + "\n";
+    }
+    out += LimbLine("Nakshatra", nakshatra, d.nakshatra, lead);
+    out += LimbLine("Yoga", std::string(YogaNames[static_cast<std::size_t>(d.yoga.index)]), d.yoga, lead);
+    out += LimbLine("Karana", std::to_string(d.karana.index + 1) + " " + std::string(KaranaName(d.karana.index + 1)),
+                    d.karana, lead);
+    if (d.sunriseJd) out += "Sunrise: " + FormatBirthClock(*d.sunriseJd, lead) + "\n";
+    if (d.sunsetJd) out += "Sunset: " + FormatBirthClock(*d.sunsetJd, lead) + "\n";
+    if (d.sunNote != SunNote::None) out += std::string(SunNoteText(d.sunNote)) + ".\n";
+    for (const std::string& sentence : NearBoundSentences(d)) out += sentence + "\n";
+    return out;
+}
 
 std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
     std::string_view nakshatraName;
@@ -108,6 +168,8 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
         AppendJsonKey(kErrorColumn, out);
         out.append("null");
     }
+    AppendJsonKey("details", out);
+    AppendJsonDetails(refused ? std::nullopt : record.details, out);
     out.append("}\n");
     return out;
 }

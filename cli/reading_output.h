@@ -14,11 +14,16 @@ namespace zorvane::cli {
 // without a paragraph.
 std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
-// One reading as a JSON object with the keys of the batch columns. The
-// inputs are the texts as given; with a refusal, names and numbers are null
-// and error holds the message, otherwise error is null.
+// One reading as a JSON object with the keys of the batch columns, then
+// "details" (null without them). The inputs are the texts as given; with a
+// refusal, names and numbers are null and error holds the message, otherwise
+// error is null.
 std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
                               std::string_view refusal);
+
+// The details readably, one line each, times in the birth's clock, ending
+// with the sentences on bounds that lie near the birth.
+std::string FormatDetailsText(const BirthDetails& details);
 
 // The two names of an opened reading file as a JSON object.
 std::string FormatNamesJson(std::string_view nakshatraName, std::string_view yogaName);

@@ -1,6 +1,7 @@
 #include "cli/run_reading.h"
 
 #include "cli/reading_form_builder.h"
+#include "panchang/birth_details.h"
 #include "reading/birth_data.h"
 #include "reading/chart_state.h"
 #include "reading/calculation_driver.h"
@@ -8,7 +9,7 @@
 
 namespace zorvane::cli {
 
-std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record) {
+std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record, bool withDetails) {
     ReadingForm form;
     if (std::optional<std::string_view> refusal = BuildReadingForm(fields, form)) {
         return refusal;
@@ -22,6 +23,9 @@ std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRec
         return refusal->message;
     }
     record = MakeBirthRecord(form, pointFormat, birth, chart);
+    if (withDetails) {
+        record.details = ComputeBirthDetails(chart, record.latitudeDegrees);
+    }
     return std::nullopt;
 }
 

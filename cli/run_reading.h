@@ -11,7 +11,9 @@ namespace zorvane::cli {
 // One reading through the same conversions, checks and computations as the
 // window, on a BirthData of its own: the command line has no earlier reading
 // whose values a later one could inherit. Returns the refusal message, or
-// nothing when record holds the computed reading.
-std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record);
+// nothing when record holds the computed reading, with its details when
+// they are wanted.
+std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record,
+                                           bool withDetails = false);
 
 }  // namespace zorvane::cli

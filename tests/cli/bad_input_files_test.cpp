@@ -114,7 +114,8 @@ TEST(BadInputFiles, ANonAsciiFileNameSavesAndOpens) {
     ASSERT_EQ(save.exitStatus, kSuccess) << save.err;
     const RunResult open = RunCli({"--open", path.string()});
     EXPECT_EQ(open.exitStatus, kSuccess) << open.err;
-    EXPECT_EQ(open.out, save.out);
+    // A file holds the two names only, not the computed reading's details.
+    EXPECT_EQ(open.out, save.out.substr(0, save.out.find("\nDetails\n")));
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ TEST(ReadingFile, SaveWritesTheScrambledNamesAndOpenShowsTheSameResult) {
 
     const RunResult opened = RunCli({"--open", path.string()});
     EXPECT_EQ(opened.exitStatus, kSuccess) << opened.err;
-    EXPECT_EQ(opened.out, saved.out);
+    // A file holds the two names only, not the computed reading's details.
+    EXPECT_EQ(opened.out, saved.out.substr(0, saved.out.find("\nDetails\n")));
 
     const RunResult json = RunCli({"--open", path.string(), "--format", "json"});
     EXPECT_EQ(json.exitStatus, kSuccess);
