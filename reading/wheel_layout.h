@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "panchang/limb_names.h"
 #include "reading/chart_state.h"
 
 namespace zorvane {
@@ -14,8 +15,6 @@ namespace zorvane {
 // counter-clockwise from there, as charts are usually drawn.
 inline constexpr double kMeshaAngleDegrees = 180.0;
 
-inline constexpr int kSignCount = 12;
-inline constexpr int kPadasPerNakshatra = 4;
 inline constexpr int kPadaCount = kNakshatraCount * kPadasPerNakshatra;
 inline constexpr int kDegreesPerSign = 30;
 inline constexpr int kDegreeTickCount = kSignCount * (kDegreesPerSign - 1);
@@ -80,21 +79,6 @@ struct WheelLayout {
     LabelBox caption;        // room for a title in the middle of the hub
 };
 
-inline constexpr auto kSignNames = std::to_array<std::string_view>({
-    "Mesha",
-    "Vrishabha",
-    "Mithuna",
-    "Karka",
-    "Simha",
-    "Kanya",
-    "Tula",
-    "Vrishchika",
-    "Dhanu",
-    "Makara",
-    "Kumbha",
-    "Meena",
-});
-static_assert(kSignNames.size() == kSignCount);
 
 // Where a sidereal longitude lies on the wheel.
 double WheelAngleDegrees(double longitudeDegrees);
