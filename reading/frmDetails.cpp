@@ -1,6 +1,8 @@
 #include "reading/frmDetails.h"
 
 #include <QDate>
+#include <QDir>
+#include <QImage>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTableWidgetItem>
@@ -11,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/chart_wheel.h"
 #include "app/desktop.h"
 #include "app/form_look.h"
 #include "dasha/dasha_text.h"
@@ -32,6 +35,9 @@ enum DashaColumn { LordColumn, DashaStartsColumn, DashaEndsColumn, NoteColumn };
 const QString kNoTime = QStringLiteral("\u2014");
 const QString kRunningToday = QStringLiteral("running today");
 const QString kBeforeBirth = QStringLiteral("before birth");
+
+// A saved wheel is this many pixels square: sharp when printed a hand wide.
+constexpr int kSavedWheelPixels = 1200;
 
 // "YYYY-MM-DDTHH:MM:SS" is the length of the date and time of an ISO moment.
 constexpr qsizetype kIsoDateTimeLength = 19;
@@ -109,7 +115,11 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     ShowLimbs(details);
     ShowSun(details);
     ShowDasha(record.dasha.value(), details.clockLeadHours);
+    ui->picWheel->setPicture(WheelPictureForBirth(details.moonSiderealDegrees,
+                                                   details.sunSiderealDegrees,
+                                                   details.nakshatra.index));
 
+    connect(ui->cmdSavePicture, &QPushButton::clicked, this, &frmDetails::cmdSavePicture_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmDetails::cmdClose_Click);
 }
 
@@ -242,6 +252,21 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
     tree.header()->setSectionsMovable(false);
     for (int column = LordColumn; column < NoteColumn; ++column) {
         tree.resizeColumnToContents(column);
+    }
+}
+
+void frmDetails::cmdSavePicture_Click() {
+    const QString path = desktop_.askSaveFileName(
+        this, {QStringLiteral("Save Picture"), QStringLiteral("PNG image (*.png)"),
+               QStringLiteral("png")});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!RenderChartWheel(ui->picWheel->picture(), kSavedWheelPixels).save(path, "PNG")) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The picture could not be saved to %1.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             Desktop::Icon::Error);
     }
 }
 

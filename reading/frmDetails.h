@@ -15,8 +15,9 @@ class frmDetails;
 
 // The birth details of one calculated reading: the birth as the computation
 // applied it, the sidereal places, the five limbs with their bounds, sunrise
-// and sunset, and the Vimshottari dasha with the period running today. It
-// only formats what the core computed; nothing here computes.
+// and sunset, the Vimshottari dasha with the period running today, and the
+// wheel, which can be saved as a picture. It only formats what the core
+// computed; nothing here computes.
 class frmDetails : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmDetails)
@@ -33,6 +34,7 @@ private:
     void ShowLimbs(const zorvane::BirthDetails& details);
     void ShowSun(const zorvane::BirthDetails& details);
     void ShowDasha(const zorvane::VimshottariDasha& dasha, double clockLeadHours);
+    void cmdSavePicture_Click();
     void cmdClose_Click();
 
     std::unique_ptr<Ui::frmDetails> ui;

@@ -79,7 +79,6 @@ struct WheelLayout {
     LabelBox caption;        // room for a title in the middle of the hub
 };
 
-
 // Where a sidereal longitude lies on the wheel.
 double WheelAngleDegrees(double longitudeDegrees);
 

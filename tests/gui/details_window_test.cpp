@@ -1,7 +1,13 @@
-// The details window: the dasha page's periods and the ones it marks.
+// The details window: the dasha page's periods and the ones it marks, and
+// the wheel saved as a picture.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <optional>
 
@@ -82,6 +88,27 @@ TEST_F(DetailsDashaPage, ShowsTheBalanceTheLordsInTurnAndTheSubPeriodsBeforeBirt
     }
     EXPECT_EQ(first.text(1), "1996-07-02");
     EXPECT_EQ(first.text(2), "2003-07-02");
+}
+
+TEST_F(DetailsDashaPage, SavePictureWritesTheWheelWhereTheUserChoseOrSaysWhyNot) {
+    QTemporaryDir folder;
+    struct Case {
+        QString path;
+        bool written;
+    };
+    for (const Case& c : {Case{folder.filePath(QStringLiteral("wheel.png")), true},
+                          Case{folder.filePath(QStringLiteral("no folder/wheel.png")), false}}) {
+        desktop.messages.clear();
+        const auto window = Open();
+        auto& pages = Control<QTabWidget>(*window, "tabPages");
+        pages.setCurrentWidget(&Control<QWidget>(*window, "tabWheel"));
+        desktop.savePaths.push_back(c.path);
+        QTest::mouseClick(&Control<QPushButton>(*window, "cmdSavePicture"), Qt::LeftButton);
+        const QImage saved(c.path);
+        EXPECT_EQ(!saved.isNull() && saved.width() == saved.height(), c.written)
+            << c.path.toStdString();
+        EXPECT_EQ(desktop.messages.size(), c.written ? 0 : 1) << c.path.toStdString();
+    }
 }
 
 }  // namespace
