@@ -54,7 +54,8 @@ constexpr double kTablePoints = 8.4;
 constexpr double kFootPoints = 6.8;
 
 const QString kFooter = QStringLiteral(
-    "Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days. "
+    "Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days; "
+    "the shaded mahadasha runs today. "
     "Made with Zorvane.");
 
 QFont ReportFont(double points, bool bold = false, bool italic = false) {
