@@ -633,6 +633,9 @@ void frmMain::OpenChart(const QString& path, bool fromRecentList) {
     }
     FillForm(std::get<zorvane::ChartFile>(opened));
     RememberChart(path);
+    // A chart whose boxes the checks refuse is shown in the form, with the
+    // box to mend in focus, as a typed one would be.
+    BringToFront(*ui->picMain);
     cmdCalculate_Click();
 }
 

@@ -132,6 +132,26 @@ TEST_F(ChartMenu, ARefusedFileChangesNothing) {
     }
 }
 
+TEST_F(ChartMenu, AChartWithABoxTheChecksRefuseOpensIntoTheFormWithThatBoxInFocus) {
+    CalculateDelhi();
+    const QString path = PathOf("zone.zchart");
+    SaveChartTo(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.contains("\"hours\": \"5\""));
+    bytes.replace("\"hours\": \"5\"", "\"hours\": \"x\"");
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+
+    OpenChart(path);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(ShowsInput());
+    EXPECT_EQ(Box("txtZoneHour").text(), "x");
+    EXPECT_EQ(window->focusWidget(), &Box("txtZoneHour"));
+}
+
 TEST_F(ChartMenu, RecentChartsKeepTheTenNewestAndDropOneThatHasGone) {
     CalculateDelhi();
     for (int n = 1; n <= 11; ++n) SaveChartTo(PathOf(QStringLiteral("c%1.zchart").arg(n)));
