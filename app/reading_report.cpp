@@ -227,7 +227,8 @@ QString ReadingPlainText(const ReadingReport& report) {
         out += QStringLiteral("%1: %2, %3 to %4\n").arg(limb.limb, limb.name, limb.starts, limb.ends);
     }
     for (const QString& sentence : report.nearBounds) out += sentence + u'\n';
-    out += QStringLiteral("\nDasha balance at birth: ") + report.dashaBalance + u'\n';
+    out += QStringLiteral("\nDasha balance at birth: ") + report.dashaBalance +
+           QStringLiteral("\nMahadashas\n");
     for (const ReportPeriod& period : report.mahadashas) {
         out += QStringLiteral("%1: %2 to %3%4\n")
                    .arg(period.lord, period.starts, period.ends,
