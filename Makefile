@@ -15,10 +15,11 @@ FUZZ_SECONDS ?= 60
 LINT_DIR ?= build-lint
 
 # Debian 12 packages the build needs; the font gives the headless window
-# tests the same text metrics on every machine.
+# tests the same text metrics on every machine, and poppler-utils lets the
+# tests read back the PDF reports.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
-            fonts-dejavu-core nlohmann-json3-dev libcli11-dev
+            fonts-dejavu-core nlohmann-json3-dev libcli11-dev poppler-utils
 
 # Only for `make package`, `make fuzz` and `make lint`; the build never needs them.
 # dpkg-dev and file let CPack work out the package's library dependencies.

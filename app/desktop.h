@@ -4,11 +4,13 @@
 #include <QDate>
 #include <QUrl>
 
+class QPrinter;
 class QWidget;
 
 // Everything that talks to the desktop or to the outside world goes through
 // this one interface: message boxes, file dialogs, web addresses, the clock,
-// the random draw and the per-user settings store. The program uses
+// the random draw, the per-user settings store, the clipboard and the
+// printer. The program uses
 // SystemDesktop; tests use a fake that scripts the answers and records calls,
 // so no test ever waits on a modal window.
 class Desktop {
@@ -53,4 +55,11 @@ public:
                                 const QString& key) = 0;
     virtual bool writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) = 0;
+
+    // Puts plain text on the desktop's clipboard.
+    virtual void setClipboardText(const QString& text) = 0;
+
+    // The print dialog for this printer; true when the user chose to print,
+    // with the printer set up as chosen.
+    virtual bool askPrint(QWidget* parent, QPrinter& printer) = 0;
 };

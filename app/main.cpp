@@ -1,14 +1,22 @@
 #include <QApplication>
 #include <QString>
+#include <QTextStream>
+#include <cstdio>
 #include <memory>
 
 #include "app/app_icon.h"
+#include "app/export_command.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/system_desktop.h"
 #include "reading/frmMain.h"
 
 int main(int argc, char* argv[]) {
+    // The export shows no window, so it needs no display either.
+    const bool exporting = AsksForExport(argc, argv);
+    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setWindowIcon(zorvane::ApplicationIcon());
     // Ties the windows to the menu entry zorvane.desktop (Wayland app id).
@@ -16,6 +24,10 @@ int main(int argc, char* argv[]) {
 
     // Declared before the window so that both outlive it.
     SystemDesktop desktop;
+    if (exporting) {
+        QTextStream errors(stderr);
+        return RunExportCommand(argc, argv, desktop.today(), errors);
+    }
     const QString applicationName = zorvane::ApplicationName();
     zorvane::SingleInstanceLock lock(zorvane::DefaultLockPath(applicationName));
 

@@ -1,9 +1,13 @@
 #include "app/system_desktop.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
@@ -149,4 +153,13 @@ bool SystemDesktop::writeSetting(const QString& application, const QString& sect
     settings.setValue(key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+void SystemDesktop::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool SystemDesktop::askPrint(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -5,7 +5,8 @@
 #include "app/desktop.h"
 
 // The desktop of the running program: Qt's message boxes and file dialogs,
-// the user's browser, the system clock and a per-user INI settings file.
+// the user's browser, the system clock, a per-user INI settings file, the
+// system clipboard and Qt's print dialog.
 class SystemDesktop : public Desktop {
 public:
     // Settings files are kept in settingsFolder, one <application>.ini each.
@@ -26,6 +27,8 @@ public:
                         const QString& key) override;
     bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
+    void setClipboardText(const QString& text) override;
+    bool askPrint(QWidget* parent, QPrinter& printer) override;
 
 private:
     QString settingsFolder_;

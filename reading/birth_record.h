@@ -40,9 +40,9 @@ struct BirthRecord {
     double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
     double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
 
-    // The birth details, filled from the same calculation (ComputeBirthDetails
-    // on its ChartState) where they are shown; empty otherwise, e.g. for a
-    // batch row without them. The dasha of the same sidereal Moon likewise.
+    // Everything shown beyond the two names, and the dasha of the same
+    // sidereal Moon. Filled by AddDetailsAndDasha only: a batch that does not
+    // ask for them does not pay for them.
     std::optional<BirthDetails> details;
     std::optional<VimshottariDasha> dasha;
 };

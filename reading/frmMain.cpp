@@ -8,11 +8,15 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QLocale>
+#include <QButtonGroup>
+#include <QMenu>
+#include <QPrinter>
 #include <QShortcutEvent>
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "app/chart_files.h"
 #include "app/desktop.h"
 #include "app/form_look.h"
 #include "app/frmAbout.h"
@@ -21,9 +25,13 @@
 #include "app/mnemonic_click.h"
 #include "app/atlas_fill.h"
 #include "app/atlas_zone.h"
+#include "app/pdf_report.h"
 #include "app/place_search.h"
+#include "app/recent_charts.h"
+#include "app/startup.h"
 #include "reading/birth_record.h"
 #include "reading/calculation_driver.h"
+#include "reading/chart_file.h"
 #include "reading/display_tables.h"
 #include "reading/file_store.h"
 #include "reading/frmDetails.h"
@@ -44,6 +52,8 @@ const QString kDetailsOfThisReading =
     QStringLiteral("Birth details and dasha of this reading");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString kPdfSuffix = QStringLiteral("pdf");
 
 constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
     "January", "February", "March",     "April",   "May",      "June",
@@ -77,6 +87,7 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     : QMainWindow(parent),
       desktop_(desktop),
       ui(std::make_unique<Ui::frmMain>()),
+      applicationName_(zorvane::ApplicationName()),
       runModal_([](QDialog& dialog) { dialog.exec(); }),
       atlas_(zorvane::FindAtlasFile(QCoreApplication::applicationDirPath().toStdString())) {
     ui->setupUi(this);
@@ -104,6 +115,15 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
             break;
         }
     }
+    const QList<QAction*> fileSeparators = [&fileItems] {
+        QList<QAction*> found;
+        for (QAction* item : fileItems) {
+            if (item->isSeparator()) found.append(item);
+        }
+        return found;
+    }();
+    fileSeparators.at(1)->setObjectName(QStringLiteral("mnuChartSep"));
+    fileSeparators.at(2)->setObjectName(QStringLiteral("mnuReportSep"));
     helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
     helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
 
@@ -154,6 +174,11 @@ void frmMain::ConnectHandlers() {
     for (QComboBox* list : {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM}) {
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowAtlasZone);
     }
+    connect(ui->mnuSaveChart, &QAction::triggered, this, &frmMain::mnuSaveChart_Click);
+    connect(ui->mnuOpenChart, &QAction::triggered, this, &frmMain::mnuOpenChart_Click);
+    connect(ui->mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
+    connect(ui->mnuExportPdf, &QAction::triggered, this, &frmMain::mnuExportPdf_Click);
     // The atlas is read while the user types the city, ready for the search.
     connect(
         ui->txtCity, &QLineEdit::textEdited, this,
@@ -182,6 +207,7 @@ void frmMain::Form_Load() {
         list->setCurrentIndex(0);
     }
     BringToFront(*ui->picMain);
+    ShowRecentCharts();
     // A reading starts with the name, so typing can start at once.
     ui->txtName->setFocus();
 }
@@ -318,6 +344,8 @@ void frmMain::cmdCalculate_Click() {
     }
     record_ = zorvane::MakeBirthRecord(form, format, birthData_, chartState_);
     zorvane::AddDetailsAndDasha(*record_, chartState_);
+    recordHeading_ = {ui->txtName->text(), ui->txtCity->text(), ui->txtState->text(),
+                      ui->txtCountry->text()};
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
@@ -349,6 +377,10 @@ void frmMain::ShowDetailsAvailability(const QString& tip) {
     ui->cmdDetails->setToolTip(tip);
     ui->mnuDetails->setEnabled(available);
     ui->mnuDetails->setToolTip(tip);
+    for (QAction* item : {ui->mnuPrint, ui->mnuExportPdf}) {
+        item->setEnabled(available);
+        item->setToolTip(available ? QString() : tip);
+    }
 }
 
 void frmMain::cmdDetails_Click() {
@@ -372,6 +404,9 @@ void frmMain::BringToFront(QWidget& panel) {
     other.hide();
     panel.show();
     panel.raise();
+    // Ctrl+C copies the reading only where a reading shows; on the input
+    // panel it stays the boxes' own copy.
+    ui->mnuCopy->setEnabled(&panel == ui->picResult);
 }
 
 // ---- Reading files -----------------------------------------------------------
@@ -547,4 +582,175 @@ void frmMain::mnuDonate_Click() {
 
 void frmMain::mnuMakeMoney_Click() {
     zorvane::OpenFullBrandPage(desktop_);
+}
+
+// ---- Chart files -------------------------------------------------------------
+
+zorvane::ChartFile frmMain::FormAsChart() const {
+    zorvane::ChartFile chart;
+    const zorvane::ReadingForm form = ReadForm();
+    zorvane::PutFormInChart(form, chart);
+    chart.second = ui->cboSS->currentText().toInt();
+    chart.city = Utf8(ui->txtCity->text());
+    chart.state = Utf8(ui->txtState->text());
+    chart.country = Utf8(ui->txtCountry->text());
+    // The names for reference are what the button would show for this form;
+    // copies of the window's state keep the window's own reading untouched.
+    zorvane::BirthData birth = birthData_;
+    zorvane::ChartState state = chartState_;
+    if (!zorvane::RunCalculation(form, UserNumberFormat(), birth, state)) {
+        const zorvane::BirthRecord record =
+            zorvane::MakeBirthRecord(form, UserNumberFormat(), birth, state);
+        chart.nakshatraName = std::string(zorvane::NakshatraNameOf(record));
+        chart.yogaName = std::string(zorvane::YogaNameOf(record));
+    }
+    return chart;
+}
+
+void frmMain::FillForm(const zorvane::ChartFile& chart) {
+    const zorvane::ReadingForm form = zorvane::FormFromChart(chart);
+    ui->txtName->setText(FromUtf8(form.name));
+    ui->cboDate->setCurrentIndex(form.dayIndex);
+    ui->cboMonth->setCurrentIndex(form.monthIndex);
+    ui->cboYear->setCurrentIndex(ui->cboYear->findText(FromUtf8(form.yearText)));
+    ui->cboHH->setCurrentIndex(ui->cboHH->findText(FromUtf8(form.hourText)));
+    ui->cboMM->setCurrentIndex(ui->cboMM->findText(FromUtf8(form.minuteText)));
+    ui->cboSS->setCurrentIndex(ui->cboSS->findText(QString::number(chart.second)));
+    ui->txtZoneHour->setText(FromUtf8(form.zoneHour));
+    ui->txtZoneMinute->setText(FromUtf8(form.zoneMinute));
+    ui->chkDST->setChecked(form.daylightSaving);
+    ui->txtLatD->setText(FromUtf8(form.latDegrees));
+    ui->txtLatM->setText(FromUtf8(form.latMinutes));
+    ui->txtLonD->setText(FromUtf8(form.lonDegrees));
+    ui->txtLonM->setText(FromUtf8(form.lonMinutes));
+    // A chart may hold neither button of a pair, as a form can.
+    for (QButtonGroup* group : {ui->optLat, ui->optLong}) {
+        group->setExclusive(false);
+        for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+        group->setExclusive(true);
+    }
+    if (form.northSelected || form.southSelected) {
+        (form.northSelected ? ui->optLat_0 : ui->optLat_1)->setChecked(true);
+    }
+    if (form.eastSelected || form.westSelected) {
+        (form.eastSelected ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    }
+    ui->txtCity->setText(FromUtf8(chart.city));
+    ui->txtState->setText(FromUtf8(chart.state));
+    ui->txtCountry->setText(FromUtf8(chart.country));
+}
+
+void frmMain::mnuSaveChart_Click() {
+    const QString path = desktop_.askSaveFileName(
+        this, {QStringLiteral("Save Chart As"), kChartFileFilter, kChartFileSuffix});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> failure = SaveChartFile(path, FormAsChart())) {
+        desktop_.showMessage(this, *failure, Desktop::Icon::Error);
+        return;
+    }
+    RememberChart(path);
+}
+
+void frmMain::mnuOpenChart_Click() {
+    const QString path = desktop_.askOpenFileName(
+        this, {QStringLiteral("Open Chart"), kChartFileFilter, kChartFileSuffix});
+    if (!path.isEmpty()) {
+        OpenChart(path, false);
+    }
+}
+
+void frmMain::OpenChart(const QString& path, bool fromRecentList) {
+    if (fromRecentList && ChartFileHasGone(path)) {
+        QStringList recent = ReadRecentCharts(desktop_, applicationName_);
+        recent.removeAll(path);
+        WriteRecentCharts(desktop_, applicationName_, recent);
+        ShowRecentCharts();
+        desktop_.showMessage(this,
+                             QStringLiteral("The chart %1 is no longer there, so it has been "
+                                            "taken off Recent Charts.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             Desktop::Icon::Information);
+        return;
+    }
+    // A refused file changes nothing: the form is filled only from a whole chart.
+    const std::variant<zorvane::ChartFile, QString> opened = OpenChartFile(path);
+    if (const QString* refusal = std::get_if<QString>(&opened)) {
+        desktop_.showMessage(this, *refusal, Desktop::Icon::Error);
+        return;
+    }
+    FillForm(std::get<zorvane::ChartFile>(opened));
+    RememberChart(path);
+    // A chart whose boxes the checks refuse is shown in the form, with the
+    // box to mend in focus, as a typed one would be.
+    BringToFront(*ui->picMain);
+    cmdCalculate_Click();
+}
+
+void frmMain::RememberChart(const QString& path) {
+    WriteRecentCharts(desktop_, applicationName_,
+                      WithRecentChart(ReadRecentCharts(desktop_, applicationName_), path));
+    ShowRecentCharts();
+}
+
+void frmMain::ShowRecentCharts() {
+    QMenu& menu = *ui->mnuRecentCharts;
+    menu.clear();
+    const QStringList recent = ReadRecentCharts(desktop_, applicationName_);
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        // "&1" .. "&9", then "1&0": each entry has its own key.
+        const QString number = i + 1 < kRecentChartCount ? QStringLiteral("&%1").arg(i + 1)
+                                                         : QStringLiteral("1&0");
+        QAction* item = menu.addAction(number + u' ' + QDir::toNativeSeparators(path));
+        item->setObjectName(QStringLiteral("mnuRecentChart%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { OpenChart(path, true); });
+    }
+    menu.setEnabled(!recent.isEmpty());
+}
+
+// ---- Copy, print and PDF -------------------------------------------------------
+
+ReadingReport frmMain::ReportOnShow() const {
+    if (record_ && record_->details && record_->dasha) {
+        return MakeReadingReport(*record_, recordHeading_, desktop_.today());
+    }
+    return NamesOnlyReport(ui->lblNakshatraName->text(), ui->lblNakshatraDesc->text(),
+                           ui->lblYogaName->text(), ui->lblYogaDesc->text());
+}
+
+void frmMain::mnuCopy_Click() {
+    desktop_.setClipboardText(ReadingPlainText(ReportOnShow()));
+}
+
+void frmMain::mnuPrint_Click() {
+    if (!record_ || !record_->details) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!desktop_.askPrint(this, printer)) {
+        return;
+    }
+    if (!PrintReport(printer, ReportOnShow())) {
+        desktop_.showMessage(this, QStringLiteral("The report could not be printed."),
+                             Desktop::Icon::Error);
+    }
+}
+
+void frmMain::mnuExportPdf_Click() {
+    if (!record_ || !record_->details) {
+        return;
+    }
+    const QString path =
+        desktop_.askSaveFileName(this, {QStringLiteral("Export PDF"), kPdfFilter, kPdfSuffix});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> reason = WriteReportPdf(path, ReportOnShow())) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The report could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), *reason),
+                             Desktop::Icon::Error);
+    }
 }

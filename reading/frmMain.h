@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/reading_report.h"
 #include "atlas/atlas_loader.h"
 #include "reading/birth_data.h"
 #include "reading/birth_record.h"
@@ -19,6 +20,7 @@ namespace Ui {
 class frmMain;
 }
 namespace zorvane {
+struct ChartFile;
 struct PlaceBoxes;
 struct BirthMoment;
 }  // namespace zorvane
@@ -76,6 +78,21 @@ private:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
+    void mnuSaveChart_Click();
+    void mnuOpenChart_Click();
+    void mnuCopy_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
+
+    // Chart files: the form as a chart, a chart into the form, the list of
+    // recent ones in the settings.
+    zorvane::ChartFile FormAsChart() const;
+    void FillForm(const zorvane::ChartFile& chart);
+    void OpenChart(const QString& path, bool fromRecentList);
+    void RememberChart(const QString& path);
+    void ShowRecentCharts();
+    // The reading on show as the report, the printout and the clipboard show it.
+    ReadingReport ReportOnShow() const;
 
     void DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
@@ -87,7 +104,8 @@ private:
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
-    // Enables Details when the record on show has them; tip says why not.
+    // Enables Details, Print and Export PDF when the record on show has its
+    // details; tip says why not.
     void ShowDetailsAvailability(const QString& tip);
 
     Desktop& desktop_;
@@ -98,6 +116,10 @@ private:
     // The reading on show when it was calculated here; none before the first
     // calculation and after opening a file, which holds two names only.
     std::optional<zorvane::BirthRecord> record_;
+    // Who and where the record is of, as the form said when it was calculated.
+    ReportHeading recordHeading_;
+    // The settings store's name for this program.
+    QString applicationName_;
     ModalRunner runModal_;
     // Made on first use and kept, so the help reopens where the user left it.
     std::unique_ptr<frmHelp> help_;

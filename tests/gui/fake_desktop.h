@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -31,6 +32,9 @@ public:
     std::deque<int> draws;
     QDate todayValue = QDate(2026, 12, 8);
     bool browserOpens = true;  // false: as on a machine with no web browser
+    // A print dialog answers "Print" when this names a file, and the printer
+    // then writes PDF there instead of to a device.
+    QString printToFile;
 
     // What happened.
     QList<Message> messages;
@@ -39,6 +43,8 @@ public:
     QMap<QString, QString> settings;  // "application/section/key" -> value
     int settingWrites = 0;
     bool settingsKept = true;  // false: every write is lost, as on a read-only store
+    QString clipboard;
+    int printDialogs = 0;
 
     Answer showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
         messages.append({text, icon, buttons});
@@ -80,6 +86,14 @@ public:
         ++settingWrites;
         if (settingsKept) settings.insert(application + '/' + section + '/' + key, value);
         return settingsKept;
+    }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    bool askPrint(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (printToFile.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
     }
 
 private:

@@ -208,9 +208,13 @@ TEST_F(MainWindowStart, HasTheMenuBarOfTheDesign) {
         QStringList result;
         for (const QAction* action : actions) {
             EXPECT_TRUE(action->isVisible()) << action->objectName().toStdString();
-            // Details wait for a calculation.
-            EXPECT_EQ(action->isEnabled(), action->objectName() != "mnuDetails")
-                << action->objectName().toStdString();
+            // Details, copy, print and PDF wait for a reading; Recent Charts
+            // for a first chart.
+            const bool waits =
+                QStringList({"mnuDetails", "mnuCopy", "mnuPrint", "mnuExportPdf"})
+                    .contains(action->objectName()) ||
+                (action->menu() != nullptr && action->menu()->objectName() == "mnuRecentCharts");
+            EXPECT_EQ(action->isEnabled(), !waits) << action->objectName().toStdString();
             result << (action->isSeparator() ? QStringLiteral("-") : action->text());
         }
         return result;
@@ -223,11 +227,17 @@ TEST_F(MainWindowStart, HasTheMenuBarOfTheDesign) {
     EXPECT_EQ(bar.at(3)->menu(), nullptr);
 
     const QList<QAction*> file = Get<QMenu>("mnuFile").actions();
-    EXPECT_EQ(texts(file), QStringList({"Find My &Yoga", "&Details", "-", "&Exit"}));
-    EXPECT_EQ(file.at(0)->objectName(), "mnuCalculate");
-    EXPECT_EQ(file.at(1)->objectName(), "mnuDetails");
-    EXPECT_EQ(file.at(2)->objectName(), "mnuFileSep");
-    EXPECT_EQ(file.at(3)->objectName(), "mnuExit");
+    EXPECT_EQ(texts(file),
+              QStringList({"Find My &Yoga", "&Details", "-", "&Exit", "-", "Save Chart &As…",
+                           "Open &Chart…", "&Recent Charts", "-", "Copy Reading", "&Print…",
+                           "E&xport PDF…"}));
+    QStringList fileNames;
+    for (const QAction* action : file) fileNames << action->objectName();
+    EXPECT_EQ(fileNames,
+              QStringList({"mnuCalculate", "mnuDetails", "mnuFileSep", "mnuExit", "mnuChartSep",
+                           "mnuSaveChart", "mnuOpenChart", "", "mnuReportSep", "mnuCopy",
+                           "mnuPrint", "mnuExportPdf"}));
+    EXPECT_EQ(file.at(7)->menu(), &Get<QMenu>("mnuRecentCharts"));
 
     const QList<QAction*> help = Get<QMenu>("mnuHelp").actions();
     EXPECT_EQ(texts(help),
