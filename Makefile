@@ -1,6 +1,9 @@
-# make run   installs what is missing, builds, starts Zorvane
-# make test  the same set-up, then the whole test suite, once as released
-#            and once more with AddressSanitizer and UndefinedBehaviorSanitizer
+# make run     installs what is missing, builds the window program, starts it
+# make test    the same set-up, builds everything, then the whole test suite,
+#              once as released and once more with AddressSanitizer and
+#              UndefinedBehaviorSanitizer
+# make package builds the Debian package (build/zorvane_*.deb) and checks its
+#              menu entry and AppStream metadata
 # make fuzz  runs every fuzz target for FUZZ_SECONDS each (needs clang)
 # make lint  clang-tidy and cppcheck over the project's own code
 BUILD_DIR ?= build
@@ -15,9 +18,11 @@ LINT_DIR ?= build-lint
 # tests the same text metrics on every machine.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev libgeonames-dev tzdata \
-            fonts-dejavu-core libcli11-dev
+            fonts-dejavu-core nlohmann-json3-dev libcli11-dev
 
-# Only for `make fuzz` and `make lint`; the build never needs them.
+# Only for `make package`, `make fuzz` and `make lint`; the build never needs them.
+# dpkg-dev and file let CPack work out the package's library dependencies.
+PACKAGE_PACKAGES := dpkg-dev file desktop-file-utils appstream
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 LINT_PACKAGES := clang clang-tidy cppcheck
 
@@ -27,7 +32,7 @@ SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:strict_string_check
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test sanitize-build sanitize-test fuzz lint bench clean
+.PHONY: deps configure build build-window run test package sanitize-build sanitize-test fuzz lint bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -45,12 +50,30 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Only the window and the libraries it links: no tests, no benchmarks.
+build-window: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvane
+
+run: build-window
 	./$(BUILD_DIR)/app/zorvane
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory sanitize-test
+
+# Builds what the package holds and lets CPack pack it, then checks the menu
+# entry and the metadata exactly as the package installs them.
+PACKAGE_CHECK_DIR := $(BUILD_DIR)/package-contents
+package: configure
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGE_PACKAGES)"
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvane_package_contents
+	rm -f $(BUILD_DIR)/zorvane_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	rm -rf $(PACKAGE_CHECK_DIR)
+	dpkg-deb -x $(BUILD_DIR)/zorvane_*.deb $(PACKAGE_CHECK_DIR)
+	desktop-file-validate $(PACKAGE_CHECK_DIR)/usr/share/applications/zorvane.desktop
+	appstreamcli validate --no-net --pedantic $(PACKAGE_CHECK_DIR)/usr/share/metainfo/*.metainfo.xml
+	@ls $(BUILD_DIR)/zorvane_*.deb
 
 # Debug: the quickest to compile, and every check the sanitizers add stays in.
 # Test discovery runs the test programs while building, hence the variables.
@@ -80,7 +103,7 @@ fuzz: deps
 # Our own folders only: never a build dir or a generated file. clang-tidy
 # takes its checks from .clang-tidy and the compile flags from a clang build
 # dir, which needs Qt's generated headers but no full build.
-LINT_FOLDERS := ephemeris panchang reading timezone app cli fuzz tests bench
+LINT_FOLDERS := ephemeris panchang reading timezone dasha app cli fuzz tests bench
 empty :=
 space := $(empty) $(empty)
 lint: deps

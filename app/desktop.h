@@ -42,9 +42,10 @@ public:
     virtual int drawNumber(int low, int high) = 0;
 
     // Per-user settings addressed by application name, section and key.
-    // A key never written reads as the empty text.
+    // A key never written reads as the empty text. writeSetting tells whether
+    // the value was kept.
     virtual QString readSetting(const QString& application, const QString& section,
                                 const QString& key) = 0;
-    virtual void writeSetting(const QString& application, const QString& section,
+    virtual bool writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) = 0;
 };

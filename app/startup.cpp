@@ -39,8 +39,8 @@ void UpdateReminder(Desktop& desktop, const QString& applicationName, const QLoc
     const QDate today = desktop.today();
     const auto storeToday = [&] {
         const QString text = ReminderDateText(today, locale);
-        desktop.writeSetting(applicationName, kSettingsSection, key,
-                             FromSingleByte(ScrambleText(ToSingleByte(text))));
+        return desktop.writeSetting(applicationName, kSettingsSection, key,
+                                    FromSingleByte(ScrambleText(ToSingleByte(text))));
     };
 
     const QString stored = FromSingleByte(
@@ -54,12 +54,14 @@ void UpdateReminder(Desktop& desktop, const QString& applicationName, const QLoc
     const qint64 days = today.daysTo(*last);
     if (days >= -kReminderQuietDays && days <= kReminderQuietDays) return;
 
+    // Today is kept before asking: where it cannot be kept (a read-only
+    // settings file), asking would repeat at every start, so nothing is asked.
+    if (!storeToday()) return;
     const Desktop::Answer answer = desktop.showMessage(
         nullptr,
         QStringLiteral("There maybe an update to this software available\n"
                        "Do you want to check for an update?"),
         Desktop::Icon::Information, Desktop::Buttons::YesNo);
-    storeToday();
     if (answer == Desktop::Answer::Yes) OpenDownloadPage(desktop);
 }
 

@@ -15,7 +15,8 @@ class SingleInstanceLock;
 // The settings store files the program under the base name of its executable.
 QString ApplicationName();
 
-// Once a fortnight at most, suggests checking for a newer version. The date of
+// Once a fortnight at most, suggests checking for a newer version, and never
+// when today cannot be kept as the last reminder. The date of
 // the last reminder is kept in the settings store as the user's short-date
 // text, scrambled, under the scrambled key "Duration" of section "Settings".
 void UpdateReminder(Desktop& desktop, const QString& applicationName,

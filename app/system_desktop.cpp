@@ -4,7 +4,12 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
+#include <utility>
+
+#include "reading/file_store.h"
 
 namespace {
 
@@ -28,16 +33,34 @@ QString RunFileDialog(QWidget* parent, const Desktop::FileDialogRequest& request
     return dialog.selectedFiles().constFirst();
 }
 
-// One INI file per application name in the user's configuration folder,
-// e.g. ~/.config/zorvane.ini with the section as its [group].
-QSettings OpenSettings(const QString& application) {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, application);
+// The program keeps one date in its settings; a file far larger than that was
+// not written by it, and reading it whole would slow every start.
+constexpr std::size_t kSettingsFileMaxBytes = std::size_t{64} * 1024;
+
+// One INI file per application name, e.g. ~/.config/zorvane.ini with the
+// section as its [group].
+QString SettingsPath(const QString& folder, const QString& application) {
+    return folder + QLatin1Char('/') + application + QStringLiteral(".ini");
+}
+
+// A settings file that is no regular file (a named pipe would block the
+// start) or is oversized is neither read nor written: the program runs on
+// its defaults and leaves the file alone.
+bool SettingsFileUsable(const QString& path) {
+    const zorvane::LoadFault fault =
+        zorvane::InspectFile(QFile::encodeName(path).toStdString(), kSettingsFileMaxBytes);
+    return fault == zorvane::LoadFault::None || fault == zorvane::LoadFault::Missing;
 }
 
 }  // namespace
 
-SystemDesktop::SystemDesktop()
-    : random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+SystemDesktop::SystemDesktop(QString settingsFolder)
+    : settingsFolder_(std::move(settingsFolder)),
+      random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch())) {}
+
+QString SystemDesktop::DefaultSettingsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
 
 Desktop::Answer SystemDesktop::showMessage(QWidget* parent, const QString& text, Icon icon,
                                            Buttons buttons) {
@@ -75,14 +98,21 @@ int SystemDesktop::drawNumber(int low, int high) {
 
 QString SystemDesktop::readSetting(const QString& application, const QString& section,
                                    const QString& key) {
-    QSettings settings = OpenSettings(application);
+    const QString path = SettingsPath(settingsFolder_, application);
+    if (!SettingsFileUsable(path)) return {};
+    QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(section);
     return settings.value(key).toString();
 }
 
-void SystemDesktop::writeSetting(const QString& application, const QString& section,
+bool SystemDesktop::writeSetting(const QString& application, const QString& section,
                                  const QString& key, const QString& value) {
-    QSettings settings = OpenSettings(application);
+    const QString path = SettingsPath(settingsFolder_, application);
+    if (!SettingsFileUsable(path)) return false;
+    QSettings settings(path, QSettings::IniFormat);
+    if (!settings.isWritable()) return false;
     settings.beginGroup(section);
     settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }

@@ -8,7 +8,11 @@
 // the user's browser, the system clock and a per-user INI settings file.
 class SystemDesktop : public Desktop {
 public:
-    SystemDesktop();
+    // Settings files are kept in settingsFolder, one <application>.ini each.
+    explicit SystemDesktop(QString settingsFolder = DefaultSettingsFolder());
+
+    // The user's configuration folder, e.g. ~/.config.
+    static QString DefaultSettingsFolder();
 
     Answer showMessage(QWidget* parent, const QString& text, Icon icon,
                        Buttons buttons = Buttons::Ok) override;
@@ -19,9 +23,10 @@ public:
     int drawNumber(int low, int high) override;
     QString readSetting(const QString& application, const QString& section,
                         const QString& key) override;
-    void writeSetting(const QString& application, const QString& section, const QString& key,
+    bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
 
 private:
+    QString settingsFolder_;
     QRandomGenerator random_;  // seeded from the clock once per run
 };

@@ -1,8 +1,10 @@
 #include "cli/batch.h"
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
+#include <array>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -17,18 +19,81 @@
 namespace zorvane::cli {
 namespace {
 
-// Rows per unit of work: large enough that handing out chunks costs nothing,
-// small enough that both threads stay busy to the end and output can start
-// early.
+// A chunk of rows is the unit of work: large enough that handing it out costs
+// nothing, small enough that the threads stay busy to the end. Its input is
+// capped in bytes too, so that long rows make short chunks.
 constexpr std::size_t kRowsPerChunk = 512;
+constexpr std::size_t kChunkInputBytes = std::size_t{256} * 1024;
 
-// Room for one output row, so that a chunk's buffer rarely grows.
-constexpr std::size_t kOutputBytesPerRow = 320;
+// Chunks being read, computed or waiting to be written, per worker and in
+// all. This bounds the batch's memory whatever the input size and however
+// slowly the output is taken.
+constexpr std::size_t kChunksInFlightPerWorker = 2;
+constexpr std::size_t kMaxChunksInFlight = 32;
 
-std::string OutputHeader() {
+// Room for the results of one output row, so that a chunk's buffer rarely grows.
+constexpr std::size_t kResultBytesPerRow = 320;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Where each known column sits in the input rows, and the header as given.
+struct BatchLayout {
+    std::vector<std::string> names;
+    std::array<std::size_t, kInputColumnCount> position{};
+};
+
+std::string ExpectedHeader() {
+    std::string text = "the first line must be the header naming the columns ";
+    for (std::size_t i = 0; i < kInputColumnCount; ++i) {
+        text.append(i == 0 ? "" : ",").append(kInputColumnNames[i]);
+    }
+    return text + " in any order";
+}
+
+// Header names compare without surrounding spaces and without regard to case.
+std::string HeaderKey(std::string_view name) {
+    const std::size_t first = name.find_first_not_of(" \t");
+    const std::size_t last = name.find_last_not_of(" \t");
+    std::string key = first == std::string_view::npos ? std::string() : std::string(name.substr(first, last - first + 1));
+    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return key;
+}
+
+std::optional<std::string> ReadHeader(const std::optional<CsvRecord>& first, BatchLayout& layout) {
+    if (!first) return ExpectedHeader();
+    if (first->tooLong) {
+        return ExpectedHeader() + "; it is longer than " + std::to_string(kBatchMaxLineBytes) + " bytes";
+    }
+    std::string_view text = first->text;
+    // Spreadsheet programs often start their CSV with a byte-order mark.
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    if (ParseCsvRecord(text, layout.names)) return ExpectedHeader();
+
+    constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+    layout.position.fill(kAbsent);
+    for (std::size_t at = 0; at < layout.names.size(); ++at) {
+        const std::string key = HeaderKey(layout.names[at]);
+        const auto known = std::find(kInputColumnNames.begin(), kInputColumnNames.end(), key);
+        if (known == kInputColumnNames.end()) continue;
+        std::size_t& position = layout.position[static_cast<std::size_t>(known - kInputColumnNames.begin())];
+        if (position != kAbsent) return ExpectedHeader() + "; it names " + key + " twice";
+        position = at;
+    }
+    std::string missing;
+    for (std::size_t i = 0; i < kInputColumnCount; ++i) {
+        if (layout.position[i] == kAbsent) missing.append(missing.empty() ? "" : ", ").append(kInputColumnNames[i]);
+    }
+    if (!missing.empty()) return ExpectedHeader() + "; it lacks " + missing;
+    return std::nullopt;
+}
+
+std::string OutputHeader(const BatchLayout& layout) {
     std::string header;
-    for (std::string_view name : kInputColumnNames) {
-        header.append(name).push_back(',');
+    for (const std::string& name : layout.names) {
+        AppendCsvField(name, header);
+        header.push_back(',');
     }
     header.append(kNakshatraColumn).push_back(',');
     header.append(kYogaColumn).push_back(',');
@@ -39,19 +104,20 @@ std::string OutputHeader() {
     return header;
 }
 
-std::optional<std::string> HeaderFault(std::string_view headerRecord) {
-    std::vector<std::string> fields;
-    bool matches = !ParseCsvRecord(headerRecord, fields) && fields.size() == kInputColumnCount &&
-                   std::equal(fields.begin(), fields.end(), kInputColumnNames.begin());
-    if (matches) {
-        return std::nullopt;
-    }
-    std::string fault = "the first line must be the header ";
-    for (std::size_t i = 0; i < kInputColumnCount; ++i) {
-        fault.append(i == 0 ? "" : ",").append(kInputColumnNames[i]);
-    }
-    return fault;
-}
+struct RowRef {
+    std::size_t offset = 0;
+    std::size_t size = 0;
+    std::size_t line = 0;
+    bool tooLong = false;
+};
+
+struct Chunk {
+    std::string input;  // the rows' texts one after another
+    std::vector<RowRef> rows;
+    std::string output;
+    std::size_t refusedCount = 0;
+    bool done = false;
+};
 
 // Per-thread scratch space, reused from row to row.
 struct RowWorkspace {
@@ -68,36 +134,45 @@ void AppendRefusedResults(std::string_view reason, std::string& out) {
 }
 
 // Writes one output row; returns false when the row was refused.
-bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
+bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& layout,
+                RowWorkspace& work, std::string& out) {
+    const std::size_t columnCount = layout.names.size();
+    if (row.tooLong) {
+        // Nothing of the line was kept, so its columns come back empty.
+        out.append(columnCount, ',');
+        AppendRefusedResults("input line " + std::to_string(row.line) + " is longer than " +
+                                 std::to_string(kBatchMaxLineBytes) + " bytes",
+                             out);
+        return false;
+    }
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
     const std::size_t fieldCount = work.csvFields.size();
-    if (!fault && fieldCount != kInputColumnCount) {
-        work.fault = "the row has " + std::to_string(fieldCount) + " fields instead of " +
-                     std::to_string(kInputColumnCount);
+    if (fault == kUnclosedQuoteFault) {
+        work.fault = "the quoted field that begins on input line " + std::to_string(row.line) +
+                     " is not closed";
         fault = work.fault;
-    }
-    for (std::size_t i = 0; i < kInputColumnCount; ++i) {
-        std::string& text = work.fields.texts[i];
-        if (i < fieldCount) {
-            text.swap(work.csvFields[i]);
-        } else {
-            text.clear();
-        }
+    } else if (!fault && fieldCount != columnCount) {
+        work.fault = "the row has " + std::to_string(fieldCount) + " fields instead of " +
+                     std::to_string(columnCount);
+        fault = work.fault;
     }
     // The input columns come back as given, and every output row has the same
     // columns: a row with too many fields loses the extra ones. A well-formed
-    // row without quotes or stray CRs is already its own echo.
-    if (!fault && record.find_first_of("\"\r") == std::string_view::npos) {
+    // row that needs no quotes is already its own echo.
+    if (!fault && !HoldsQuoteOrControl(record)) {
         out.append(record).push_back(',');
     } else {
-        for (const std::string& text : work.fields.texts) {
-            AppendCsvField(text, out);
+        for (std::size_t i = 0; i < columnCount; ++i) {
+            AppendCsvField(i < fieldCount ? std::string_view(work.csvFields[i]) : std::string_view(), out);
             out.push_back(',');
         }
     }
     if (fault) {
         AppendRefusedResults(*fault, out);
         return false;
+    }
+    for (std::size_t i = 0; i < kInputColumnCount; ++i) {
+        work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
     }
 
     BirthRecord result;
@@ -117,114 +192,171 @@ bool ProcessRow(std::string_view record, RowWorkspace& work, std::string& out) {
     return true;
 }
 
-struct Chunk {
-    std::string output;
-    std::size_t refusedCount = 0;
-    std::atomic<bool> done{false};
-};
-
-// Output buffers go back here once written, so that the memory of a chunk is
-// touched only once: a fresh buffer costs a page fault every 4 KiB, which
-// would take as long as the rows themselves.
-class BufferPool {
-public:
-    std::string Take() {
-        std::lock_guard lock(mutex_);
-        if (free_.empty()) {
-            return {};
-        }
-        std::string buffer = std::move(free_.back());
-        free_.pop_back();
-        return buffer;
+void ProcessChunk(const BatchLayout& layout, RowWorkspace& work, Chunk& chunk) {
+    chunk.output.clear();
+    chunk.output.reserve(chunk.input.size() + chunk.rows.size() * kResultBytesPerRow);
+    chunk.refusedCount = 0;
+    for (const RowRef& row : chunk.rows) {
+        const std::string_view record = std::string_view(chunk.input).substr(row.offset, row.size);
+        if (!ProcessRow(record, row, layout, work, chunk.output)) ++chunk.refusedCount;
     }
-    void Give(std::string&& buffer) {
-        buffer.clear();
-        std::lock_guard lock(mutex_);
-        free_.push_back(std::move(buffer));
+}
+
+// Reads the next chunk's rows; false when the input has ended (the chunk may
+// still hold rows then).
+bool FillChunk(CsvRecordReader& reader, CsvRecord& record, Chunk& chunk) {
+    chunk.input.clear();
+    chunk.rows.clear();
+    while (chunk.rows.size() < kRowsPerChunk && chunk.input.size() < kChunkInputBytes) {
+        if (!reader.Next(record)) return false;
+        chunk.rows.push_back({chunk.input.size(), record.text.size(), record.line, record.tooLong});
+        chunk.input.append(record.text);
+    }
+    return true;
+}
+
+// Hands chunks to the worker threads and tells when each is computed.
+class ChunkQueue {
+public:
+    void Push(Chunk& chunk) {
+        {
+            std::lock_guard lock(mutex_);
+            chunk.done = false;
+            pending_.push_back(&chunk);
+        }
+        workAvailable_.notify_one();
+    }
+    // The next chunk to compute, or nullptr once Close was called and all are taken.
+    Chunk* Take() {
+        std::unique_lock lock(mutex_);
+        workAvailable_.wait(lock, [this] { return closed_ || !pending_.empty(); });
+        if (pending_.empty()) return nullptr;
+        Chunk* chunk = pending_.front();
+        pending_.pop_front();
+        return chunk;
+    }
+    void MarkDone(Chunk& chunk) {
+        {
+            std::lock_guard lock(mutex_);
+            chunk.done = true;
+        }
+        chunkDone_.notify_all();
+    }
+    void WaitUntilDone(const Chunk& chunk) {
+        std::unique_lock lock(mutex_);
+        chunkDone_.wait(lock, [&chunk] { return chunk.done; });
+    }
+    void Close() {
+        {
+            std::lock_guard lock(mutex_);
+            closed_ = true;
+        }
+        workAvailable_.notify_all();
     }
 
 private:
     std::mutex mutex_;
-    std::vector<std::string> free_;
+    std::condition_variable workAvailable_;
+    std::condition_variable chunkDone_;
+    std::deque<Chunk*> pending_;
+    bool closed_ = false;
 };
 
-void ProcessChunk(const std::vector<std::string_view>& rows, std::size_t chunkIndex,
-                  RowWorkspace& work, BufferPool& pool, Chunk& chunk) {
-    const std::size_t first = chunkIndex * kRowsPerChunk;
-    const std::size_t last = std::min(rows.size(), first + kRowsPerChunk);
-    chunk.output = pool.Take();
-    chunk.output.reserve((last - first) * kOutputBytesPerRow);
-    for (std::size_t row = first; row < last; ++row) {
-        if (!ProcessRow(rows[row], work, chunk.output)) {
-            ++chunk.refusedCount;
+// Threads that compute the chunks put in their queue. Closing the queue before
+// the threads are joined lets them end even when the caller leaves early.
+class ChunkWorkers {
+public:
+    ChunkWorkers(std::size_t count, const BatchLayout& layout) {
+        threads_.reserve(count);
+        for (std::size_t w = 0; w < count; ++w) {
+            threads_.emplace_back([this, &layout] {
+                RowWorkspace work;
+                while (Chunk* chunk = queue_.Take()) {
+                    ProcessChunk(layout, work, *chunk);
+                    queue_.MarkDone(*chunk);
+                }
+            });
         }
     }
-}
+    ~ChunkWorkers() { queue_.Close(); }
+    ChunkWorkers(const ChunkWorkers&) = delete;
+    ChunkWorkers& operator=(const ChunkWorkers&) = delete;
+    ChunkWorkers(ChunkWorkers&&) = delete;
+    ChunkWorkers& operator=(ChunkWorkers&&) = delete;
+
+    ChunkQueue& queue() { return queue_; }
+
+private:
+    ChunkQueue queue_;
+    std::vector<std::jthread> threads_;  // joined before queue_ goes
+};
 
 }  // namespace
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink) {
     BatchOutcome outcome;
-    // Spreadsheet programs often start their CSV with a byte-order mark.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (csv.starts_with(kByteOrderMark)) {
-        csv.remove_prefix(kByteOrderMark.size());
-    }
-    std::vector<std::string_view> records = SplitCsvRecords(csv);
-    std::optional<std::string> headerFault =
-        records.empty() ? HeaderFault({}) : HeaderFault(records.front());
-    if (headerFault) {
-        outcome.headerFault = std::move(*headerFault);
+    CsvRecordReader reader(input, kBatchMaxLineBytes);
+    CsvRecord record;
+    BatchLayout layout;
+    const std::optional<CsvRecord> first = reader.Next(record) ? std::optional(record) : std::nullopt;
+    if (std::optional<std::string> fault = ReadHeader(first, layout)) {
+        outcome.headerFault = std::move(*fault);
         return outcome;
     }
-    std::vector<std::string_view> rows;
-    rows.reserve(records.size() - 1);
-    std::copy_if(records.begin() + 1, records.end(), std::back_inserter(rows),
-                 [](std::string_view record) { return !record.empty(); });
-    records = {};
-    outcome.rowCount = rows.size();
+    sink(OutputHeader(layout));
 
-    sink(OutputHeader());
-
-    const std::size_t chunkCount = (rows.size() + kRowsPerChunk - 1) / kRowsPerChunk;
-    auto chunks = std::make_unique<Chunk[]>(chunkCount);
-    BufferPool pool;
     const auto finish = [&](Chunk& chunk) {
         sink(chunk.output);
-        pool.Give(std::move(chunk.output));
+        outcome.rowCount += chunk.rows.size();
         outcome.refusedCount += chunk.refusedCount;
     };
 
-    const std::size_t workerCount = std::min<std::size_t>(std::max(threadCount, 1U), chunkCount);
-    if (workerCount <= 1) {
+    const std::size_t workerCount = std::min<std::size_t>(std::max(threadCount, 1U), kMaxChunksInFlight);
+    if (workerCount == 1) {
         RowWorkspace work;
-        for (std::size_t i = 0; i < chunkCount; ++i) {
-            ProcessChunk(rows, i, work, pool, chunks[i]);
-            finish(chunks[i]);
+        Chunk chunk;
+        for (bool more = true; more;) {
+            more = FillChunk(reader, record, chunk);
+            ProcessChunk(layout, work, chunk);
+            finish(chunk);
         }
         return outcome;
     }
 
-    // Workers take chunks in order as they free up; this thread hands each
-    // finished chunk to the sink in input order while the rest are computed.
-    std::atomic<std::size_t> nextChunk{0};
-    std::vector<std::jthread> workers;
-    workers.reserve(workerCount);
-    for (std::size_t w = 0; w < workerCount; ++w) {
-        workers.emplace_back([&] {
-            RowWorkspace work;
-            for (std::size_t i = nextChunk++; i < chunkCount; i = nextChunk++) {
-                ProcessChunk(rows, i, work, pool, chunks[i]);
-                chunks[i].done.store(true, std::memory_order_release);
-                chunks[i].done.notify_one();
-            }
-        });
-    }
-    for (std::size_t i = 0; i < chunkCount; ++i) {
-        chunks[i].done.wait(false, std::memory_order_acquire);
-        finish(chunks[i]);
+    // This thread reads chunks while fewer than the slots are in flight, and
+    // writes the oldest once it is computed; the workers compute in between.
+    const std::size_t slotCount = std::min(workerCount * kChunksInFlightPerWorker, kMaxChunksInFlight);
+    std::vector<Chunk> slots(slotCount);
+    ChunkWorkers workers(workerCount, layout);
+    std::size_t filled = 0;
+    std::size_t written = 0;
+    bool inputLeft = true;
+    while (true) {
+        while (inputLeft && filled - written < slotCount) {
+            Chunk& chunk = slots[filled % slotCount];
+            inputLeft = FillChunk(reader, record, chunk);
+            if (chunk.rows.empty()) break;
+            workers.queue().Push(chunk);
+            ++filled;
+        }
+        if (written == filled) break;
+        Chunk& oldest = slots[written % slotCount];
+        workers.queue().WaitUntilDone(oldest);
+        finish(oldest);
+        ++written;
     }
     return outcome;
+}
+
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink) {
+    return RunBatch(
+        [&csv](std::span<char> room) {
+            const std::size_t count = std::min(room.size(), csv.size());
+            if (count > 0) std::memcpy(room.data(), csv.data(), count);
+            csv.remove_prefix(count);
+            return count;
+        },
+        threadCount, sink);
 }
 
 }  // namespace zorvane::cli

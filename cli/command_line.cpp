@@ -1,18 +1,22 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <thread>
 
 #include "cli/batch.h"
-#include "cli/file_bytes.h"
 #include "cli/options.h"
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
 #include "reading/birth_record.h"
 #include "reading/display_tables.h"
+#include "reading/file_store.h"
 #include "reading/reading_file.h"
 
 namespace zorvane::cli {
@@ -58,8 +62,8 @@ int RunSingleReading(const Options& options) {
     }
     if (!options.savePath.empty()) {
         if (std::optional<std::string> fault =
-                ReplaceFileContents(options.savePath,
-                                    FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
+                SaveFile(options.savePath,
+                         FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
             Complain("could not save the reading to " + options.savePath + ": " + *fault);
             return FinishOutput(kExitRefused);
         }
@@ -72,13 +76,14 @@ int RunOpenFile(const Options& options) {
         Complain(kFileRefusal);
         return kExitRefused;
     }
-    std::string reason;
-    const std::optional<std::string> bytes = ReadFileBytes(options.openPath, reason);
-    if (!bytes) {
-        Complain(std::string(kFileRefusal) + " (" + options.openPath + ": " + reason + ")");
+    // Only the front of a file is read: a reading file holds no more.
+    const LoadedFile loaded = LoadFile(options.openPath, kReadingFileReadLimit);
+    if (!loaded.reason.empty()) {
+        Complain(std::string(kFileRefusal) + " (" + options.openPath + ": " + loaded.reason + ")");
         return kExitRefused;
     }
-    const std::optional<OpenedReading> opened = ParseReadingFile(*bytes);
+    const std::optional<OpenedReading> opened =
+        loaded.fault == LoadFault::None ? ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
         Complain(kFileRefusal);
         return kExitRefused;
@@ -91,18 +96,27 @@ int RunOpenFile(const Options& options) {
 }
 
 int RunBatchFromStandardInput(const Options& options) {
-    std::string reason;
-    const std::optional<std::string> input = ReadStandardInput(reason);
-    if (!input) {
-        Complain("could not read standard input: " + reason);
-        return kExitUsage;
-    }
+    std::string readFault;
+    const ByteSource standardInput = [&readFault](std::span<char> room) -> std::size_t {
+        while (true) {
+            const ssize_t got = ::read(STDIN_FILENO, room.data(), room.size());
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) {
+                readFault = std::strerror(errno);
+                return 0;
+            }
+        }
+    };
     const unsigned threadCount = options.threadCount != 0
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
-    const BatchOutcome outcome = RunBatch(*input, threadCount, [](std::string_view piece) {
+    const BatchOutcome outcome = RunBatch(standardInput, threadCount, [](std::string_view piece) {
         Write(stdout, piece);
     });
+    if (!readFault.empty()) {
+        Complain("could not read standard input: " + readFault);
+        return FinishOutput(kExitUsage);
+    }
     if (!outcome.headerFault.empty()) {
         Complain(outcome.headerFault);
         return kExitUsage;

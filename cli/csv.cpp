@@ -1,67 +1,17 @@
 #include "cli/csv.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace zorvane::cli {
 namespace {
 
 constexpr char kQuote = '"';
 constexpr char kSeparator = ',';
-
-std::string_view WithoutCarriageReturn(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
-// Where the record that starts at begin ends (the position of its LF, or the
-// end of the text), following quoted fields across line breaks.
-std::size_t QuotedRecordEnd(std::string_view text, std::size_t begin) {
-    bool atFieldStart = true;
-    bool inQuotes = false;
-    for (std::size_t i = begin; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inQuotes) {
-            if (c == kQuote) {
-                if (i + 1 < text.size() && text[i + 1] == kQuote) {
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            }
-            continue;
-        }
-        if (c == '\n') {
-            return i;
-        }
-        if (c == kQuote && atFieldStart) {
-            inQuotes = true;
-        }
-        atFieldStart = c == kSeparator;
-    }
-    return text.size();
-}
+// ASCII: codes below the space, and DEL, are control characters.
+constexpr unsigned char kFirstPrintableCode = 0x20;
+constexpr unsigned char kDeleteCode = 0x7F;
 
 }  // namespace
-
-std::vector<std::string_view> SplitCsvRecords(std::string_view text) {
-    std::vector<std::string_view> records;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        // Most records hold no quote at all; only those need the slow scan.
-        const void* newline = std::memchr(text.data() + begin, '\n', text.size() - begin);
-        std::size_t end = newline != nullptr
-                              ? static_cast<std::size_t>(static_cast<const char*>(newline) - text.data())
-                              : text.size();
-        if (std::memchr(text.data() + begin, kQuote, end - begin) != nullptr) {
-            end = QuotedRecordEnd(text, begin);
-        }
-        records.push_back(WithoutCarriageReturn(text.substr(begin, end - begin)));
-        begin = end + 1;
-    }
-    return records;
-}
 
 std::optional<std::string_view> ParseCsvRecord(std::string_view record,
                                                std::vector<std::string>& fields) {
@@ -85,7 +35,7 @@ std::optional<std::string_view> ParseCsvRecord(std::string_view record,
                 }
             }
             if (!closed) {
-                return "a quoted field is not closed";
+                return kUnclosedQuoteFault;
             }
             if (i < record.size() && record[i] != kSeparator) {
                 return "text follows a closing quote";
@@ -103,8 +53,19 @@ std::optional<std::string_view> ParseCsvRecord(std::string_view record,
     }
 }
 
+bool HoldsQuoteOrControl(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return c == kQuote || (code < kFirstPrintableCode && c != '\t') || code == kDeleteCode;
+    });
+}
+
+bool NeedsQuotes(std::string_view value) {
+    return value.find(kSeparator) != std::string_view::npos || HoldsQuoteOrControl(value);
+}
+
 void AppendCsvField(std::string_view value, std::string& out) {
-    if (value.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!NeedsQuotes(value)) {
         out.append(value);
         return;
     }

@@ -7,10 +7,8 @@
 
 namespace zorvane::cli {
 
-// Splits CSV text into records, each without its line ending (LF or CR LF).
-// A quoted field may hold commas, doubled quotes and line breaks, so a record
-// can span several lines. Empty lines give empty records.
-std::vector<std::string_view> SplitCsvRecords(std::string_view text);
+// ParseCsvRecord's fault for a quoted field that runs to the end of its record.
+inline constexpr std::string_view kUnclosedQuoteFault = "a quoted field is not closed";
 
 // The fields of one record, quotes removed and doubled quotes undone. Returns
 // a description of the fault when the quoting is broken (an unterminated
@@ -18,7 +16,16 @@ std::vector<std::string_view> SplitCsvRecords(std::string_view text);
 std::optional<std::string_view> ParseCsvRecord(std::string_view record,
                                                std::vector<std::string>& fields);
 
-// Appends a field, quoted when it holds a comma, a quote, CR or LF.
+// True when the text holds a quote or a control character other than tab
+// (CR, LF, NUL...), which a reader would otherwise take for the end of the
+// line or of the text.
+bool HoldsQuoteOrControl(std::string_view text);
+
+// True when a field must be quoted: it holds a comma, a quote or such a
+// control character.
+bool NeedsQuotes(std::string_view value);
+
+// Appends a field, quoted when it needs quotes.
 void AppendCsvField(std::string_view value, std::string& out);
 
 }  // namespace zorvane::cli

@@ -300,13 +300,15 @@ Options:
         out.push_back('\n');
     }
     out.append(R"(
---batch reads CSV on standard input with the header
+--batch reads CSV on standard input whose header names the columns
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-(lon_dir E or W, dst 0 or 1) and writes every row back in order with the
-columns nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
-moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
-yoga_position,error appended. A refused row keeps its results empty and says
-why in error. Empty lines are skipped.
+in any order (lon_dir E or W, dst 0 or 1; other columns pass through) and
+writes every row back in order with the columns nakshatra,yoga,
+universal_hours,julian_day_number,centuries,ayanamsa,moon_sidereal,jde,
+panchang_ayanamsa,moon_unreduced,sun_unreduced,yoga_position,error appended.
+A refused row keeps its results empty and says why in error. Lines end at
+LF, CR LF or CR; empty lines are skipped; a line over 64 KiB is refused as a
+row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading

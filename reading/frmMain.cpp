@@ -7,7 +7,6 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QLocale>
-#include <QSaveFile>
 #include <QShortcutEvent>
 #include <array>
 #include <string>
@@ -16,12 +15,14 @@
 #include "app/desktop.h"
 #include "app/form_look.h"
 #include "app/frmAbout.h"
+#include "app/frmHelp.h"
 #include "app/links.h"
 #include "app/mnemonic_click.h"
 #include "app/place_search.h"
 #include "reading/birth_record.h"
 #include "reading/calculation_driver.h"
 #include "reading/display_tables.h"
+#include "reading/file_store.h"
 #include "reading/offered_ranges.h"
 #include "reading/reading_file.h"
 #include "timezone/frmTimeZone.h"
@@ -32,10 +33,6 @@ namespace {
 const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
-
-// A reading file holds two names of at most 17 characters; a few KB is far
-// more than any real one, and a large file picked by mistake is not read whole.
-constexpr qint64 kReadingFileReadLimit = 4096;
 
 constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
     "January", "February", "March",     "April",   "May",      "June",
@@ -86,8 +83,8 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     const QList<QAction*> fileItems = ui->mnuFile->actions();
     const QList<QAction*> helpItems = ui->mnuHelp->actions();
     fileItems.at(1)->setObjectName(QStringLiteral("mnuFileSep"));
-    helpItems.at(2)->setObjectName(QStringLiteral("mnuHelpSep1"));
-    helpItems.at(4)->setObjectName(QStringLiteral("mnuHelpSep2"));
+    helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
+    helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
 
     ShowDesignTexts();
     ConnectHandlers();
@@ -118,6 +115,7 @@ void frmMain::ConnectHandlers() {
     connect(ui->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(ui->Label1, &LinkLabel::clicked, this, &frmMain::Label1_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuContents, &QAction::triggered, this, &frmMain::mnuContents_Click);
     connect(ui->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(ui->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
@@ -151,6 +149,8 @@ void frmMain::Form_Load() {
         list->setCurrentIndex(0);
     }
     BringToFront(*ui->picMain);
+    // A reading starts with the name, so typing can start at once.
+    ui->txtName->setFocus();
 }
 
 void frmMain::Form_Unload() {
@@ -326,18 +326,12 @@ void frmMain::cmdSave_Click() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string bytes = zorvane::FormatReadingFile(chartState_);
-    // Written beside the old file and then renamed over it, so a failed save
-    // leaves any earlier file as it was.
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                           static_cast<qint64>(bytes.size()) &&
-                       file.commit();
-    if (!saved) {
+    // A failed save leaves any earlier file as it was.
+    if (const std::optional<std::string> reason = zorvane::SaveFile(
+            QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(chartState_))) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be saved to %1.")
-                                 .arg(QDir::toNativeSeparators(path)),
+                             QStringLiteral("The reading could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
                              Desktop::Icon::Error);
     }
 }
@@ -352,14 +346,19 @@ void frmMain::cmdOpen_Click() {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
     }
-    // The bytes go to the core as they are: one byte per character.
-    QByteArray bytes;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.read(kReadingFileReadLimit);
+    // The bytes go to the core as they are: one byte per character. What is no
+    // regular file, a named pipe above all, is refused without being opened.
+    const zorvane::LoadedFile loaded =
+        zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kReadingFileReadLimit);
+    if (!loaded.reason.empty()) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The reading could not be read from %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(loaded.reason)),
+                             Desktop::Icon::Error);
+        return;
     }
-    const std::optional<zorvane::OpenedReading> opened = zorvane::ParseReadingFile(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::optional<zorvane::OpenedReading> opened =
+        loaded.fault == zorvane::LoadFault::None ? zorvane::ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
         desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
         return;
@@ -426,6 +425,15 @@ void frmMain::Label1_Click() {
 
 void frmMain::mnuExit_Click() {
     close();
+}
+
+void frmMain::mnuContents_Click() {
+    if (!help_) {
+        help_ = std::make_unique<frmHelp>(desktop_, this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void frmMain::mnuOnline_Click() {

@@ -12,6 +12,7 @@
 
 class Desktop;
 class QDialog;
+class frmHelp;
 namespace Ui {
 class frmMain;
 }
@@ -64,6 +65,7 @@ private:
     void Command1_Click();
     void Label1_Click();
     void mnuExit_Click();
+    void mnuContents_Click();
     void mnuOnline_Click();
     void mnuVisit_Click();
     void mnuUpdate_Click();
@@ -89,5 +91,7 @@ private:
     // calculation and after opening a file, which holds two names only.
     std::optional<zorvane::BirthRecord> record_;
     ModalRunner runModal_;
+    // Made on first use and kept, so the help reopens where the user left it.
+    std::unique_ptr<frmHelp> help_;
     bool centred_ = false;
 };

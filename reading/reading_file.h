@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,11 @@ struct OpenedReading {
     std::string yogaName;
 };
 std::optional<OpenedReading> ParseReadingFile(std::string_view bytes);
+
+// A reading file holds two names of at most 17 characters; a few KB is far
+// more than any real one, so only that much of a file is read and the rest,
+// if any, is ignored.
+inline constexpr std::size_t kReadingFileReadLimit = 4096;
 
 // True when the last three characters of the path are exactly "vrn".
 bool HasReadingFileEnding(std::string_view path);

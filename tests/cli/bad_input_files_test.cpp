@@ -3,6 +3,8 @@
 // there before is lost.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -53,10 +55,13 @@ TEST(BadInputFiles, OpeningWhatIsNotAReadingFile) {
     WriteWholeFile(dir / "nul.vrn", std::string(64, '\0'));
     WriteWholeFile(dir / "lf-only.vrn", Scrambled("Ashwini") + "\n" + Scrambled("Vishkambha") + "\n");
     WriteWholeFile(dir / "READING.VRN", Scrambled("Ashwini") + "\r\n" + Scrambled("Vishkambha") + "\r\n");
+    // Neither may be read: a pipe nobody writes to, and endless zeros.
+    ASSERT_EQ(::mkfifo((dir / "pipe.vrn").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zeros.vrn");
     const std::vector<std::string> before = Entries(dir);
 
     for (const char* name : {"folder.vrn", "empty.vrn", "ten-megabytes.vrn", "nul.vrn", "lf-only.vrn",
-                             "READING.VRN", "missing.vrn"}) {
+                             "READING.VRN", "missing.vrn", "pipe.vrn", "zeros.vrn"}) {
         SCOPED_TRACE(name);
         const RunResult run = RunCli({"--open", (dir / name).string()});
         EXPECT_EQ(run.exitStatus, kRefused);

@@ -140,7 +140,7 @@ TEST(Batch, QuotedFieldsAreReadAndWrittenAsCsv) {
                             "2000,1,1,12,0,0,0,0,\"a\"\"b\",W,0\n"
                             "2000,1,1,12,0,0,\"0\n\",0,0,W,0\n"
                             "2000,1,1,12,0,0,0,0,0,W,0\n"
-                            "2000,1,1,12,0,0,0,0,0\r1,W,0\n";
+                            "2000,1,1,12,0,0,0,0,\"0\r1\",W,0\n";
     const RunResult run = Batch(csv);
     EXPECT_EQ(run.exitStatus, kRefused);
     const std::vector<std::string> lines = Lines(run.out);
@@ -161,7 +161,7 @@ TEST(Batch, QuotedFieldsAreReadAndWrittenAsCsv) {
 
     EXPECT_EQ(Fields(lines[6])[kYoga], "Dhrithi");
 
-    // A bare CR needs quotes on the way out even where it came in without.
+    // A quoted bare CR is quoted again on the way out.
     EXPECT_TRUE(lines[7].starts_with("2000,1,1,12,0,0,0,0,\"0\r1\",W,0,,,")) << lines[7];
 }
 
@@ -217,6 +217,50 @@ TEST(Batch, InputWithoutTheHeaderIsAUsageError) {
         EXPECT_TRUE(run.out.empty());
         EXPECT_NE(run.err.find("header"), std::string::npos) << run.err;
     }
+}
+
+TEST(Batch, ColumnsGoByTheirNamesAndUnknownOnesPassThroughInPlace) {
+    const std::string header = "id,dst,lon_dir,lon_min,lon_deg,zone_minute,zone_hour,minute,hour,day,month,year,note";
+    const RunResult run = Batch(header + "\n7,0,E,13,77,30,5,0,0,15,8,1947,\"a, b\"\n8,0,W,0,0,0,0,0,12,1,1,2000,\n");
+    ASSERT_EQ(run.exitStatus, kSuccess) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[0], header + kOutputHeader.substr(kHeader.size()));
+    EXPECT_TRUE(lines[1].starts_with("7,0,E,13,77,30,5,0,0,15,8,1947,\"a, b\",Pushya,Siddhi,")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("8,0,W,0,0,0,0,0,12,1,1,2000,,Swati,Dhrithi,")) << lines[2];
+}
+
+TEST(Batch, AHeaderWithoutARequiredColumnNamesIt) {
+    const struct {
+        std::string header;
+        std::string named;
+    } cases[] = {
+        {"year,month,day,hour,minute,zone_hour,lon_deg,lon_min,lon_dir,dst", "it lacks zone_minute"},
+        {"dst,year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dirs", "it lacks lon_dir"},
+        {kHeader + ",DST", "it names dst twice"},
+    };
+    for (const auto& c : cases) {
+        const RunResult run = Batch(c.header + "\n" + kGoodRows[0] + "\n");
+        EXPECT_EQ(run.exitStatus, kUsage);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    }
+}
+
+TEST(Batch, OldMacLineEndsAndAnUnclosedQuoteSpoilOnlyItsRow) {
+    const RunResult crOnly = Batch(kHeader + "\r" + kGoodRows[0] + "\r" + kGoodRows[1] + "\r");
+    ASSERT_EQ(crOnly.exitStatus, kSuccess) << crOnly.err;
+    ASSERT_EQ(Lines(crOnly.out).size(), 3U);
+    EXPECT_EQ(Fields(Lines(crOnly.out)[2])[kYoga], "Siddhi");
+
+    const RunResult run = Batch(kHeader + "\n" + kGoodRows[0] + "\n\n2000,1,\"1,12,0,0,0,0,0,W,0\n" +
+                                kGoodRows[1] + "\n" + kGoodRows[2] + "\n");
+    EXPECT_EQ(run.exitStatus, kRefused);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 5U) << run.out;
+    EXPECT_EQ(Fields(lines[2])[kError], "the quoted field that begins on input line 4 is not closed");
+    EXPECT_EQ(Fields(lines[3])[kYoga], "Siddhi");
+    EXPECT_EQ(Fields(lines[4])[kYoga], "Parigha");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/startup.h"
@@ -127,6 +129,52 @@ TEST_F(BadInputWindow, AFolderWhereTheReadingFileShouldBeIsRefused) {
         EXPECT_EQ(Snapshot(), before);
     }
     EXPECT_TRUE(QFileInfo(folder.filePath("folder.vrn")).isDir());
+}
+
+// A pipe would hold the window until some other program wrote to it.
+TEST_F(BadInputWindow, ANamedPipeIsRefusedWithoutOpeningIt) {
+    const QString pipe = folder.filePath("pipe.vrn");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    desktop.openPaths.push_back(pipe);
+    Click("cmdOpen");
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0].text, "Please Check The File.");
+}
+
+TEST_F(BadInputWindow, AFileThatCannotBeReadSaysWhy) {
+    const QString missing = folder.filePath("missing.vrn");
+    desktop.openPaths.push_back(missing);
+    Click("cmdOpen");
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0].text,
+              QStringLiteral("The reading could not be read from %1: No such file or directory.")
+                  .arg(QDir::toNativeSeparators(missing)));
+    EXPECT_TRUE(ShowsInput());
+}
+
+// A 16 KiB file system filled up, where only the superuser may mount one.
+TEST_F(BadInputWindow, SavingOntoAFullDiskKeepsTheOldFileAndSaysWhy) {
+    const QString disk = folder.filePath("disk");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("disk"));
+    const QByteArray diskPath = QFile::encodeName(disk);
+    if (geteuid() != 0 || ::mount("tmpfs", diskPath.constData(), "tmpfs", 0, "size=16k") != 0) {
+        GTEST_SKIP() << "needs the superuser and a tmpfs mount";
+    }
+    const QByteArray earlier = ReadingFileBytes("Ashwini", "Vishkambha", "\r\n");
+    WriteFile(disk + "/kept.vrn", earlier);
+    QFile filler(disk + "/filler");
+    if (filler.open(QIODevice::WriteOnly)) {
+        filler.write(QByteArray(qsizetype{64} * 1024, 'x'));  // stops at the size limit
+        filler.close();
+    }
+    CalculateDelhi();
+    desktop.savePaths.push_back(disk + "/kept.vrn");
+    Click("cmdSave");
+    const QByteArray kept = FileBytes(disk + "/kept.vrn");
+    ::umount2(diskPath.constData(), MNT_DETACH);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages[0].text.endsWith(": No space left on device.")) << desktop.messages[0].text.toStdString();
+    EXPECT_EQ(kept, earlier);
 }
 
 TEST_F(BadInputWindow, LinesEndedByCrAloneOpen) {

@@ -36,6 +36,7 @@ public:
     QList<QUrl> openedUrls;
     QMap<QString, QString> settings;  // "application/section/key" -> value
     int settingWrites = 0;
+    bool settingsKept = true;  // false: every write is lost, as on a read-only store
 
     Answer showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons) override {
         messages.append({text, icon, buttons});
@@ -66,10 +67,11 @@ public:
                         const QString& key) override {
         return settings.value(application + '/' + section + '/' + key);
     }
-    void writeSetting(const QString& application, const QString& section, const QString& key,
+    bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override {
         ++settingWrites;
-        settings.insert(application + '/' + section + '/' + key, value);
+        if (settingsKept) settings.insert(application + '/' + section + '/' + key, value);
+        return settingsKept;
     }
 
 private:

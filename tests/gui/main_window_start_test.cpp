@@ -204,12 +204,18 @@ TEST_F(MainWindowStart, HasTheMenuBarOfTheDesign) {
     EXPECT_EQ(file.at(2)->objectName(), "mnuExit");
 
     const QList<QAction*> help = Get<QMenu>("mnuHelp").actions();
-    EXPECT_EQ(texts(help), QStringList({"&Online Help", "&Visit Us Online", "-",
-                                        "Check for Software &Update", "-", "&About Software"}));
+    EXPECT_EQ(texts(help),
+              QStringList({"&Contents", "&Online Help", "&Visit Us Online", "-",
+                           "Check for Software &Update", "-", "&About Software"}));
     QStringList names;
     for (const QAction* action : help) names << action->objectName();
-    EXPECT_EQ(names, QStringList({"mnuOnline", "mnuVisit", "mnuHelpSep1", "mnuUpdate",
-                                  "mnuHelpSep2", "mnuAbout"}));
+    EXPECT_EQ(names, QStringList({"mnuContents", "mnuOnline", "mnuVisit", "mnuHelpSep1",
+                                  "mnuUpdate", "mnuHelpSep2", "mnuAbout"}));
+    EXPECT_EQ(help.at(0)->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(MainWindowStart, OpensWithTheKeyboardInTheNameBox) {
+    EXPECT_EQ(QApplication::focusWidget(), &Box("txtName"));
 }
 
 TEST_F(MainWindowStart, TabFollowsTheInputPanelFromTopToBottom) {

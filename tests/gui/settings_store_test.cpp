@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QSettings>
+#include <QFileInfo>
+#include <sys/stat.h>
 #include <QTemporaryDir>
 
 #include "app/startup.h"
@@ -19,14 +20,14 @@ public:
                         const QString& key) override {
         return store.readSetting(application, section, key);
     }
-    void writeSetting(const QString& application, const QString& section, const QString& key,
+    bool writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override {
         ++settingWrites;
-        store.writeSetting(application, section, key, value);
+        return store.writeSetting(application, section, key, value);
     }
 
-private:
-    SystemDesktop store;
+    QTemporaryDir configFolder;
+    SystemDesktop store{configFolder.path()};
 };
 
 QByteArray Contents(const QString& path) {
@@ -36,12 +37,10 @@ QByteArray Contents(const QString& path) {
 
 // The scrambled key and value hold characters that INI files must escape.
 TEST(SettingsStore, ReminderDateSurvivesTheUsersIniFileAndIsWrittenOnlyWhenDue) {
-    QTemporaryDir configFolder;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder.path());
-    const QString file = configFolder.filePath(kApplication + QStringLiteral(".ini"));
+    DesktopWithRealSettings desktop;
+    const QString file = desktop.configFolder.filePath(kApplication + QStringLiteral(".ini"));
     const QLocale us(QStringLiteral("en_US"));
 
-    DesktopWithRealSettings desktop;
     desktop.todayValue = QDate(2026, 12, 8);
     zorvane::UpdateReminder(desktop, kApplication, us);
     ASSERT_TRUE(QFile::exists(file)) << "first run stores the date";
@@ -61,11 +60,35 @@ TEST(SettingsStore, ReminderDateSurvivesTheUsersIniFileAndIsWrittenOnlyWhenDue) 
 
 TEST(SettingsStore, ReadingAKeyNeverWrittenGivesEmptyTextAndMakesNoFile) {
     QTemporaryDir configFolder;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder.path());
-    SystemDesktop desktop;
+    SystemDesktop desktop(configFolder.path());
     EXPECT_TRUE(desktop.readSetting(kApplication, QStringLiteral("Settings"), QStringLiteral("x"))
                     .isEmpty());
     EXPECT_FALSE(QFile::exists(configFolder.filePath(kApplication + QStringLiteral(".ini"))));
+}
+
+// A pipe would hold the start until something wrote to it; a huge file would
+// take seconds and much memory to read. Both are left as they are.
+TEST(SettingsStore, ASettingsFileThatIsNoRegularFileOrIsHugeGivesTheDefaults) {
+    const QLocale us(QStringLiteral("en_US"));
+    for (const bool pipe : {true, false}) {
+        SCOPED_TRACE(pipe ? "pipe" : "huge file");
+        DesktopWithRealSettings desktop;
+        const QString file = desktop.configFolder.filePath(kApplication + QStringLiteral(".ini"));
+        const QByteArray huge = "[Settings]\n" + QByteArray(qsizetype{1024} * 1024, 'k') + "=1\n";
+        if (pipe) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else {
+            QFile out(file);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(huge);
+        }
+        zorvane::UpdateReminder(desktop, kApplication, us);
+        EXPECT_TRUE(desktop.messages.isEmpty());
+        EXPECT_EQ(QFileInfo(file).isFile(), !pipe);
+        if (!pipe) {
+            EXPECT_EQ(Contents(file), huge);
+        }
+    }
 }
 
 }  // namespace

@@ -96,6 +96,15 @@ TEST_F(UpdateReminderTest, AnsweredNoOnlyStoresToday) {
     EXPECT_TRUE(desktop.openedUrls.isEmpty());
 }
 
+// A read-only settings file: asking would repeat at every start.
+TEST_F(UpdateReminderTest, NothingIsAskedWhenTodayCannotBeKept) {
+    Store(QStringLiteral("11/23/26"));
+    desktop.settingsKept = false;
+    UpdateReminder(desktop, kApplication, kUs);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_EQ(Stored(), Scrambled(QStringLiteral("11/23/26")));
+}
+
 // As after the clock was set back.
 TEST_F(UpdateReminderTest, TwentyDaysAheadShowsTheReminder) {
     Store(QStringLiteral("12/28/26"));
