@@ -51,7 +51,7 @@ PolarPoint ToPolar(Cartesian point) {
     return {std::atan2(point.y, point.x) * kRadToDeg, std::hypot(point.x, point.y)};
 }
 
-double ReduceDegrees(double degrees) {
+double WrapIntoTurn(double degrees) {
     if (!std::isfinite(degrees)) {
         return 0.0;
     }
@@ -65,7 +65,7 @@ double ReduceDegrees(double degrees) {
 
 // The baseline turned by half a turn where needed so that it reads left to right.
 double Readable(double baselineDegrees) {
-    double angle = ReduceDegrees(baselineDegrees);  // [0, 360)
+    double angle = WrapIntoTurn(baselineDegrees);  // [0, 360)
     if (angle > kHalfTurnDegrees) {
         angle -= kDegreesPerTurn;  // (-180, 180]
     }
@@ -108,7 +108,7 @@ LabelBox RadialLabel(std::string_view text, const RingSector& sector) {
 
 // Signed shortest turn from one longitude to another, in (-180, 180].
 double TurnBetween(double fromDegrees, double toDegrees) {
-    const double turn = ReduceDegrees(toDegrees - fromDegrees);
+    const double turn = WrapIntoTurn(toDegrees - fromDegrees);
     return turn > kHalfTurnDegrees ? turn - kDegreesPerTurn : turn;
 }
 
@@ -129,7 +129,7 @@ BodyMarker PlaceMarker(double trueLongitude, double shownLongitude) {
 }  // namespace
 
 double WheelAngleDegrees(double longitudeDegrees) {
-    return ReduceDegrees(kMeshaAngleDegrees + longitudeDegrees);
+    return WrapIntoTurn(kMeshaAngleDegrees + longitudeDegrees);
 }
 
 WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, int nakshatraIndex) {
@@ -175,8 +175,8 @@ WheelLayout LayoutWheel(double moonSiderealDegrees, double sunSiderealDegrees, i
     // Discs closer than this many degrees of the orbit would touch.
     const double closestDegrees =
         2.0 * std::asin((kMarkerRadius + kMarkerGap / 2.0) / kMarkerOrbit) * kRadToDeg;
-    const double moon = ReduceDegrees(moonSiderealDegrees);
-    const double sun = ReduceDegrees(sunSiderealDegrees);
+    const double moon = WrapIntoTurn(moonSiderealDegrees);
+    const double sun = WrapIntoTurn(sunSiderealDegrees);
     const double turn = TurnBetween(moon, sun);
     double shownMoon = moon;
     double shownSun = sun;
