@@ -13,6 +13,9 @@
 namespace zorvane::cli {
 namespace {
 
+// The ending the window's file dialogs give chart files.
+constexpr std::string_view kChartFileEnding = ".zchart";
+
 // Above this many threads a batch only wastes memory on idle workers.
 constexpr unsigned kMostThreads = 1024;
 
@@ -22,9 +25,13 @@ constexpr ModeSet ModeBit(RunMode mode) { return 1U << static_cast<unsigned>(mod
 constexpr ModeSet kReading = ModeBit(RunMode::SingleReading);
 constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
 constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
-constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
+constexpr ModeSet kOpenChart = ModeBit(RunMode::OpenChart);
+constexpr ModeSet kAnyMode =
+    kReading | kBatch | kOpen | kOpenChart | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
 
-enum class Flag { Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads };
+enum class Flag {
+    Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads
+};
 
 // Everything about one option in one row: its spelling, the value it takes
 // (empty: none), whether a reading needs it, the modes it goes with, the
@@ -48,18 +55,27 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Lat, "--lat", "D:MN|D:MS", false, kReading, "",
      "the latitude, North or South, for sunrise, sunset\nand the vara in the details"},
     {Flag::Dst, "--dst", "", false, kReading, "", "summer time was kept"},
-    {Flag::Format, "--format", "text|json", false, kReading | kOpen, "",
+    {Flag::Format, "--format", "text|json", false, kReading | kOpen | kOpenChart, "",
      "text: the names with their paragraphs (default)\n"
      "json: one object: the inputs, both names, the\n"
      "computed values, the error (null when the\n"
      "reading was computed) and the details"},
+    {Flag::Dasha, "--dasha", "", false, kReading | kOpenChart, "",
+     "add the Vimshottari dasha: a table after the\n"
+     "details, or the JSON object \"dasha\""},
     {Flag::Save, "--save", "FILE.vrn", false, kReading, "",
      "also write the reading file (the two names, scrambled)"},
+    {Flag::SaveChart, "--save-chart", "FILE.zchart", false, kReading, "",
+     "also write a chart file that --open-chart and the\n"
+     "window open again"},
     {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
     {Flag::Threads, "--threads", "N", false, kBatch, "--threads goes with --batch",
      "threads for --batch (default: one per hardware\nthread)"},
     {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
      "show the names and paragraphs of a saved\nreading"},
+    {Flag::OpenChart, "--open-chart", "FILE.zchart", false, kOpenChart, "",
+     "compute and show the reading a chart file holds,\n"
+     "with its details"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
     {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
@@ -71,6 +87,8 @@ std::string_view OutOfModeComplaint(RunMode mode) {
             return "--batch reads its readings from standard input and takes only --threads";
         case RunMode::OpenFile:
             return "--open takes only --format";
+        case RunMode::OpenChart:
+            return "--open-chart takes only --format and --dasha";
         default:
             return {};
     }
@@ -276,6 +294,7 @@ std::string MakeUsageText() {
     AppendSynopsis(kReading, Flag::Date, out);
     AppendSynopsis(kBatch, Flag::Batch, out);
     AppendSynopsis(kOpen, Flag::Open, out);
+    AppendSynopsis(kOpenChart, Flag::OpenChart, out);
     out.append("  zorvane-cli --help | --version\n");
     out.append(R"(
 Finds the birth nakshatra and the birth yoga of a reading, with the same
@@ -312,7 +331,7 @@ row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading
-file could not be written.
+file or chart file could not be written.
 )");
     return out;
 }
@@ -340,9 +359,10 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         options.mode = RunMode::Version;
         return parsed;
     }
-    options.mode = given.has(Flag::Batch)  ? RunMode::Batch
-                   : given.has(Flag::Open) ? RunMode::OpenFile
-                                           : RunMode::SingleReading;
+    options.mode = given.has(Flag::Batch)       ? RunMode::Batch
+                   : given.has(Flag::Open)      ? RunMode::OpenFile
+                   : given.has(Flag::OpenChart) ? RunMode::OpenChart
+                                                : RunMode::SingleReading;
     parsed.usageFault = CheckCombination(given, options.mode);
     if (!parsed.usageFault.empty()) {
         return parsed;
@@ -367,8 +387,12 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         }
         options.threadCount = count;
     }
+    options.withDasha = given.has(Flag::Dasha);
     if (options.mode == RunMode::OpenFile) {
         options.openPath = given.value(Flag::Open);
+    }
+    if (options.mode == RunMode::OpenChart) {
+        options.openPath = given.value(Flag::OpenChart);
     }
     if (options.mode == RunMode::SingleReading) {
         parsed.usageFault = FillReadingFields(given, options.fields);
@@ -376,6 +400,12 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
             options.savePath = given.value(Flag::Save);
             if (!HasReadingFileEnding(options.savePath)) {
                 parsed.usageFault = "the file name given to --save must end in vrn";
+            }
+        }
+        if (given.has(Flag::SaveChart)) {
+            options.chartSavePath = given.value(Flag::SaveChart);
+            if (!options.chartSavePath.ends_with(kChartFileEnding)) {
+                parsed.usageFault = "the file name given to --save-chart must end in .zchart";
             }
         }
     }
