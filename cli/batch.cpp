@@ -8,12 +8,16 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "cli/csv.h"
 #include "cli/reading_fields.h"
+#include "cli/reading_output.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
+#include "dasha/dasha_text.h"
+#include "panchang/details_fields.h"
 #include "reading/birth_record.h"
 
 namespace zorvane::cli {
@@ -36,10 +40,20 @@ constexpr std::size_t kResultBytesPerRow = 320;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Where each known column sits in the input rows, and the header as given.
+constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+
+// The latitude's columns: optional, read only for the details' sunrise,
+// sunset and vara.
+constexpr auto kLatitudeColumnNames = std::to_array<std::string_view>({"lat_deg", "lat_min", "lat_dir"});
+static_assert(kLatitudeColumnNames.size() == 3);
+
+// Where each known column sits in the input rows, the header as given, and
+// whether the details' columns follow the results.
 struct BatchLayout {
     std::vector<std::string> names;
     std::array<std::size_t, kInputColumnCount> position{};
+    std::array<std::size_t, kLatitudeColumnNames.size()> latitudePosition{};  // kAbsent: not given
+    bool withDetails = false;
 };
 
 std::string ExpectedHeader() {
@@ -71,15 +85,22 @@ std::optional<std::string> ReadHeader(const std::optional<CsvRecord>& first, Bat
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (ParseCsvRecord(text, layout.names)) return ExpectedHeader();
 
-    constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
     layout.position.fill(kAbsent);
+    layout.latitudePosition.fill(kAbsent);
     for (std::size_t at = 0; at < layout.names.size(); ++at) {
         const std::string key = HeaderKey(layout.names[at]);
         const auto known = std::find(kInputColumnNames.begin(), kInputColumnNames.end(), key);
-        if (known == kInputColumnNames.end()) continue;
-        std::size_t& position = layout.position[static_cast<std::size_t>(known - kInputColumnNames.begin())];
-        if (position != kAbsent) return ExpectedHeader() + "; it names " + key + " twice";
-        position = at;
+        const auto latitude = std::find(kLatitudeColumnNames.begin(), kLatitudeColumnNames.end(), key);
+        std::size_t* position = nullptr;
+        if (known != kInputColumnNames.end()) {
+            position = &layout.position[static_cast<std::size_t>(known - kInputColumnNames.begin())];
+        } else if (latitude != kLatitudeColumnNames.end()) {
+            position = &layout.latitudePosition[static_cast<std::size_t>(latitude - kLatitudeColumnNames.begin())];
+        } else {
+            continue;
+        }
+        if (*position != kAbsent) return ExpectedHeader() + "; it names " + key + " twice";
+        *position = at;
     }
     std::string missing;
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
@@ -100,7 +121,12 @@ std::string OutputHeader(const BatchLayout& layout) {
     for (const NumberColumn& column : kNumberColumns) {
         header.append(column.name).push_back(',');
     }
-    header.append(kErrorColumn).push_back('\n');
+    header.append(kErrorColumn);
+    if (layout.withDetails) {
+        for (const std::string_view key : kDetailKeys) header.append(",").append(key);
+        for (const std::string_view name : kDashaColumnNames) header.append(",").append(name);
+    }
+    header.push_back('\n');
     return header;
 }
 
@@ -126,11 +152,31 @@ struct RowWorkspace {
     std::string fault;
 };
 
-void AppendRefusedResults(std::string_view reason, std::string& out) {
-    // Two names and every number stay empty.
+void AppendRefusedResults(std::string_view reason, bool withDetails, std::string& out) {
+    // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
+    if (withDetails) out.append(kDetailKeys.size() + kDashaColumnNames.size(), ',');
     out.push_back('\n');
+}
+
+// The details' and the dasha's columns after the (empty) error column; a
+// missing value stays empty.
+void AppendDetailColumns(const BirthDetails& details, std::string& out) {
+    for (const DetailField& field : DetailFieldsOf(details)) {
+        out.push_back(',');
+        if (const auto* text = std::get_if<std::string>(&field.value)) {
+            AppendCsvField(*text, out);
+        } else if (const auto* whole = std::get_if<int>(&field.value)) {
+            out.append(std::to_string(*whole));
+        } else if (const auto* number = std::get_if<double>(&field.value)) {
+            AppendShortestNumber(*number, out);
+        }
+    }
+    const VimshottariDasha dasha = DashaOf(details);
+    out.push_back(',');
+    out.append(DashaLordName(dasha.birthLord)).push_back(',');
+    AppendShortestNumber(dasha.balanceYears, out);
 }
 
 // Writes one output row; returns false when the row was refused.
@@ -142,7 +188,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.append(columnCount, ',');
         AppendRefusedResults("input line " + std::to_string(row.line) + " is longer than " +
                                  std::to_string(kBatchMaxLineBytes) + " bytes",
-                             out);
+                             layout.withDetails, out);
         return false;
     }
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
@@ -168,16 +214,23 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         }
     }
     if (fault) {
-        AppendRefusedResults(*fault, out);
+        AppendRefusedResults(*fault, layout.withDetails, out);
         return false;
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
     }
+    const auto latitudeText = [&](std::size_t k) {
+        const std::size_t at = layout.latitudePosition[k];
+        return at == kAbsent ? std::string() : work.csvFields[at];
+    };
+    work.fields.latDegrees = latitudeText(0);
+    work.fields.latMinutes = latitudeText(1);
+    work.fields.latDirection = latitudeText(2);
 
     BirthRecord result;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, result)) {
-        AppendRefusedResults(*refusal, out);
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result, layout.withDetails)) {
+        AppendRefusedResults(*refusal, layout.withDetails, out);
         return false;
     }
     AppendCsvField(NakshatraNameOf(result), out);
@@ -188,7 +241,9 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         AppendShortestNumber(result.*column.field, out);
         out.push_back(',');
     }
-    out.push_back('\n');  // the error column stays empty
+    // The error column stays empty.
+    if (result.details) AppendDetailColumns(*result.details, out);
+    out.push_back('\n');
     return true;
 }
 
@@ -293,11 +348,13 @@ private:
 
 }  // namespace
 
-BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
+                      bool withDetails) {
     BatchOutcome outcome;
     CsvRecordReader reader(input, kBatchMaxLineBytes);
     CsvRecord record;
     BatchLayout layout;
+    layout.withDetails = withDetails;
     const std::optional<CsvRecord> first = reader.Next(record) ? std::optional(record) : std::nullopt;
     if (std::optional<std::string> fault = ReadHeader(first, layout)) {
         outcome.headerFault = std::move(*fault);
@@ -348,7 +405,7 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
     return outcome;
 }
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink) {
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink, bool withDetails) {
     return RunBatch(
         [&csv](std::span<char> room) {
             const std::size_t count = std::min(room.size(), csv.size());
@@ -356,7 +413,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
             csv.remove_prefix(count);
             return count;
         },
-        threadCount, sink);
+        threadCount, sink, withDetails);
 }
 
 }  // namespace zorvane::cli

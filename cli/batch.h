@@ -31,10 +31,14 @@ using BatchSink = std::function<void(std::string_view)>;
 // chunks of rows at a time. The header names the input columns in any order;
 // columns it does not know are passed through unchanged in their place. A row
 // that cannot be read or is refused gets empty results and its reason in the
-// error column; the other rows still run. Empty lines are skipped.
-BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink);
+// error column; the other rows still run. Empty lines are skipped. With
+// details, the details' and the dasha's columns follow the error column, and
+// the optional columns lat_deg, lat_min and lat_dir give the latitude.
+BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
+                      bool withDetails = false);
 
 // The same over a text already in memory.
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink);
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink,
+                      bool withDetails = false);
 
 }  // namespace zorvane::cli

@@ -197,9 +197,8 @@ int RunBatchFromStandardInput(const Options& options) {
     const unsigned threadCount = options.threadCount != 0
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
-    const BatchOutcome outcome = RunBatch(standardInput, threadCount, [](std::string_view piece) {
-        Write(stdout, piece);
-    });
+    const BatchOutcome outcome = RunBatch(
+        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails);
     if (!readFault.empty()) {
         Complain("could not read standard input: " + readFault);
         return FinishOutput(kExitUsage);

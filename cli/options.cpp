@@ -30,7 +30,8 @@ constexpr ModeSet kAnyMode =
     kReading | kBatch | kOpen | kOpenChart | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
 
 enum class Flag {
-    Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads
+    Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads,
+    Details
 };
 
 // Everything about one option in one row: its spelling, the value it takes
@@ -71,6 +72,8 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
     {Flag::Threads, "--threads", "N", false, kBatch, "--threads goes with --batch",
      "threads for --batch (default: one per hardware\nthread)"},
+    {Flag::Details, "--details", "", false, kBatch, "--details goes with --batch",
+     "with --batch: append the birth details' columns"},
     {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
      "show the names and paragraphs of a saved\nreading"},
     {Flag::OpenChart, "--open-chart", "FILE.zchart", false, kOpenChart, "",
@@ -84,7 +87,7 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
 std::string_view OutOfModeComplaint(RunMode mode) {
     switch (mode) {
         case RunMode::Batch:
-            return "--batch reads its readings from standard input and takes only --threads";
+            return "--batch reads its readings from standard input and takes only --threads and --details";
         case RunMode::OpenFile:
             return "--open takes only --format";
         case RunMode::OpenChart:
@@ -321,13 +324,16 @@ Options:
     out.append(R"(
 --batch reads CSV on standard input whose header names the columns
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
-in any order (lon_dir E or W, dst 0 or 1; other columns pass through) and
-writes every row back in order with the columns nakshatra,yoga,
-universal_hours,julian_day_number,centuries,ayanamsa,moon_sidereal,jde,
-panchang_ayanamsa,moon_unreduced,sun_unreduced,yoga_position,error appended.
-A refused row keeps its results empty and says why in error. Lines end at
-LF, CR LF or CR; empty lines are skipped; a line over 64 KiB is refused as a
-row.
+in any order (lon_dir E or W, dst 0 or 1; other columns pass through), and
+lat_deg,lat_min,lat_dir (lat_dir N or S) when the details' sunrise, sunset
+and vara are wanted. It writes every row back in order with the columns
+nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
+moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
+yoga_position,error appended; with --details, then the keys of the JSON
+"details" object (moon_rashi ... universal_time) and dasha_lord,
+dasha_balance_years. A refused row keeps its results empty and says why in
+error. Lines end at LF, CR LF or CR; empty lines are skipped; a line over
+64 KiB is refused as a row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), or the reading
@@ -376,6 +382,7 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         }
         options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
     }
+    options.withDetails = given.has(Flag::Details);
     if (given.has(Flag::Threads)) {
         const std::string& text = given.value(Flag::Threads);
         unsigned count = 0;

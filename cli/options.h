@@ -20,6 +20,7 @@ struct Options {
     std::string chartSavePath;     // empty: do not save a chart file
     std::string openPath;          // a reading file (--open) or a chart file (--open-chart)
     unsigned threadCount = 0;      // 0: one per hardware thread
+    bool withDetails = false;      // batch: append the details' columns
 };
 
 struct ParsedOptions {

@@ -2,6 +2,7 @@
 // "details" object and the text form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,69 @@ TEST(CliDetails, TextPrintsTheDetailsAfterTheParagraphs) {
                              "Krishna Chaturdashi."}) {
         EXPECT_NE(run.out.find(line, details), std::string::npos) << line;
     }
+}
+
+// The CSV output as rows of fields (no quoted fields expected).
+std::vector<std::vector<std::string>> CsvRows(const std::string& out) {
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t at = 0; at < out.size(); at = out.find('\n', at) + 1) {
+        std::vector<std::string> fields;
+        const std::string row = out.substr(at, out.find('\n', at) - at);
+        for (std::size_t from = 0;; from = row.find(',', from) + 1) {
+            fields.push_back(row.substr(from, row.find(',', from) - from));
+            if (row.find(',', from) == std::string::npos) break;
+        }
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+TEST(CliDetails, BatchReadsTheLatitudeColumnsByName) {
+    const std::string csv =
+        "year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst,lat_dir,lat_deg,lat_min\n"
+        "1947,8,15,0,0,5,30,77,13,E,0,N,28,36\n"
+        "1947,8,15,0,0,5,30,77,13,E,0,N,90,30\n";
+    const RunResult run = RunCli({"--batch", "--details"}, csv);
+    ASSERT_EQ(run.exitStatus, kSuccess) << run.err;
+    const auto rows = CsvRows(run.out);
+    ASSERT_EQ(rows.size(), 3u) << run.out;
+    const auto& header = rows[0];
+    auto at = [&](const std::vector<std::string>& row, const char* key) {
+        return row[static_cast<std::size_t>(std::find(header.begin(), header.end(), key) - header.begin())];
+    };
+    EXPECT_EQ(at(rows[1], "lat_dir"), "N");  // echoed as given
+    EXPECT_EQ(at(rows[1], "sunrise"), "1947-08-15T05:49:36+05:30");
+    EXPECT_EQ(at(rows[1], "vara"), "Guruvara");
+    EXPECT_EQ(at(rows[2], "sun_note"), "Sunrise needs a valid latitude");
+}
+
+TEST(CliDetails, BatchAppendsTheDetailColumnsAfterError) {
+    const std::string csv =
+        "year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst\n"
+        "1947,8,15,0,0,5,30,77,13,E,0\n"
+        "1947,8,15,0,99,5,30,77,13,E,0\n";
+    const RunResult run = RunCli({"--batch", "--details", "--threads", "2"}, csv);
+    EXPECT_EQ(run.exitStatus, kRefused) << run.err;  // the second row
+    const auto rows = CsvRows(run.out);
+    ASSERT_EQ(rows.size(), 3u) << run.out;
+    const std::vector<std::string>& header = rows[0];
+    const auto error = std::find(header.begin(), header.end(), "error");
+    ASSERT_NE(error, header.end());
+    EXPECT_EQ(*(error + 1), "moon_rashi");
+    EXPECT_EQ(header.back(), "dasha_balance_years");
+    for (const auto& row : rows) EXPECT_EQ(row.size(), header.size());
+    auto at = [&](const std::vector<std::string>& row, const char* key) {
+        return row[static_cast<std::size_t>(std::find(header.begin(), header.end(), key) - header.begin())];
+    };
+    EXPECT_EQ(at(rows[1], "tithi_end"), "1947-08-15T00:00:29+05:30");
+    EXPECT_EQ(at(rows[1], "sun_note"), "Sunrise needs a valid latitude");
+    EXPECT_EQ(at(rows[1], "sunrise"), "");
+    EXPECT_EQ(at(rows[2], "moon_rashi"), "");
+    EXPECT_EQ(at(rows[1], "dasha_lord"), at(rows[1], "nakshatra_lord"));
+    // The Moon has passed 0.049 of Pushya: 18.07 of Saturn's 19 years are left.
+    constexpr double kBalanceToleranceYears = 0.01;  // the figure above is worked to 0.01
+    EXPECT_NEAR(std::stod(at(rows[1], "dasha_balance_years")), 18.07, kBalanceToleranceYears);
+    EXPECT_EQ(at(rows[2], "dasha_lord"), "");
 }
 
 }  // namespace
