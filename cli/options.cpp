@@ -313,7 +313,9 @@ Options:
         std::string head = "  " + std::string(row.name);
         if (row.flag == Flag::Help) head += ", -h";
         if (!row.valueName.empty()) head.append(" ").append(row.valueName);
-        head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
+        // A head too long for its column gets a line of its own.
+        if (head.size() >= kHelpColumn) head.append("\n");
+        head.resize(head.size() >= kHelpColumn ? head.size() + kHelpColumn : kHelpColumn, ' ');
         out.append(head);
         for (const char c : row.help) {
             out.push_back(c);
