@@ -1,7 +1,6 @@
 #include "cli/reading_output.h"
 
 #include <cmath>
-#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
 
@@ -27,17 +26,9 @@ void AppendResultBlock(std::string_view heading, std::string_view name,
 
 using Json = nlohmann::ordered_json;
 
-// Beyond 2^53 not every whole number is a double, so none is written as one.
-constexpr double kExactWholeLimit = 9007199254740992.0;
-
-// The shortest form that reads back as the same double, as the batch's
-// columns write it: whole numbers without a fraction ("12", not "12.0").
 // JSON has no spelling for infinities or NaN.
 Json NumberJson(double value) {
     if (!std::isfinite(value)) return nullptr;
-    if (std::trunc(value) == value && std::fabs(value) < kExactWholeLimit) {
-        return static_cast<std::int64_t>(value);
-    }
     return value;
 }
 
@@ -57,10 +48,36 @@ Json DetailsJson(const std::optional<BirthDetails>& details) {
     return object;
 }
 
-// One line, no spaces; text that is not UTF-8 (an argument may be anything)
-// is written with replacement characters so that the output stays JSON.
+// Text that is not UTF-8 (an argument may be anything) is written with
+// replacement characters so that the output stays JSON.
+std::string DumpValue(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+// The library escapes the texts and writes everything else, except that a
+// double is written as the batch's columns write it: the shortest text that
+// reads back as the same double ("12", not "12.0"), which the library's own
+// float writer does not always find.
+void AppendJson(const Json& value, std::string& out) {
+    if (value.is_object() || value.is_array()) {
+        out.push_back(value.is_object() ? '{' : '[');
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            if (it != value.begin()) out.push_back(',');
+            if (value.is_object()) out.append(DumpValue(it.key())).push_back(':');
+            AppendJson(it.value(), out);
+        }
+        out.push_back(value.is_object() ? '}' : ']');
+    } else if (value.is_number_float() && std::isfinite(value.get<double>())) {
+        AppendShortestNumber(value.get<double>(), out);
+    } else {
+        out.append(DumpValue(value));
+    }
+}
+
+// One line, no spaces.
 std::string DumpLine(const Json& json) {
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+    std::string out;
+    AppendJson(json, out);
+    out.push_back('\n');
+    return out;
 }
 
 std::string LimbLine(std::string_view limb, const std::string& name, const LimbSpan& span, double lead) {

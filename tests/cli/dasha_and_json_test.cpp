@@ -123,6 +123,10 @@ TEST(CliJson, NumbersMatchTheBatchColumnsTokenForToken) {
         {"2000", "01", "01", "12", "00", "0", "00", "0", "00", "W", "0"},
         {"1947", "08", "15", "00", "00", "5", "30", "77", "13", "E", "0"},
         {"1992", "04", "12", "00", "00", "0", "00", "0", "00", "W", "0"},
+        // Numbers whose shortest form has 16 digits where a plain float
+        // writer gives 17.
+        {"2033", "11", "22", "05", "57", "10", "30", "2", "24", "W", "0"},
+        {"1918", "01", "22", "12", "38", "9", "45", "39", "30", "W", "0"},
     };
     const std::string header = "year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst";
     for (const std::vector<std::string>& r : readings) {
