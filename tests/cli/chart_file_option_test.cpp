@@ -58,12 +58,6 @@ TEST(CliChartFile, OpeningASavedChartGivesTheSameReading) {
     ASSERT_EQ(openedJson.exitStatus, kSuccess) << openedJson.err;
     EXPECT_EQ(ResultsOf(openedJson.out), ResultsOf(single.out));
     EXPECT_EQ(Json::parse(openedJson.out)["month"], "8");
-
-    // Saving again replaces the file whole.
-    const RunResult resaved = RunCli({"--date", "2000-01-01", "--time", "12:00", "--zone", "0:00", "--lon",
-                                      "0:00W", "--save-chart", chart});
-    ASSERT_EQ(resaved.exitStatus, kSuccess) << resaved.err;
-    EXPECT_EQ(Json::parse(ReadWholeFile(chart))["birth"]["year"], 2000);
 }
 
 TEST(CliChartFile, SavingIsRefusedWithTheReasonAndLeavesNoFile) {
