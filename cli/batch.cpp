@@ -8,12 +8,15 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "cli/csv.h"
 #include "cli/reading_fields.h"
+#include "cli/reading_output.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
+#include "dasha/dasha_text.h"
 #include "panchang/details_fields.h"
 #include "reading/birth_record.h"
 
@@ -37,16 +40,19 @@ constexpr std::size_t kResultBytesPerRow = 320;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The latitude's columns, read for the details' sunrise, sunset and vara
-// when the header names all three.
-inline constexpr auto kLatitudeColumnNames =
-    std::to_array<std::string_view>({"lat_deg", "lat_min", "lat_dir"});
+constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
 
-// Where each known column sits in the input rows, and the header as given.
+// The latitude's columns: optional, read only for the details' sunrise,
+// sunset and vara.
+constexpr auto kLatitudeColumnNames = std::to_array<std::string_view>({"lat_deg", "lat_min", "lat_dir"});
+static_assert(kLatitudeColumnNames.size() == 3);
+
+// Where each known column sits in the input rows, the header as given, and
+// whether the details' columns follow the results.
 struct BatchLayout {
     std::vector<std::string> names;
     std::array<std::size_t, kInputColumnCount> position{};
-    std::optional<std::array<std::size_t, kLatitudeColumnNames.size()>> latitude;
+    std::array<std::size_t, kLatitudeColumnNames.size()> latitudePosition{};  // kAbsent: not given
     bool withDetails = false;
 };
 
@@ -55,7 +61,7 @@ std::string ExpectedHeader() {
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         text.append(i == 0 ? "" : ",").append(kInputColumnNames[i]);
     }
-    return text + " in any order, and optionally lat_deg,lat_min,lat_dir";
+    return text + " in any order";
 }
 
 // Header names compare without surrounding spaces and without regard to case.
@@ -79,44 +85,28 @@ std::optional<std::string> ReadHeader(const std::optional<CsvRecord>& first, Bat
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (ParseCsvRecord(text, layout.names)) return ExpectedHeader();
 
-    constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
     layout.position.fill(kAbsent);
+    layout.latitudePosition.fill(kAbsent);
     for (std::size_t at = 0; at < layout.names.size(); ++at) {
         const std::string key = HeaderKey(layout.names[at]);
         const auto known = std::find(kInputColumnNames.begin(), kInputColumnNames.end(), key);
-        if (known == kInputColumnNames.end()) continue;
-        std::size_t& position = layout.position[static_cast<std::size_t>(known - kInputColumnNames.begin())];
-        if (position != kAbsent) return ExpectedHeader() + "; it names " + key + " twice";
-        position = at;
+        const auto latitude = std::find(kLatitudeColumnNames.begin(), kLatitudeColumnNames.end(), key);
+        std::size_t* position = nullptr;
+        if (known != kInputColumnNames.end()) {
+            position = &layout.position[static_cast<std::size_t>(known - kInputColumnNames.begin())];
+        } else if (latitude != kLatitudeColumnNames.end()) {
+            position = &layout.latitudePosition[static_cast<std::size_t>(latitude - kLatitudeColumnNames.begin())];
+        } else {
+            continue;
+        }
+        if (*position != kAbsent) return ExpectedHeader() + "; it names " + key + " twice";
+        *position = at;
     }
     std::string missing;
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         if (layout.position[i] == kAbsent) missing.append(missing.empty() ? "" : ", ").append(kInputColumnNames[i]);
     }
     if (!missing.empty()) return ExpectedHeader() + "; it lacks " + missing;
-
-    // The latitude is all three columns or none: one or two of them alone
-    // would silently give no sunrise.
-    std::array<std::size_t, kLatitudeColumnNames.size()> latitude{};
-    std::size_t latitudeFound = 0;
-    std::string latitudeMissing;
-    for (std::size_t k = 0; k < kLatitudeColumnNames.size(); ++k) {
-        latitude[k] = kAbsent;
-        for (std::size_t at = 0; at < layout.names.size(); ++at) {
-            if (HeaderKey(layout.names[at]) != kLatitudeColumnNames[k]) continue;
-            if (latitude[k] != kAbsent) {
-                return ExpectedHeader() + "; it names " + std::string(kLatitudeColumnNames[k]) + " twice";
-            }
-            latitude[k] = at;
-        }
-        if (latitude[k] == kAbsent) {
-            latitudeMissing.append(latitudeMissing.empty() ? "" : ", ").append(kLatitudeColumnNames[k]);
-        } else {
-            ++latitudeFound;
-        }
-    }
-    if (latitudeFound == kLatitudeColumnNames.size()) layout.latitude = latitude;
-    if (latitudeFound != 0 && !latitudeMissing.empty()) return ExpectedHeader() + "; it lacks " + latitudeMissing;
     return std::nullopt;
 }
 
@@ -133,7 +123,8 @@ std::string OutputHeader(const BatchLayout& layout) {
     }
     header.append(kErrorColumn);
     if (layout.withDetails) {
-        for (std::string_view key : kDetailKeys) header.append(",").append(key);
+        for (const std::string_view key : kDetailKeys) header.append(",").append(key);
+        for (const std::string_view name : kDashaColumnNames) header.append(",").append(name);
     }
     header.push_back('\n');
     return header;
@@ -161,16 +152,16 @@ struct RowWorkspace {
     std::string fault;
 };
 
-void AppendRefusedResults(std::string_view reason, const BatchLayout& layout, std::string& out) {
+void AppendRefusedResults(std::string_view reason, bool withDetails, std::string& out) {
     // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
-    if (layout.withDetails) out.append(kDetailKeys.size(), ',');
+    if (withDetails) out.append(kDetailKeys.size() + kDashaColumnNames.size(), ',');
     out.push_back('\n');
 }
 
-// The details' columns after the (empty) error column; a missing value stays
-// empty.
+// The details' and the dasha's columns after the (empty) error column; a
+// missing value stays empty.
 void AppendDetailColumns(const BirthDetails& details, std::string& out) {
     for (const DetailField& field : DetailFieldsOf(details)) {
         out.push_back(',');
@@ -182,6 +173,10 @@ void AppendDetailColumns(const BirthDetails& details, std::string& out) {
             AppendShortestNumber(*number, out);
         }
     }
+    const VimshottariDasha dasha = DashaOf(details);
+    out.push_back(',');
+    out.append(DashaLordName(dasha.birthLord)).push_back(',');
+    AppendShortestNumber(dasha.balanceYears, out);
 }
 
 // Writes one output row; returns false when the row was refused.
@@ -193,7 +188,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.append(columnCount, ',');
         AppendRefusedResults("input line " + std::to_string(row.line) + " is longer than " +
                                  std::to_string(kBatchMaxLineBytes) + " bytes",
-                             layout, out);
+                             layout.withDetails, out);
         return false;
     }
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
@@ -219,21 +214,23 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         }
     }
     if (fault) {
-        AppendRefusedResults(*fault, layout, out);
+        AppendRefusedResults(*fault, layout.withDetails, out);
         return false;
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
         work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
     }
-    if (layout.latitude) {
-        work.fields.latDegrees.swap(work.csvFields[(*layout.latitude)[0]]);
-        work.fields.latMinutes.swap(work.csvFields[(*layout.latitude)[1]]);
-        work.fields.latDirection.swap(work.csvFields[(*layout.latitude)[2]]);
-    }
+    const auto latitudeText = [&](std::size_t k) {
+        const std::size_t at = layout.latitudePosition[k];
+        return at == kAbsent ? std::string() : work.csvFields[at];
+    };
+    work.fields.latDegrees = latitudeText(0);
+    work.fields.latMinutes = latitudeText(1);
+    work.fields.latDirection = latitudeText(2);
 
     BirthRecord result;
     if (std::optional<std::string_view> refusal = RunReading(work.fields, result, layout.withDetails)) {
-        AppendRefusedResults(*refusal, layout, out);
+        AppendRefusedResults(*refusal, layout.withDetails, out);
         return false;
     }
     AppendCsvField(NakshatraNameOf(result), out);
@@ -352,7 +349,7 @@ private:
 }  // namespace
 
 BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
-                     bool withDetails) {
+                      bool withDetails) {
     BatchOutcome outcome;
     CsvRecordReader reader(input, kBatchMaxLineBytes);
     CsvRecord record;
@@ -408,8 +405,7 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
     return outcome;
 }
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink,
-                     bool withDetails) {
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink, bool withDetails) {
     return RunBatch(
         [&csv](std::span<char> room) {
             const std::size_t count = std::min(room.size(), csv.size());

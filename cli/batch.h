@@ -32,8 +32,8 @@ using BatchSink = std::function<void(std::string_view)>;
 // columns it does not know are passed through unchanged in their place. A row
 // that cannot be read or is refused gets empty results and its reason in the
 // error column; the other rows still run. Empty lines are skipped. With
-// details, the details' columns follow the error column; lat_deg, lat_min and
-// lat_dir, when the header names them, give the details their latitude.
+// details, the details' and the dasha's columns follow the error column, and
+// the optional columns lat_deg, lat_min and lat_dir give the latitude.
 BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
                       bool withDetails = false);
 

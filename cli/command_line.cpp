@@ -9,13 +9,18 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <variant>
+
+#include <nlohmann/json.hpp>
 
 #include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/place_listing.h"
+#include "cli/reading_form_builder.h"
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
 #include "reading/birth_record.h"
+#include "reading/chart_file.h"
 #include "reading/display_tables.h"
 #include "reading/file_store.h"
 #include "reading/reading_file.h"
@@ -45,12 +50,59 @@ int FinishOutput(int status) {
     return status;
 }
 
-int SaveReading(const Options& options, const BirthRecord& record) {
-    if (std::optional<std::string> fault =
-            SaveFile(options.savePath,
-                     FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
-        Complain("could not save the reading to " + options.savePath + ": " + *fault);
+// A computed reading, or its refusal, as text or JSON on standard output.
+void WriteReading(const Options& options, const ReadingFields& fields, const BirthRecord& record,
+                  const std::optional<std::string_view>& refusal) {
+    if (options.format == OutputFormat::Json) {
+        Write(stdout, FormatReadingJson(fields, record, refusal.value_or(""), options.withDasha));
+        return;
+    }
+    if (refusal) return;
+    Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
+    if (record.details) {
+        Write(stdout, "\n");
+        Write(stdout, FormatDetailsText(*record.details));
+        if (options.withDasha) {
+            Write(stdout, "\n");
+            Write(stdout, FormatDashaText(*record.details));
+        }
+    }
+}
+
+// The chart of a computed reading, with its names for reference.
+std::optional<std::string> SaveChart(const std::string& path, const ReadingFields& fields,
+                                     const BirthRecord& record) {
+    ReadingForm form;
+    if (std::optional<std::string_view> refusal = BuildReadingForm(fields, form)) {
+        return std::string(*refusal);
+    }
+    ChartFile chart;
+    PutFormInChart(form, chart);
+    chart.nakshatraName = NakshatraNameOf(record);
+    chart.yogaName = YogaNameOf(record);
+    return SaveFile(path, SerializeChartFile(chart));
+}
+
+// After the output of a computed reading: the refusal, or the files asked for.
+int FinishReading(const Options& options, const BirthRecord& record,
+                  const std::optional<std::string_view>& refusal) {
+    if (refusal) {
+        Complain(*refusal);
         return FinishOutput(kExitRefused);
+    }
+    if (!options.chartSavePath.empty()) {
+        if (std::optional<std::string> fault = SaveChart(options.chartSavePath, options.fields, record)) {
+            Complain("could not save the chart to " + options.chartSavePath + ": " + *fault);
+            return FinishOutput(kExitRefused);
+        }
+    }
+    if (!options.savePath.empty()) {
+        if (std::optional<std::string> fault =
+                SaveFile(options.savePath,
+                         FormatReadingFile(NakshatraNameOf(record), YogaNameOf(record)))) {
+            Complain("could not save the reading to " + options.savePath + ": " + *fault);
+            return FinishOutput(kExitRefused);
+        }
     }
     return FinishOutput(kExitSuccess);
 }
@@ -58,24 +110,13 @@ int SaveReading(const Options& options, const BirthRecord& record) {
 int RunSingleReading(const Options& options) {
     BirthRecord record;
     const std::optional<std::string_view> refusal = RunReading(options.fields, record, /*withDetails=*/true);
-    if (options.format == OutputFormat::Json) {
-        Write(stdout, FormatReadingJson(options.fields, record, refusal.value_or("")));
-    } else if (!refusal) {
-        Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
-        if (record.details) {
-            Write(stdout, "\n");
-            Write(stdout, FormatDetailsText(*record.details));
-        }
-    }
-    if (refusal) {
-        Complain(*refusal);
-        return FinishOutput(kExitRefused);
-    }
-    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(options, record);
+    WriteReading(options, options.fields, record, refusal);
+    return FinishReading(options, record, refusal);
 }
 
-// A single reading whose longitude, zone and DST come from the first of the
-// atlas's matches for --place, which are listed before the reading.
+// A single reading whose latitude, longitude, zone and DST come from the
+// first of the atlas's matches for --place, which are listed before the
+// reading.
 int RunReadingAtPlace(const Options& options) {
     const PlaceListing listing =
         ListPlaces(options.placeText, options.placeDate, options.placeTime, options.fields);
@@ -90,19 +131,15 @@ int RunReadingAtPlace(const Options& options) {
         return RunSingleReading(atPlace);
     }
     BirthRecord record;
-    const std::optional<std::string_view> refusal = RunReading(atPlace.fields, record);
+    const std::optional<std::string_view> refusal = RunReading(atPlace.fields, record, /*withDetails=*/true);
     const nlohmann::json all = {
         {"query", options.placeText},
         {"total", listing.total},
         {"places", listing.places},
-        {"reading", nlohmann::json::parse(
-                        FormatReadingJson(atPlace.fields, record, refusal.value_or("")))}};
+        {"reading", nlohmann::json::parse(FormatReadingJson(atPlace.fields, record, refusal.value_or(""),
+                                                            options.withDasha))}};
     Write(stdout, all.dump(2) + "\n");
-    if (refusal) {
-        Complain(*refusal);
-        return FinishOutput(kExitRefused);
-    }
-    return options.savePath.empty() ? FinishOutput(kExitSuccess) : SaveReading(atPlace, record);
+    return FinishReading(atPlace, record, refusal);
 }
 
 int RunOpenFile(const Options& options) {
@@ -129,6 +166,59 @@ int RunOpenFile(const Options& options) {
     return FinishOutput(kExitSuccess);
 }
 
+// One letter as a text, none for '\0'.
+std::string Letter(char letter) { return letter == '\0' ? std::string() : std::string(1, letter); }
+
+// The texts a chart's form holds, as the command line would have been given
+// them, so that its JSON echoes the inputs like any single reading's.
+ReadingFields FieldsOfChart(const ChartFile& chart) {
+    ReadingFields fields;
+    fields[InputColumn::Year] = std::to_string(chart.year);
+    fields[InputColumn::Month] = std::to_string(chart.month);
+    fields[InputColumn::Day] = std::to_string(chart.day);
+    fields[InputColumn::Hour] = std::to_string(chart.hour);
+    fields[InputColumn::Minute] = std::to_string(chart.minute);
+    fields[InputColumn::ZoneHour] = chart.zoneHour;
+    fields[InputColumn::ZoneMinute] = chart.zoneMinute;
+    fields[InputColumn::LonDegrees] = chart.lonDegrees;
+    fields[InputColumn::LonMinutes] = chart.lonMinutes;
+    fields[InputColumn::LonDirection] = Letter(chart.lonSide == LongitudeSide::East   ? 'E'
+                                               : chart.lonSide == LongitudeSide::West ? 'W'
+                                                                                      : '\0');
+    fields[InputColumn::DaylightSaving] = Letter(chart.daylightSaving ? '1' : '0');
+    fields.latDegrees = chart.latDegrees;
+    fields.latMinutes = chart.latMinutes;
+    fields.latDirection = Letter(chart.latSide == LatitudeSide::North   ? 'N'
+                                 : chart.latSide == LatitudeSide::South ? 'S'
+                                                                        : '\0');
+    return fields;
+}
+
+int RunOpenChart(const Options& options) {
+    // One byte over the limit is enough to know a file is too large.
+    const LoadedFile loaded = LoadFile(options.openPath, kMaxChartFileBytes + 1);
+    if (loaded.fault != LoadFault::None) {
+        const std::string reason = loaded.reason.empty() ? "not a regular file" : loaded.reason;
+        Complain("could not open the chart " + options.openPath + ": " + reason);
+        return kExitRefused;
+    }
+    const std::variant<ChartFile, ChartFileRefusal> parsed = ParseChartFile(loaded.bytes);
+    if (const auto* refused = std::get_if<ChartFileRefusal>(&parsed)) {
+        Complain(options.openPath + ": " + refused->message);
+        return kExitRefused;
+    }
+    const ChartFile& chart = std::get<ChartFile>(parsed);
+    BirthRecord record;
+    const std::optional<std::string_view> refusal =
+        RunReadingForm(FormFromChart(chart), record, /*withDetails=*/true);
+    WriteReading(options, FieldsOfChart(chart), record, refusal);
+    if (refusal) {
+        Complain(*refusal);
+        return FinishOutput(kExitRefused);
+    }
+    return FinishOutput(kExitSuccess);
+}
+
 int RunBatchFromStandardInput(const Options& options) {
     std::string readFault;
     const ByteSource standardInput = [&readFault](std::span<char> room) -> std::size_t {
@@ -145,8 +235,7 @@ int RunBatchFromStandardInput(const Options& options) {
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
     const BatchOutcome outcome = RunBatch(
-        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); },
-        options.withDetails);
+        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails);
     if (!readFault.empty()) {
         Complain("could not read standard input: " + readFault);
         return FinishOutput(kExitUsage);
@@ -185,6 +274,8 @@ int RunCommandLine(std::span<const std::string_view> arguments) {
                                              : RunReadingAtPlace(options);
         case RunMode::OpenFile:
             return RunOpenFile(options);
+        case RunMode::OpenChart:
+            return RunOpenChart(options);
         case RunMode::Batch:
             return RunBatchFromStandardInput(options);
         case RunMode::PlaceList: {

@@ -13,6 +13,9 @@
 namespace zorvane::cli {
 namespace {
 
+// The ending the window's file dialogs give chart files.
+constexpr std::string_view kChartFileEnding = ".zchart";
+
 // Above this many threads a batch only wastes memory on idle workers.
 constexpr unsigned kMostThreads = 1024;
 
@@ -22,12 +25,14 @@ constexpr ModeSet ModeBit(RunMode mode) { return 1U << static_cast<unsigned>(mod
 constexpr ModeSet kReading = ModeBit(RunMode::SingleReading);
 constexpr ModeSet kBatch = ModeBit(RunMode::Batch);
 constexpr ModeSet kOpen = ModeBit(RunMode::OpenFile);
+constexpr ModeSet kOpenChart = ModeBit(RunMode::OpenChart);
 constexpr ModeSet kPlaces = ModeBit(RunMode::PlaceList);
-constexpr ModeSet kAnyMode =
-    kReading | kBatch | kOpen | kPlaces | ModeBit(RunMode::Help) | ModeBit(RunMode::Version);
+constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | kOpenChart | kPlaces | ModeBit(RunMode::Help) |
+                             ModeBit(RunMode::Version);
 
 enum class Flag {
-    Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Save, Open, Batch, Threads, Details, Place
+    Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads,
+    Details, Place
 };
 
 // Everything about one option in one row: its spelling, the value it takes
@@ -52,13 +57,19 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Lat, "--lat", "D:MN|D:MS", false, kReading, "",
      "the latitude, North or South, for sunrise, sunset\nand the vara in the details"},
     {Flag::Dst, "--dst", "", false, kReading, "", "summer time was kept"},
-    {Flag::Format, "--format", "text|json", false, kReading | kOpen | kPlaces, "",
+    {Flag::Format, "--format", "text|json", false, kReading | kOpen | kOpenChart | kPlaces, "",
      "text: the names with their paragraphs (default)\n"
      "json: one object: the inputs, both names, the\n"
      "computed values, the error (null when the\n"
      "reading was computed) and the details"},
+    {Flag::Dasha, "--dasha", "", false, kReading | kOpenChart, "",
+     "add the Vimshottari dasha: a table after the\n"
+     "details, or the JSON object \"dasha\""},
     {Flag::Save, "--save", "FILE.vrn", false, kReading, "",
      "also write the reading file (the two names, scrambled)"},
+    {Flag::SaveChart, "--save-chart", "FILE.zchart", false, kReading, "",
+     "also write a chart file that --open-chart and the\n"
+     "window open again"},
     {Flag::Batch, "--batch", "", false, kBatch, "", "read readings as CSV on standard input"},
     {Flag::Threads, "--threads", "N", false, kBatch, "--threads goes with --batch",
      "threads for --batch (default: one per hardware\nthread)"},
@@ -66,6 +77,9 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      "with --batch: append the birth details' columns"},
     {Flag::Open, "--open", "FILE.vrn", false, kOpen, "",
      "show the names and paragraphs of a saved\nreading"},
+    {Flag::OpenChart, "--open-chart", "FILE.zchart", false, kOpenChart, "",
+     "compute and show the reading a chart file holds,\n"
+     "with its details"},
     {Flag::Place, "--place", "\"NAME[, STATE][, COUNTRY]\"", false, kReading | kPlaces, "",
      "alone: list the atlas's places of that name, best\n"
      "first: name, division, country, latitude,\n"
@@ -89,6 +103,8 @@ std::string_view OutOfModeComplaint(RunMode mode) {
             return "--batch reads its readings from standard input and takes only --threads and --details";
         case RunMode::OpenFile:
             return "--open takes only --format";
+        case RunMode::OpenChart:
+            return "--open-chart takes only --format and --dasha";
         case RunMode::PlaceList:
             return "--place without --date and --time lists places and takes only --format";
         default:
@@ -308,6 +324,7 @@ std::string MakeUsageText() {
     AppendSynopsis(kReading, Flag::Date, out);
     AppendSynopsis(kBatch, Flag::Batch, out);
     AppendSynopsis(kOpen, Flag::Open, out);
+    AppendSynopsis(kOpenChart, Flag::OpenChart, out);
     AppendSynopsis(kPlaces, Flag::Place, out);
     out.append("  zorvane-cli --help | --version\n");
     out.append(R"(
@@ -324,7 +341,9 @@ Options:
         std::string head = "  " + std::string(row.name);
         if (row.flag == Flag::Help) head += ", -h";
         if (!row.valueName.empty()) head.append(" ").append(row.valueName);
-        head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
+        // A head too long for its column gets a line of its own.
+        if (head.size() >= kHelpColumn) head.append("\n");
+        head.resize(head.size() >= kHelpColumn ? head.size() + kHelpColumn : kHelpColumn, ' ');
         out.append(head);
         for (const char c : row.help) {
             out.push_back(c);
@@ -336,18 +355,19 @@ Options:
 --batch reads CSV on standard input whose header names the columns
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
 in any order (lon_dir E or W, dst 0 or 1; other columns pass through), and
-optionally lat_deg,lat_min,lat_dir (lat_dir N or S) for the details' sunrise,
-sunset and vara. It writes every row back in order with the columns
+lat_deg,lat_min,lat_dir (lat_dir N or S) when the details' sunrise, sunset
+and vara are wanted. It writes every row back in order with the columns
 nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
 moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
-yoga_position,error appended; with --details, then the columns of the JSON
-"details" object (moon_rashi ... universal_time). A refused row keeps its
-results empty and says why in error. Lines end at LF, CR LF or CR; empty
-lines are skipped; a line over 64 KiB is refused as a row.
+yoga_position,error appended; with --details, then the keys of the JSON
+"details" object (moon_rashi ... universal_time) and dasha_lord,
+dasha_balance_years. A refused row keeps its results empty and says why in
+error. Lines end at LF, CR LF or CR; empty lines are skipped; a line over
+64 KiB is refused as a row.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), the reading file
-could not be written, or --place found no place.
+or chart file could not be written, or --place found no place.
 )");
     return out;
 }
@@ -377,11 +397,12 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     }
     const bool placesAlone = given.has(Flag::Place) && !given.has(Flag::Date) &&
                              !given.has(Flag::Time) && !given.has(Flag::Batch) &&
-                             !given.has(Flag::Open);
-    options.mode = placesAlone              ? RunMode::PlaceList
-                   : given.has(Flag::Batch) ? RunMode::Batch
-                   : given.has(Flag::Open)  ? RunMode::OpenFile
-                                            : RunMode::SingleReading;
+                             !given.has(Flag::Open) && !given.has(Flag::OpenChart);
+    options.mode = placesAlone                  ? RunMode::PlaceList
+                   : given.has(Flag::Batch)     ? RunMode::Batch
+                   : given.has(Flag::Open)      ? RunMode::OpenFile
+                   : given.has(Flag::OpenChart) ? RunMode::OpenChart
+                                                : RunMode::SingleReading;
     parsed.usageFault = CheckCombination(given, options.mode);
     if (!parsed.usageFault.empty()) {
         return parsed;
@@ -407,8 +428,12 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         }
         options.threadCount = count;
     }
+    options.withDasha = given.has(Flag::Dasha);
     if (options.mode == RunMode::OpenFile) {
         options.openPath = given.value(Flag::Open);
+    }
+    if (options.mode == RunMode::OpenChart) {
+        options.openPath = given.value(Flag::OpenChart);
     }
     if (given.has(Flag::Place)) {
         options.placeText = given.value(Flag::Place);
@@ -423,6 +448,12 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
             options.savePath = given.value(Flag::Save);
             if (!HasReadingFileEnding(options.savePath)) {
                 parsed.usageFault = "the file name given to --save must end in vrn";
+            }
+        }
+        if (given.has(Flag::SaveChart)) {
+            options.chartSavePath = given.value(Flag::SaveChart);
+            if (!options.chartSavePath.ends_with(kChartFileEnding)) {
+                parsed.usageFault = "the file name given to --save-chart must end in .zchart";
             }
         }
     }

@@ -8,15 +8,17 @@
 
 namespace zorvane::cli {
 
-enum class RunMode { Help, Version, SingleReading, Batch, OpenFile, PlaceList };
+enum class RunMode { Help, Version, SingleReading, Batch, OpenFile, OpenChart, PlaceList };
 enum class OutputFormat { Text, Json };
 
 struct Options {
     RunMode mode = RunMode::Help;
     ReadingFields fields;          // a single reading's inputs
     OutputFormat format = OutputFormat::Text;
+    bool withDasha = false;        // add the Vimshottari dasha to the output
     std::string savePath;          // empty: do not save
-    std::string openPath;
+    std::string chartSavePath;     // empty: do not save a chart file
+    std::string openPath;          // a reading file (--open) or a chart file (--open-chart)
     unsigned threadCount = 0;      // 0: one per hardware thread
     bool withDetails = false;      // batch: append the details' columns
     std::string placeText;         // --place "NAME[, STATE][, COUNTRY]"

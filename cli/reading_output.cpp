@@ -1,9 +1,11 @@
 #include "cli/reading_output.h"
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <optional>
 
 #include "cli/result_columns.h"
+#include "dasha/dasha_text.h"
 #include "ephemeris/nakshatra_names.h"
 #include "panchang/details_fields.h"
 #include "panchang/details_text.h"
@@ -22,61 +24,60 @@ void AppendResultBlock(std::string_view heading, std::string_view name,
     }
 }
 
-void AppendJsonString(std::string_view text, std::string& out) {
-    out.push_back('"');
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (byte < 0x20) {
-            constexpr std::string_view kHexDigits = "0123456789abcdef";
-            out.append("\\u00");
-            out.push_back(kHexDigits[byte >> 4]);
-            out.push_back(kHexDigits[byte & 0xf]);
-        } else {
-            out.push_back(c);
-        }
-    }
-    out.push_back('"');
+using Json = nlohmann::ordered_json;
+
+// JSON has no spelling for infinities or NaN.
+Json NumberJson(double value) {
+    if (!std::isfinite(value)) return nullptr;
+    return value;
 }
 
-void AppendJsonKey(std::string_view key, std::string& out) {
-    if (out.size() > 1) {
-        out.push_back(',');
-    }
-    AppendJsonString(key, out);
-    out.push_back(':');
-}
-
-void AppendJsonNumber(double value, std::string& out) {
-    // JSON has no spelling for infinities or NaN.
-    if (std::isfinite(value)) {
-        AppendShortestNumber(value, out);
-    } else {
-        out.append("null");
-    }
-}
-
-void AppendJsonDetails(const std::optional<BirthDetails>& details, std::string& out) {
-    if (!details) {
-        out.append("null");
-        return;
-    }
-    std::string object = "{";
+Json DetailsJson(const std::optional<BirthDetails>& details) {
+    if (!details) return nullptr;
+    Json object = Json::object();
     for (const DetailField& field : DetailFieldsOf(*details)) {
-        AppendJsonKey(field.key, object);
+        Json& slot = object[std::string(field.key)];
         if (const auto* text = std::get_if<std::string>(&field.value)) {
-            AppendJsonString(*text, object);
+            slot = *text;
         } else if (const auto* whole = std::get_if<int>(&field.value)) {
-            object.append(std::to_string(*whole));
+            slot = *whole;
         } else if (const auto* number = std::get_if<double>(&field.value)) {
-            AppendJsonNumber(*number, object);
-        } else {
-            object.append("null");
+            slot = NumberJson(*number);
         }
     }
-    out.append(object).push_back('}');
+    return object;
+}
+
+// Text that is not UTF-8 (an argument may be anything) is written with
+// replacement characters so that the output stays JSON.
+std::string DumpValue(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+// The library escapes the texts and writes everything else, except that a
+// double is written as the batch's columns write it: the shortest text that
+// reads back as the same double ("12", not "12.0"), which the library's own
+// float writer does not always find.
+void AppendJson(const Json& value, std::string& out) {
+    if (value.is_object() || value.is_array()) {
+        out.push_back(value.is_object() ? '{' : '[');
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            if (it != value.begin()) out.push_back(',');
+            if (value.is_object()) out.append(DumpValue(it.key())).push_back(':');
+            AppendJson(it.value(), out);
+        }
+        out.push_back(value.is_object() ? '}' : ']');
+    } else if (value.is_number_float() && std::isfinite(value.get<double>())) {
+        AppendShortestNumber(value.get<double>(), out);
+    } else {
+        out.append(DumpValue(value));
+    }
+}
+
+// One line, no spaces.
+std::string DumpLine(const Json& json) {
+    std::string out;
+    AppendJson(json, out);
+    out.push_back('\n');
+    return out;
 }
 
 std::string LimbLine(std::string_view limb, const std::string& name, const LimbSpan& span, double lead) {
@@ -138,50 +139,39 @@ std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int>
 }
 
 std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
-                              std::string_view refusal) {
+                              std::string_view refusal, bool withDasha) {
     const bool refused = !refusal.empty();
-    std::string out = "{";
+    Json json = Json::object();
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
-        AppendJsonKey(kInputColumnNames[i], out);
-        AppendJsonString(fields.texts[i], out);
+        json[std::string(kInputColumnNames[i])] = fields.texts[i];
     }
-    if (refused) {
-        AppendJsonKey(kNakshatraColumn, out);
-        out.append("null");
-        AppendJsonKey(kYogaColumn, out);
-        out.append("null");
-        for (const NumberColumn& column : kNumberColumns) {
-            AppendJsonKey(column.name, out);
-            out.append("null");
-        }
-        AppendJsonKey(kErrorColumn, out);
-        AppendJsonString(refusal, out);
-    } else {
-        AppendJsonKey(kNakshatraColumn, out);
-        AppendJsonString(NakshatraNameOf(record), out);
-        AppendJsonKey(kYogaColumn, out);
-        AppendJsonString(YogaNameOf(record), out);
-        for (const NumberColumn& column : kNumberColumns) {
-            AppendJsonKey(column.name, out);
-            AppendJsonNumber(record.*column.field, out);
-        }
-        AppendJsonKey(kErrorColumn, out);
-        out.append("null");
+    json[std::string(kNakshatraColumn)] = refused ? Json(nullptr) : Json(NakshatraNameOf(record));
+    json[std::string(kYogaColumn)] = refused ? Json(nullptr) : Json(YogaNameOf(record));
+    for (const NumberColumn& column : kNumberColumns) {
+        json[std::string(column.name)] = refused ? Json(nullptr) : NumberJson(record.*column.field);
     }
-    AppendJsonKey("details", out);
-    AppendJsonDetails(refused ? std::nullopt : record.details, out);
-    out.append("}\n");
-    return out;
+    json[std::string(kErrorColumn)] = refused ? Json(refusal) : Json(nullptr);
+    json["details"] = DetailsJson(refused ? std::nullopt : record.details);
+    if (withDasha) {
+        json["dasha"] = refused || !record.details ? Json(nullptr) : DashaJson(DashaOf(*record.details),
+                                                                                record.details->clockLeadHours);
+    }
+    return DumpLine(json);
 }
 
 std::string FormatNamesJson(std::string_view nakshatraName, std::string_view yogaName) {
-    std::string out = "{";
-    AppendJsonKey(kNakshatraColumn, out);
-    AppendJsonString(nakshatraName, out);
-    AppendJsonKey(kYogaColumn, out);
-    AppendJsonString(yogaName, out);
-    out.append("}\n");
-    return out;
+    Json json = Json::object();
+    json[std::string(kNakshatraColumn)] = nakshatraName;
+    json[std::string(kYogaColumn)] = yogaName;
+    return DumpLine(json);
+}
+
+VimshottariDasha DashaOf(const BirthDetails& details) {
+    return ComputeVimshottariDasha(details.moonSiderealDegrees, details.universalJd);
+}
+
+std::string FormatDashaText(const BirthDetails& details) {
+    return DashaTextTable(DashaOf(details), details.clockLeadHours);
 }
 
 }  // namespace zorvane::cli

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/reading_fields.h"
+#include "dasha/vimshottari_dasha.h"
 #include "reading/birth_record.h"
 
 namespace zorvane::cli {
@@ -15,15 +16,22 @@ namespace zorvane::cli {
 std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
 // One reading as a JSON object with the keys of the batch columns, then
-// "details" (null without them). The inputs are the texts as given; with a
-// refusal, names and numbers are null and error holds the message, otherwise
-// error is null.
+// "details" (null without them) and, when asked for, "dasha" (null without
+// the details). The inputs are the texts as given; with a refusal, names and
+// numbers are null and error holds the message, otherwise error is null.
 std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
-                              std::string_view refusal);
+                              std::string_view refusal, bool withDasha = false);
 
 // The details readably, one line each, times in the birth's clock, ending
 // with the sentences on bounds that lie near the birth.
 std::string FormatDetailsText(const BirthDetails& details);
+
+// The dasha from the details' own Moon, so that its lord is always the
+// nakshatra lord shown with them.
+VimshottariDasha DashaOf(const BirthDetails& details);
+
+// The dasha table readably, dates in the birth's clock.
+std::string FormatDashaText(const BirthDetails& details);
 
 // The two names of an opened reading file as a JSON object.
 std::string FormatNamesJson(std::string_view nakshatraName, std::string_view yogaName);

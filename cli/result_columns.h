@@ -36,6 +36,11 @@ inline constexpr std::string_view kNakshatraColumn = "nakshatra";
 inline constexpr std::string_view kYogaColumn = "yoga";
 inline constexpr std::string_view kErrorColumn = "error";
 
+// The dasha's columns after the details' in a batch with --details: the birth
+// lord and the years of its period left at birth.
+inline constexpr auto kDashaColumnNames = std::to_array<std::string_view>({"dasha_lord", "dasha_balance_years"});
+static_assert(kDashaColumnNames.size() == 2);
+
 // Appends the shortest text that reads back as exactly this double, the same
 // in every locale.
 void AppendShortestNumber(double value, std::string& out);

@@ -14,6 +14,11 @@ std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRec
     if (std::optional<std::string_view> refusal = BuildReadingForm(fields, form)) {
         return refusal;
     }
+    return RunReadingForm(form, record, withDetails);
+}
+
+std::optional<std::string_view> RunReadingForm(const ReadingForm& form, BirthRecord& record,
+                                               bool withDetails) {
     // Scripts get the same answer on every machine, whatever its locale.
     const NumberFormat pointFormat{"."};
     BirthData birth;

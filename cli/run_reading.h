@@ -5,6 +5,7 @@
 
 #include "cli/reading_fields.h"
 #include "reading/birth_record.h"
+#include "reading/validate_input.h"
 
 namespace zorvane::cli {
 
@@ -15,5 +16,9 @@ namespace zorvane::cli {
 // they are wanted.
 std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record,
                                            bool withDetails = false);
+
+// The same from a form that is already filled, as a chart file fills it.
+std::optional<std::string_view> RunReadingForm(const ReadingForm& form, BirthRecord& record,
+                                               bool withDetails);
 
 }  // namespace zorvane::cli

@@ -166,7 +166,7 @@ TEST(CliDetails, BatchAppendsTheDetailColumnsAfterError) {
     const auto error = std::find(header.begin(), header.end(), "error");
     ASSERT_NE(error, header.end());
     EXPECT_EQ(*(error + 1), "moon_rashi");
-    EXPECT_EQ(header.back(), "universal_time");
+    EXPECT_EQ(header.back(), "dasha_balance_years");
     for (const auto& row : rows) EXPECT_EQ(row.size(), header.size());
     auto at = [&](const std::vector<std::string>& row, const char* key) {
         return row[static_cast<std::size_t>(std::find(header.begin(), header.end(), key) - header.begin())];
@@ -175,6 +175,11 @@ TEST(CliDetails, BatchAppendsTheDetailColumnsAfterError) {
     EXPECT_EQ(at(rows[1], "sun_note"), "Sunrise needs a valid latitude");
     EXPECT_EQ(at(rows[1], "sunrise"), "");
     EXPECT_EQ(at(rows[2], "moon_rashi"), "");
+    EXPECT_EQ(at(rows[1], "dasha_lord"), at(rows[1], "nakshatra_lord"));
+    // The Moon has passed 0.049 of Pushya: 18.07 of Saturn's 19 years are left.
+    constexpr double kBalanceToleranceYears = 0.01;  // the figure above is worked to 0.01
+    EXPECT_NEAR(std::stod(at(rows[1], "dasha_balance_years")), 18.07, kBalanceToleranceYears);
+    EXPECT_EQ(at(rows[2], "dasha_lord"), "");
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+// --save-chart and --open-chart: a saved chart opens to the same reading,
+// and a file that cannot be used is refused with nothing changed.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli_process.h"
+
+namespace {
+
+using cli_test::ReadWholeFile;
+using cli_test::RunCli;
+using cli_test::RunResult;
+using cli_test::ScratchFolder;
+using cli_test::WriteWholeFile;
+using Json = nlohmann::ordered_json;
+
+constexpr int kSuccess = 0;
+constexpr int kUsage = 2;
+constexpr int kRefused = 3;
+
+// The largest chart file the program reads, in bytes.
+constexpr std::size_t kChartByteCap = std::size_t{1024} * 1024;
+
+const std::vector<std::string> kReading{"--date", "1947-08-15", "--time", "00:00", "--zone",
+                                        "5:30",   "--lon",      "77:13E", "--lat",  "28:36N"};
+
+std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string>& more) {
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+// The output without the inputs' echo, which a chart gives as numbers
+// ("8") where the arguments gave "08".
+Json ResultsOf(const std::string& out) {
+    Json json = Json::parse(out);
+    for (const char* key : {"year", "month", "day", "hour", "minute"}) json.erase(key);
+    return json;
+}
+
+TEST(CliChartFile, OpeningASavedChartGivesTheSameReading) {
+    ScratchFolder scratch;
+    const std::string chart = (scratch.path() / "birth.zchart").string();
+    const RunResult saved = RunCli(With(kReading, {"--save-chart", chart, "--dasha"}));
+    ASSERT_EQ(saved.exitStatus, kSuccess) << saved.err;
+    const Json file = Json::parse(ReadWholeFile(chart));
+    EXPECT_EQ(file["computed"]["nakshatra"], "Pushya");
+
+    const RunResult openedText = RunCli({"--open-chart", chart, "--dasha"});
+    ASSERT_EQ(openedText.exitStatus, kSuccess) << openedText.err;
+    EXPECT_EQ(openedText.out, saved.out);
+
+    const RunResult single = RunCli(With(kReading, {"--format", "json", "--dasha"}));
+    const RunResult openedJson = RunCli({"--open-chart", chart, "--format", "json", "--dasha"});
+    ASSERT_EQ(openedJson.exitStatus, kSuccess) << openedJson.err;
+    EXPECT_EQ(ResultsOf(openedJson.out), ResultsOf(single.out));
+    EXPECT_EQ(Json::parse(openedJson.out)["month"], "8");
+}
+
+TEST(CliChartFile, SavingIsRefusedWithTheReasonAndLeavesNoFile) {
+    ScratchFolder scratch;
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string target;
+        int exitStatus;
+        std::string complaint;  // start of standard error
+    };
+    const std::string missingFolder = (scratch.path() / "gone" / "birth.zchart").string();
+    const std::string refusedReading = (scratch.path() / "refused.zchart").string();
+    const std::string wrongEnding = (scratch.path() / "birth.json").string();
+    const std::vector<Case> cases = {
+        {With(kReading, {"--save-chart", missingFolder}), missingFolder, kRefused,
+         "zorvane-cli: could not save the chart to " + missingFolder + ": "},
+        {{"--date", "1990-04-31", "--time", "12:00", "--zone", "0:00", "--lon", "0:00W", "--save-chart",
+          refusedReading},
+         refusedReading, kRefused, "zorvane-cli: Please Enter Correct Date Or Month !"},
+        {With(kReading, {"--save-chart", wrongEnding}), wrongEnding, kUsage,
+         "zorvane-cli: the file name given to --save-chart must end in .zchart"},
+        {{"--open-chart", refusedReading, "--save-chart", wrongEnding}, wrongEnding, kUsage,
+         "zorvane-cli: --open-chart takes only --format and --dasha"},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = RunCli(c.arguments);
+        EXPECT_EQ(run.exitStatus, c.exitStatus);
+        EXPECT_EQ(run.err.rfind(c.complaint, 0), 0U) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(c.target)) << c.target;
+    }
+}
+
+TEST(CliChartFile, RefusedFilesGiveStatusThreeAndStayAsTheyWere) {
+    ScratchFolder scratch;
+    const std::filesystem::path good = scratch.path() / "good.zchart";
+    ASSERT_EQ(RunCli(With(kReading, {"--save-chart", good.string()})).exitStatus, kSuccess);
+    std::string newer = ReadWholeFile(good);
+    newer.replace(newer.find("\"version\": 1"), std::string("\"version\": 1").size(), "\"version\": 2");
+
+    struct Case {
+        std::string name;
+        std::string bytes;    // empty: not written by the test
+        std::string complaint;  // in standard error
+    };
+    const std::vector<Case> cases = {
+        {"damaged.zchart", "{\"format\": \"zorvane-chart\", \"version\": 1, \"birth\": {", "damaged"},
+        {"foreign.zchart", "{\"type\": \"FeatureCollection\"}", "not a Zorvane chart"},
+        {"large.zchart", std::string(kChartByteCap + 1, ' '), "larger than a chart can be"},
+        {"newer.zchart", newer, "newer version"},
+        {"missing.zchart", "", "could not open the chart"},
+        {"folder.zchart", "", "not a regular file"},
+    };
+    std::filesystem::create_directory(scratch.path() / "folder.zchart");
+    for (const Case& c : cases) {
+        const std::filesystem::path path = scratch.path() / c.name;
+        if (!c.bytes.empty()) WriteWholeFile(path, c.bytes);
+        for (const char* format : {"text", "json"}) {
+            const RunResult run = RunCli({"--open-chart", path.string(), "--format", format});
+            EXPECT_EQ(run.exitStatus, kRefused) << c.name;
+            EXPECT_TRUE(run.out.empty()) << c.name;
+            EXPECT_NE(run.err.find(c.complaint), std::string::npos) << c.name << ": " << run.err;
+        }
+        if (!c.bytes.empty()) {
+            EXPECT_EQ(ReadWholeFile(path), c.bytes) << c.name;
+        }
+    }
+}
+
+}  // namespace
