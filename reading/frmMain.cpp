@@ -594,6 +594,9 @@ zorvane::ChartFile frmMain::FormAsChart() const {
     chart.city = Utf8(ui->txtCity->text());
     chart.state = Utf8(ui->txtState->text());
     chart.country = Utf8(ui->txtCountry->text());
+    if (!atlasZoneId_.isEmpty()) {
+        chart.atlasZoneId = atlasZoneId_.toStdString();
+    }
     // The names for reference are what the button would show for this form;
     // copies of the window's state keep the window's own reading untouched.
     zorvane::BirthData birth = birthData_;
@@ -638,6 +641,13 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     ui->txtCity->setText(FromUtf8(chart.city));
     ui->txtState->setText(FromUtf8(chart.state));
     ui->txtCountry->setText(FromUtf8(chart.country));
+    // Writing the boxes ended any earlier link; a chart the atlas filled
+    // links its zone to the date again, as "Use this place" did.
+    if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
+        atlasZoneId_ = QByteArray::fromStdString(*chart.atlasZoneId);
+        atlasPlaceEast_ = form.eastSelected;
+        FollowAtlasZone();
+    }
 }
 
 void frmMain::mnuSaveChart_Click() {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
+#include "reading/chart_file.h"
 
 namespace {
 
@@ -89,6 +90,41 @@ TEST_F(ChartMenu, ASavedChartOpensIntoTheSameFormAndReading) {
     EXPECT_EQ(Snapshot(), saved);
     EXPECT_TRUE(Get<QAction>("mnuExportPdf").isEnabled());
     EXPECT_EQ(RecentEntries(), QStringList({"&1 " + QDir::toNativeSeparators(path)}));
+}
+
+// A chart the atlas filled keeps the place's zone: opened, the zone follows
+// the chart's moment again, and saved, it keeps the zone id.
+TEST_F(ChartMenu, AnAtlasZoneComesBackLinkedToTheDate) {
+    zorvane::ChartFile chart;
+    chart.name = "Asha";
+    chart.year = 1941;
+    chart.month = 6;
+    chart.hour = 12;
+    chart.zoneHour = "0";  // as written for another moment: the link rewrites it
+    chart.zoneMinute = "0";
+    chart.latDegrees = "51";
+    chart.latMinutes = "30";
+    chart.lonDegrees = "0";
+    chart.lonMinutes = "8";
+    chart.lonSide = zorvane::LongitudeSide::West;
+    chart.city = "London";
+    chart.atlasZoneId = "Europe/London";
+    const QString path = PathOf("asha.zchart");
+    WriteFile(path, QByteArray::fromStdString(zorvane::SerializeChartFile(chart)));
+
+    OpenChart(path);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    EXPECT_EQ(Box("txtZoneHour").text(), "+2");
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Europe/London +2:00, double summer time");
+    EXPECT_EQ(LabelText("lblNakshatraName"), "Ashlesha");
+
+    const QString again = PathOf("again.zchart");
+    SaveChartTo(again);
+    QFile saved(again);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const auto parsed = zorvane::ParseChartFile(saved.readAll().toStdString());
+    ASSERT_TRUE(std::holds_alternative<zorvane::ChartFile>(parsed));
+    EXPECT_EQ(std::get<zorvane::ChartFile>(parsed).atlasZoneId, "Europe/London");
 }
 
 TEST_F(ChartMenu, ARefusedFileChangesNothing) {
