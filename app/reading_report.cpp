@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/birth_texts.h"
 #include "dasha/dasha_text.h"
 #include "dasha/zone_date.h"
 #include "ephemeris/angles.h"
@@ -16,49 +17,13 @@
 
 namespace {
 
-const QString kNoTime = QStringLiteral("\u2014");
-
-// "YYYY-MM-DDTHH:MM:SS" is the date and time of an ISO moment.
-constexpr qsizetype kIsoDateTimeLength = 19;
-constexpr int kIsoDateTimeSeparator = 10;
+using zorvane::BirthLatitudeText;
+using zorvane::ClockText;
+using zorvane::DateText;
+using zorvane::DegreesMinutesText;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A moment in the birth's clock, "1947-08-14 23:12:05"; the zone is given once,
-// with the birth.
-QString ClockText(double universalJd, double clockLeadHours) {
-    QString iso = FromUtf8(zorvane::FormatBirthClock(universalJd, clockLeadHours));
-    iso.truncate(kIsoDateTimeLength);
-    iso[kIsoDateTimeSeparator] = u' ';
-    return iso;
-}
-
-QString ClockText(const std::optional<double>& universalJd, double clockLeadHours) {
-    return universalJd ? ClockText(*universalJd, clockLeadHours) : kNoTime;
-}
-
-QString DateText(double universalJd, double clockLeadHours) {
-    return FromUtf8(zorvane::IsoDateText(zorvane::ZoneCivilDate(universalJd, clockLeadHours)));
-}
-
-QString DegreesMinutesText(int degrees, int minutes, QChar hemisphere) {
-    return QStringLiteral("%1\u00b0%2\u2032 %3")
-        .arg(std::abs(degrees))
-        .arg(std::abs(minutes), 2, 10, QLatin1Char('0'))
-        .arg(hemisphere);
-}
-
-QString LatitudeText(std::optional<double> latitudeDegrees) {
-    if (!latitudeDegrees) {
-        return QStringLiteral("none valid");
-    }
-    const long totalMinutes = std::lround(std::fabs(*latitudeDegrees) * zorvane::kMinutesPerDegree);
-    const auto minutesPerDegree = static_cast<long>(zorvane::kMinutesPerDegree);
-    return DegreesMinutesText(static_cast<int>(totalMinutes / minutesPerDegree),
-                              static_cast<int>(totalMinutes % minutesPerDegree),
-                              *latitudeDegrees < 0 ? u'S' : u'N');
 }
 
 QString PlaceText(const ReportHeading& heading) {
@@ -87,7 +52,7 @@ QList<ReportLine> BirthLines(const zorvane::BirthRecord& record, const ReportHea
     if (!place.isEmpty()) lines.append({QStringLiteral("Place"), place});
     lines.append({QStringLiteral("Longitude"),
                   DegreesMinutesText(birth.LonDegrees, birth.LonMinutes, birth.LonEast ? u'E' : u'W')});
-    lines.append({QStringLiteral("Latitude"), LatitudeText(record.latitudeDegrees)});
+    lines.append({QStringLiteral("Latitude"), BirthLatitudeText(record.latitudeDegrees)});
     lines.append({QStringLiteral("Universal time"), ClockText(details.universalJd, 0.0) + QStringLiteral(" UT")});
     return lines;
 }

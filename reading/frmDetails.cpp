@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/birth_texts.h"
 #include "app/chart_wheel.h"
 #include "app/desktop.h"
 #include "app/form_look.h"
@@ -27,61 +28,24 @@
 
 namespace {
 
+using zorvane::BirthLatitudeText;
+using zorvane::ClockText;
+using zorvane::DateText;
+using zorvane::DegreesMinutesText;
+
 // Rows of the limb table, in panchang order, and its columns.
 enum LimbRow { TithiRow, VaraRow, NakshatraRow, YogaRow, KaranaRow };
 enum LimbColumn { LimbNameColumn = 1, StartsColumn, EndsColumn };
 enum DashaColumn { LordColumn, DashaStartsColumn, DashaEndsColumn, NoteColumn };
 
-const QString kNoTime = QStringLiteral("\u2014");
 const QString kRunningToday = QStringLiteral("running today");
 const QString kBeforeBirth = QStringLiteral("before birth");
 
 // A saved wheel is this many pixels square: sharp when printed a hand wide.
 constexpr int kSavedWheelPixels = 1200;
 
-// "YYYY-MM-DDTHH:MM:SS" is the length of the date and time of an ISO moment.
-constexpr qsizetype kIsoDateTimeLength = 19;
-constexpr int kIsoDateTimeSeparator = 10;
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A moment in the birth's clock as a person reads it, "1947-08-14 23:12:05";
-// the zone is shown once, with the birth.
-QString ClockText(double universalJd, double clockLeadHours) {
-    QString iso = FromUtf8(zorvane::FormatBirthClock(universalJd, clockLeadHours));
-    iso.truncate(kIsoDateTimeLength);
-    iso[kIsoDateTimeSeparator] = u' ';
-    return iso;
-}
-
-QString ClockText(const std::optional<double>& universalJd, double clockLeadHours) {
-    return universalJd ? ClockText(*universalJd, clockLeadHours) : kNoTime;
-}
-
-QString DateText(double universalJd, double clockLeadHours) {
-    return FromUtf8(zorvane::IsoDateText(zorvane::ZoneCivilDate(universalJd, clockLeadHours)));
-}
-
-// Degrees and minutes as typed, with the hemisphere: "77°13′ E".
-QString DegreesMinutesText(int degrees, int minutes, QChar hemisphere) {
-    return QStringLiteral("%1\u00b0%2\u2032 %3")
-        .arg(std::abs(degrees))
-        .arg(std::abs(minutes), 2, 10, QLatin1Char('0'))
-        .arg(hemisphere);
-}
-
-QString LatitudeText(std::optional<double> latitudeDegrees) {
-    if (!latitudeDegrees) {
-        return QStringLiteral("none valid");
-    }
-    const long totalMinutes =
-        std::lround(std::fabs(*latitudeDegrees) * zorvane::kMinutesPerDegree);
-    const auto minutesPerDegree = static_cast<long>(zorvane::kMinutesPerDegree);
-    return DegreesMinutesText(static_cast<int>(totalMinutes / minutesPerDegree),
-                              static_cast<int>(totalMinutes % minutesPerDegree),
-                              *latitudeDegrees < 0 ? u'S' : u'N');
 }
 
 QString NumberedName(std::string_view name, int number) {
@@ -138,7 +102,7 @@ void frmDetails::ShowBirth(const zorvane::BirthData& birth, std::optional<double
                               : QStringLiteral(" from universal time, no summer time")));
     ui->lblLongitude->setText(
         DegreesMinutesText(birth.LonDegrees, birth.LonMinutes, birth.LonEast ? u'E' : u'W'));
-    ui->lblLatitude->setText(LatitudeText(latitudeDegrees));
+    ui->lblLatitude->setText(BirthLatitudeText(latitudeDegrees));
     ui->lblUniversalTime->setText(ClockText(details.universalJd, 0.0) + QStringLiteral(" UT"));
 }
 
