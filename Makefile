@@ -56,7 +56,7 @@ build-window: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvane
 
 run: build-window
-	./$(BUILD_DIR)/app/zorvane
+	./$(BUILD_DIR)/gui/zorvane
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -104,7 +104,7 @@ fuzz: deps
 # Our own folders only: never a build dir or a generated file. clang-tidy
 # takes its checks from .clang-tidy and the compile flags from a clang build
 # dir, which needs Qt's generated headers but no full build.
-LINT_FOLDERS := ephemeris panchang reading timezone dasha app cli fuzz tests bench
+LINT_FOLDERS := core gui cli fuzz tests bench
 empty :=
 space := $(empty) $(empty)
 lint: deps

@@ -4,8 +4,8 @@
 #include <malloc.h>
 #include <string_view>
 
-#include "atlas/atlas_file.h"
-#include "atlas/atlas_search.h"
+#include "core/atlas/atlas_file.h"
+#include "core/atlas/atlas_search.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "dasha/dasha_text.h"
-#include "dasha/vimshottari_dasha.h"
+#include "core/format/dasha_text.h"
+#include "core/dasha/vimshottari_dasha.h"
 
 namespace {
 

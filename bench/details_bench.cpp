@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "ephemeris/birth_nakshatra.h"
-#include "panchang/birth_details.h"
-#include "panchang/birth_yoga.h"
-#include "reading/birth_data.h"
-#include "reading/chart_state.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/panchang/birth_details.h"
+#include "core/panchang/birth_yoga.h"
+#include "core/state/birth_data.h"
+#include "core/state/chart_state.h"
 
 namespace {
 

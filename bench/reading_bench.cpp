@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "cli/reading_form_builder.h"
-#include "ephemeris/birth_nakshatra.h"
-#include "panchang/birth_yoga.h"
-#include "panchang/moon_longitude.h"
-#include "reading/birth_data.h"
-#include "reading/calculation_driver.h"
-#include "reading/chart_state.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/panchang/birth_yoga.h"
+#include "core/sky/moon_longitude.h"
+#include "core/state/birth_data.h"
+#include "core/reading/calculation_driver.h"
+#include "core/state/chart_state.h"
 
 namespace {
 

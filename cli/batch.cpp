@@ -16,9 +16,9 @@
 #include "cli/reading_output.h"
 #include "cli/result_columns.h"
 #include "cli/run_reading.h"
-#include "dasha/dasha_text.h"
-#include "panchang/details_fields.h"
-#include "reading/birth_record.h"
+#include "core/format/dasha_text.h"
+#include "core/format/details_fields.h"
+#include "core/reading/birth_record.h"
 
 namespace zorvane::cli {
 namespace {

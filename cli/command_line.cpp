@@ -19,11 +19,11 @@
 #include "cli/reading_form_builder.h"
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
-#include "reading/birth_record.h"
-#include "reading/chart_file.h"
-#include "reading/display_tables.h"
-#include "reading/file_store.h"
-#include "reading/reading_file.h"
+#include "core/reading/birth_record.h"
+#include "core/files/chart_file.h"
+#include "core/format/display_tables.h"
+#include "core/files/file_store.h"
+#include "core/files/reading_file.h"
 
 namespace zorvane::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "reading/reading_file.h"
+#include "core/files/reading_file.h"
 
 namespace zorvane::cli {
 namespace {

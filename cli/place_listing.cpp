@@ -6,10 +6,10 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
-#include "app/atlas_fill.h"
-#include "app/atlas_zone.h"
-#include "atlas/atlas_file.h"
-#include "atlas/atlas_search.h"
+#include "core/atlas/atlas_fill.h"
+#include "core/zones/atlas_zone.h"
+#include "core/atlas/atlas_file.h"
+#include "core/atlas/atlas_search.h"
 
 namespace zorvane::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string>
 
-#include "reading/offered_ranges.h"
+#include "core/reading/offered_ranges.h"
 
 namespace zorvane::cli {
 namespace {

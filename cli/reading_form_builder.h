@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "cli/reading_fields.h"
-#include "reading/validate_input.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane::cli {
 

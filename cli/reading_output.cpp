@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "cli/result_columns.h"
-#include "dasha/dasha_text.h"
-#include "ephemeris/nakshatra_names.h"
-#include "panchang/details_fields.h"
-#include "panchang/details_text.h"
-#include "panchang/limb_names.h"
-#include "panchang/yoga_names.h"
-#include "reading/display_tables.h"
+#include "core/format/dasha_text.h"
+#include "core/panchang/nakshatra_names.h"
+#include "core/format/details_fields.h"
+#include "core/format/details_text.h"
+#include "core/panchang/limb_names.h"
+#include "core/panchang/yoga_names.h"
+#include "core/format/display_tables.h"
 
 namespace zorvane::cli {
 namespace {

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "cli/reading_fields.h"
-#include "dasha/vimshottari_dasha.h"
-#include "reading/birth_record.h"
+#include "core/dasha/vimshottari_dasha.h"
+#include "core/reading/birth_record.h"
 
 namespace zorvane::cli {
 

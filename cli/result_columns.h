@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "reading/birth_record.h"
+#include "core/reading/birth_record.h"
 
 namespace zorvane::cli {
 

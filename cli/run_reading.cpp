@@ -1,11 +1,11 @@
 #include "cli/run_reading.h"
 
 #include "cli/reading_form_builder.h"
-#include "panchang/birth_details.h"
-#include "reading/birth_data.h"
-#include "reading/chart_state.h"
-#include "reading/calculation_driver.h"
-#include "reading/validate_input.h"
+#include "core/panchang/birth_details.h"
+#include "core/state/birth_data.h"
+#include "core/state/chart_state.h"
+#include "core/reading/calculation_driver.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane::cli {
 

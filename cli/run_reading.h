@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "cli/reading_fields.h"
-#include "reading/birth_record.h"
-#include "reading/validate_input.h"
+#include "core/reading/birth_record.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane::cli {
 

@@ -13,7 +13,7 @@
 #include "cli/result_columns.h"
 #include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
-#include "reading/display_tables.h"
+#include "core/format/display_tables.h"
 
 using namespace zorvane;
 using namespace zorvane::cli;

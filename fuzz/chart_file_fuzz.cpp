@@ -8,7 +8,7 @@
 
 #include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
-#include "reading/chart_file.h"
+#include "core/files/chart_file.h"
 
 using namespace zorvane;
 

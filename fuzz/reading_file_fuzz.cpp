@@ -7,8 +7,8 @@
 
 #include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
-#include "reading/display_tables.h"
-#include "reading/reading_file.h"
+#include "core/format/display_tables.h"
+#include "core/files/reading_file.h"
 
 using namespace zorvane;
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "reading/calculation_driver.h"
-#include "reading/display_tables.h"
+#include "core/reading/calculation_driver.h"
+#include "core/format/display_tables.h"
 #include "tests/core/state_snapshot.h"
 
 using namespace zorvane;

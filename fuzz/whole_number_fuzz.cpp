@@ -12,7 +12,7 @@
 
 #include "fuzz/fuzz_bytes.h"
 #include "fuzz/fuzz_check.h"
-#include "reading/number_text.h"
+#include "core/reading/number_text.h"
 
 using namespace zorvane;
 

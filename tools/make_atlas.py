@@ -15,7 +15,7 @@ It writes two committed files:
                            division, population, IANA zone
                       in tab-separated lines; keys are separated by "|". The names
                       are stored folded so that loading need not fold 200,000 rows.
-  data/fold_table.inc the table that folds case and accents, for atlas/fold.cpp
+  data/fold_table.inc the table that folds case and accents, for core/atlas/fold.cpp
 
 Division names come from two sources read at generation time only: the state
 names that Debian's libgeonames gives for the larger towns (its places are

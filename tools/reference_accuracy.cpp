@@ -28,17 +28,17 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/angles.h"
-#include "ephemeris/birth_nakshatra.h"
-#include "ephemeris/crossing_search.h"
-#include "ephemeris/sidereal_moon.h"
-#include "panchang/birth_details.h"
-#include "panchang/birth_yoga.h"
-#include "panchang/delta_t.h"
-#include "panchang/details_text.h"
-#include "panchang/limbs.h"
-#include "panchang/panchang_ayanamsa.h"
-#include "panchang/sun_longitude.h"
+#include "core/time/angles.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/time/crossing_search.h"
+#include "core/sky/sidereal_moon.h"
+#include "core/panchang/birth_details.h"
+#include "core/panchang/birth_yoga.h"
+#include "core/time/delta_t.h"
+#include "core/format/details_text.h"
+#include "core/panchang/limbs.h"
+#include "core/sky/panchang_ayanamsa.h"
+#include "core/sky/sun_longitude.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <zlib.h>
 
-#include "atlas/atlas_file.h"
-#include "atlas/atlas_search.h"
-#include "atlas/fold.h"
+#include "core/atlas/atlas_file.h"
+#include "core/atlas/atlas_search.h"
+#include "core/atlas/fold.h"
 
 namespace zorvane {
 namespace {

@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "atlas/atlas_file.h"
-#include "atlas/atlas_search.h"
+#include "core/atlas/atlas_file.h"
+#include "core/atlas/atlas_search.h"
 
 namespace zorvane {
 namespace {

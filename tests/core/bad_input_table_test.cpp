@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "reading/calculation_driver.h"
-#include "reading/display_tables.h"
-#include "reading/reading_file.h"
+#include "core/reading/calculation_driver.h"
+#include "core/format/display_tables.h"
+#include "core/files/reading_file.h"
 #include "state_snapshot.h"
 #include "sample_readings.h"
 

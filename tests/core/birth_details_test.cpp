@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/birth_nakshatra.h"
-#include "ephemeris/day_number.h"
-#include "ephemeris/nakshatra_names.h"
-#include "panchang/birth_details.h"
-#include "panchang/birth_yoga.h"
-#include "panchang/delta_t.h"
-#include "panchang/details_fields.h"
-#include "panchang/details_text.h"
-#include "panchang/limb_names.h"
-#include "panchang/limbs.h"
-#include "panchang/yoga_names.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/time/day_number.h"
+#include "core/panchang/nakshatra_names.h"
+#include "core/panchang/birth_details.h"
+#include "core/panchang/birth_yoga.h"
+#include "core/time/delta_t.h"
+#include "core/format/details_fields.h"
+#include "core/format/details_text.h"
+#include "core/panchang/limb_names.h"
+#include "core/panchang/limbs.h"
+#include "core/panchang/yoga_names.h"
 
 namespace zorvane {
 namespace {

@@ -1,13 +1,13 @@
 // The record the front ends read: the latitude as applied, the indices and
 // the numbers of one calculation.
-#include "reading/birth_record.h"
+#include "core/reading/birth_record.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "reading/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "sample_readings.h"
 
 namespace zorvane {

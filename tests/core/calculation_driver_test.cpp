@@ -1,7 +1,7 @@
 // The driver: from the form's texts to the two names.
 #include <gtest/gtest.h>
 
-#include "reading/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 #include "sample_readings.h"
 
 namespace zorvane {

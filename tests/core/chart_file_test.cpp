@@ -1,4 +1,4 @@
-#include "reading/chart_file.h"
+#include "core/files/chart_file.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/day_number.h"
-#include "panchang/details_text.h"
+#include "core/time/day_number.h"
+#include "core/format/details_text.h"
 
 namespace zorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "reading/display_tables.h"
+#include "core/format/display_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "ephemeris/nakshatra_names.h"
-#include "panchang/yoga_names.h"
+#include "core/panchang/nakshatra_names.h"
+#include "core/panchang/yoga_names.h"
 
 namespace zorvane {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "reading/file_store.h"
+#include "core/files/file_store.h"
 
 namespace zorvane {
 namespace {

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/birth_nakshatra.h"
-#include "ephemeris/sidereal_moon.h"
-#include "ephemeris/universal_time.h"
-#include "panchang/birth_yoga.h"
-#include "panchang/delta_t.h"
-#include "panchang/moon_longitude.h"
-#include "panchang/panchang_ayanamsa.h"
-#include "panchang/sun_longitude.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/sky/sidereal_moon.h"
+#include "core/time/universal_time.h"
+#include "core/panchang/birth_yoga.h"
+#include "core/time/delta_t.h"
+#include "core/sky/moon_longitude.h"
+#include "core/sky/panchang_ayanamsa.h"
+#include "core/sky/sun_longitude.h"
 
 namespace zorvane {
 namespace {

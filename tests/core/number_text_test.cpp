@@ -1,7 +1,7 @@
 // Reading a box's text as a whole number.
 #include <gtest/gtest.h>
 
-#include "reading/number_text.h"
+#include "core/reading/number_text.h"
 
 namespace zorvane {
 namespace {

@@ -6,14 +6,14 @@
 #include <iostream>
 #include <vector>
 
-#include "ephemeris/angles.h"
-#include "ephemeris/birth_nakshatra.h"
-#include "ephemeris/day_number.h"
-#include "panchang/birth_yoga.h"
-#include "panchang/delta_t.h"
-#include "panchang/moon_longitude.h"
-#include "panchang/nutation.h"
-#include "panchang/sun_longitude.h"
+#include "core/time/angles.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/time/day_number.h"
+#include "core/panchang/birth_yoga.h"
+#include "core/time/delta_t.h"
+#include "core/sky/moon_longitude.h"
+#include "core/sky/nutation.h"
+#include "core/sky/sun_longitude.h"
 
 namespace zorvane {
 namespace {

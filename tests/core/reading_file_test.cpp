@@ -1,7 +1,7 @@
 // The scramble routines and the two-line reading file.
 #include <gtest/gtest.h>
 
-#include "reading/reading_file.h"
+#include "core/files/reading_file.h"
 
 namespace zorvane {
 namespace {

@@ -1,9 +1,9 @@
 // The details and dasha a record carries agree with the record they join.
 #include <gtest/gtest.h>
 
-#include "dasha/dasha_lords.h"
-#include "reading/birth_record.h"
-#include "reading/calculation_driver.h"
+#include "core/dasha/dasha_lords.h"
+#include "core/reading/birth_record.h"
+#include "core/reading/calculation_driver.h"
 #include "sample_readings.h"
 
 namespace zorvane {

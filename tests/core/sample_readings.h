@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reading/validate_input.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane::testing_readings {
 

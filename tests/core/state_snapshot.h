@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "reading/birth_data.h"
-#include "reading/chart_state.h"
+#include "core/state/birth_data.h"
+#include "core/state/chart_state.h"
 
 namespace zorvane {
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "ephemeris/crossing_search.h"
-#include "ephemeris/day_number.h"
-#include "ephemeris/sunrise.h"
+#include "core/time/crossing_search.h"
+#include "core/time/day_number.h"
+#include "core/sky/sunrise.h"
 
 namespace zorvane {
 namespace {

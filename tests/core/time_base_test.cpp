@@ -1,10 +1,10 @@
 // Time base and birth nakshatra: pinned worked examples.
 #include <gtest/gtest.h>
 
-#include "ephemeris/birth_nakshatra.h"
-#include "ephemeris/day_number.h"
-#include "ephemeris/sidereal_moon.h"
-#include "ephemeris/time_base.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/time/day_number.h"
+#include "core/sky/sidereal_moon.h"
+#include "core/sky/time_base.h"
 
 namespace zorvane {
 namespace {

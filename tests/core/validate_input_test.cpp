@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "reading/validate_input.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane {
 namespace {

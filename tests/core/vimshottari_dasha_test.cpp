@@ -11,12 +11,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "dasha/dasha_text.h"
-#include "dasha/vimshottari_dasha.h"
-#include "dasha/zone_date.h"
-#include "ephemeris/birth_nakshatra.h"
-#include "ephemeris/day_number.h"
-#include "ephemeris/nakshatra_names.h"
+#include "core/format/dasha_text.h"
+#include "core/dasha/vimshottari_dasha.h"
+#include "core/time/zone_date.h"
+#include "core/panchang/birth_nakshatra.h"
+#include "core/time/day_number.h"
+#include "core/panchang/nakshatra_names.h"
 
 namespace zorvane {
 namespace {

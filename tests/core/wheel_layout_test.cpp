@@ -1,4 +1,4 @@
-#include "reading/wheel_layout.h"
+#include "core/chart/wheel_layout.h"
 
 #include <gtest/gtest.h>
 

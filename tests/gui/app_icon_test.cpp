@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QSize>
 
-#include "app/app_icon.h"
+#include "gui/desktop/app_icon.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "app/frmAtlas.h"
-#include "app/place_search.h"
+#include "gui/windows/frmAtlas.h"
+#include "gui/desktop/place_search.h"
 #include "main_window_fixture.h"
-#include "reading/calculation_driver.h"
+#include "core/reading/calculation_driver.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // A zone's offset at a birth moment from the system's time-zone database,
 // and what the atlas writes into the main window's boxes for it.
-#include "app/atlas_zone.h"
+#include "core/zones/atlas_zone.h"
 
 #include <gtest/gtest.h>
 
-#include "app/atlas_fill.h"
+#include "core/atlas/atlas_fill.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
-#include "reading/chart_file.h"
+#include "core/files/chart_file.h"
 
 namespace {
 

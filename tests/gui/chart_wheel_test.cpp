@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/chart_wheel.h"
-#include "ephemeris/nakshatra_names.h"
+#include "gui/report/chart_wheel.h"
+#include "core/panchang/nakshatra_names.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
-#include "reading/frmDetails.h"
+#include "gui/windows/frmDetails.h"
 
 namespace {
 

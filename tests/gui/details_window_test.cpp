@@ -11,10 +11,10 @@
 #include <QTreeWidget>
 #include <optional>
 
-#include "dasha/vimshottari_dasha.h"
+#include "core/dasha/vimshottari_dasha.h"
 #include "fake_desktop.h"
-#include "reading/birth_record.h"
-#include "reading/frmDetails.h"
+#include "core/reading/birth_record.h"
+#include "gui/windows/frmDetails.h"
 #include "window_probe.h"
 
 namespace {

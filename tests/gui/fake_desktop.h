@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "app/desktop.h"
+#include "gui/desktop/desktop.h"
 
 // Scripted stand-in for the desktop: answers come from queues filled by the
 // test, and every call is recorded for the test to inspect.

@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <functional>
 
-#include "app/frmHelp.h"
+#include "gui/windows/frmHelp.h"
 #include "main_window_fixture.h"
 
 namespace {

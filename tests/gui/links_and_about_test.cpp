@@ -4,9 +4,9 @@
 #include <QSet>
 #include <QUrlQuery>
 
-#include "app/frmAbout.h"
-#include "app/links.h"
-#include "app/place_search.h"
+#include "gui/windows/frmAbout.h"
+#include "gui/desktop/links.h"
+#include "gui/desktop/place_search.h"
 #include "main_window_fixture.h"
 
 namespace {

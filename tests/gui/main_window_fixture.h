@@ -18,7 +18,7 @@
 #include <memory>
 
 #include "fake_desktop.h"
-#include "reading/frmMain.h"
+#include "gui/windows/frmMain.h"
 #include "window_probe.h"
 
 // One reading as the user types it into the input panel.

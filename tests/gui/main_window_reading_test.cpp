@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "main_window_fixture.h"
-#include "reading/display_tables.h"
+#include "core/format/display_tables.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "main_window_fixture.h"
-#include "reading/display_tables.h"
+#include "core/format/display_tables.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/reminder_date.h"
+#include "gui/desktop/reminder_date.h"
 
 namespace {
 

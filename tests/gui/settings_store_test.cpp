@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 #include <QTemporaryDir>
 
-#include "app/startup.h"
-#include "app/system_desktop.h"
+#include "gui/desktop/startup.h"
+#include "gui/desktop/system_desktop.h"
 #include "fake_desktop.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/single_instance.h"
+#include "gui/desktop/single_instance.h"
 
 namespace {
 

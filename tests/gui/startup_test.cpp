@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/single_instance.h"
-#include "app/startup.h"
+#include "gui/desktop/single_instance.h"
+#include "gui/desktop/startup.h"
 #include "fake_desktop.h"
-#include "reading/frmMain.h"
+#include "gui/windows/frmMain.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 
 #include "main_window_fixture.h"
-#include "timezone/frmTimeZone.h"
+#include "gui/windows/frmTimeZone.h"
 
 namespace {
 

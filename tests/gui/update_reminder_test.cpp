@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <QString>
 
-#include "app/links.h"
-#include "app/startup.h"
+#include "gui/desktop/links.h"
+#include "gui/desktop/startup.h"
 #include "fake_desktop.h"
 
 namespace {

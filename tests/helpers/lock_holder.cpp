@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "app/single_instance.h"
+#include "gui/desktop/single_instance.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/single_instance.h"
-#include "app/startup.h"
-#include "reading/frmMain.h"
+#include "gui/desktop/single_instance.h"
+#include "gui/desktop/startup.h"
+#include "gui/windows/frmMain.h"
 #include "tests/gui/fake_desktop.h"
 
 int main(int argc, char** argv) {

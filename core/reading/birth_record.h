@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "core/dasha/vimshottari_dasha.h"
+#include "core/panchang/birth_details.h"
+#include "core/state/birth_data.h"
+#include "core/state/chart_state.h"
+#include "core/reading/number_text.h"
+#include "core/reading/validate_input.h"
+
+namespace zorvane {
+
+// One computed reading as the front ends see it: what was applied, what came
+// out, and the numbers behind it. A value, made once per calculation; the
+// window, the command line and the batch read nothing else.
+struct BirthRecord {
+    // The inputs as the computations applied them.
+    BirthData birth;
+    // Degrees, north positive. Empty when the latitude boxes do not give one
+    // (a latitude never blocks a reading).
+    std::optional<double> latitudeDegrees;
+
+    // Rows of NakshatraNames / NakshatraTable and YogaNames / YogaTable.
+    // Empty when the Moon stands at exactly 360 degrees sidereal (the empty
+    // name slot) or a position falls outside the table.
+    std::optional<int> nakshatraIndex;
+    std::optional<int> yogaIndex;
+
+    // The numbers behind the names, as the command line prints them.
+    double universalHours = 0;      // hours from the civil date's midnight
+    double julianDayNumber = 0;     // noon-based day number of the civil date
+    double centuries = 0;           // Julian centuries from 2000 January 1.5
+    double ayanamsa = 0;            // sidereal offset of the nakshatra's Moon, degrees
+    double moonSidereal = 0;        // the nakshatra's sidereal Moon, degrees
+    double jde = 0;                 // Julian ephemeris day of the panchang
+    double panchangAyanamsa = 0;    // degrees
+    double moonUnreduced = 0;       // panchang Moon, degrees, whole turns kept
+    double sunUnreduced = 0;        // panchang Sun, degrees, whole turns kept
+    double yogaPosition = 0;        // counted in yogas, 0 <= y < 27
+
+    // Everything shown beyond the two names, and the dasha of the same
+    // sidereal Moon. Filled by AddDetailsAndDasha only: a batch that does not
+    // ask for them does not pay for them.
+    std::optional<BirthDetails> details;
+    std::optional<VimshottariDasha> dasha;
+};
+
+// The latitude of the form's boxes by the same box conversions as the
+// longitude: 0..90 degrees and 0..59 minutes, at most 90 degrees 0 minutes,
+// north positive. Empty for anything else.
+std::optional<double> LatitudeFromForm(const ReadingForm& form, const NumberFormat& format);
+
+// The record of a calculation that RunCalculation has just made from this
+// form into birth and chart.
+BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
+                            const BirthData& birth, const ChartState& chart);
+
+// Fills the record's details (with its latitude) and dasha from the chart
+// the record was made from.
+void AddDetailsAndDasha(BirthRecord& record, const ChartState& chart);
+
+// The names of the record's rows; empty for no row.
+std::string_view NakshatraNameOf(const BirthRecord& record);
+std::string_view YogaNameOf(const BirthRecord& record);
+
+}  // namespace zorvane

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/reading/number_text.h"
+
+namespace zorvane {
+
+// The main window's fields as ValidateInput and the driver read them.
+// Texts are UTF-8 as typed.
+struct ReadingForm {
+    std::string name;
+    std::string zoneHour;
+    std::string zoneMinute;
+    std::string latDegrees;
+    std::string latMinutes;
+    std::string lonDegrees;
+    std::string lonMinutes;
+    bool northSelected = true;
+    bool southSelected = false;
+    bool eastSelected = true;
+    bool westSelected = false;
+    bool daylightSaving = false;
+    int monthIndex = 0;            // 0 = January .. 11 = December
+    int dayIndex = 0;              // 0 = "1" .. 30 = "31"
+    std::string dayText = "1";     // text of the selected day entry
+    std::string yearText = "1901"; // text of the selected year entry
+    std::string hourText = "0";
+    std::string minuteText = "0";
+};
+
+enum class MessageIcon { Error, Information };
+
+// The control that receives the follow-up of a refusal: the focus for a box,
+// the selection for a direction button.
+enum class FormControl {
+    None,
+    txtName,
+    txtZoneHour,
+    txtZoneMinute,
+    txtLatD,
+    txtLatM,
+    txtLonD,
+    txtLonM,
+    optLatNorth,
+    optLongEast,
+    txtCity,
+    txtState,
+    txtCountry,
+};
+
+struct Refusal {
+    std::string_view message;
+    MessageIcon icon = MessageIcon::Error;
+    FormControl followUp = FormControl::None;
+};
+
+// The command-line front end has no name and no latitude to check.
+enum class ValidationScope { FullReading, WithoutNameAndLatitude };
+
+// The checks before a calculation, in their fixed order; the first that
+// fails is returned. Nothing is returned when the reading may be used.
+std::optional<Refusal> ValidateInput(const ReadingForm& form, const NumberFormat& format,
+                                     ValidationScope scope = ValidationScope::FullReading);
+
+// The check before a place search: the first empty box of city, state, country.
+std::optional<Refusal> ValidatePlaceSearch(std::string_view city, std::string_view state,
+                                           std::string_view country);
+
+}  // namespace zorvane

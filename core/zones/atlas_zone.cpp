@@ -1,0 +1,116 @@
+#include "core/zones/atlas_zone.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTimeZone>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace zorvane {
+
+namespace {
+
+constexpr int kSecondsPerMinute = 60;
+constexpr int kMinutesPerHour = 60;
+// No zone is more than 14 hours from universal time, so every instant that
+// can show a clock time on a date lies within a day and a half of it.
+constexpr qint64 kSearchSeconds = qint64{36} * 3600;
+
+QDateTime UtcAt(qint64 secondsSinceEpoch) {
+    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, Qt::UTC);
+}
+
+}  // namespace
+
+int RoundToMinutes(int seconds) {
+    const int magnitude = (std::abs(seconds) + kSecondsPerMinute / 2) / kSecondsPerMinute;
+    return seconds < 0 ? -magnitude : magnitude;
+}
+
+QString OffsetText(int minutes) {
+    const int magnitude = std::abs(minutes);
+    const QString sign = minutes > 0   ? QStringLiteral("+")
+                         : minutes < 0 ? QStringLiteral("-")
+                                       : QString();
+    return sign + QString::number(magnitude / kMinutesPerHour) + u':' +
+           QStringLiteral("%1").arg(magnitude % kMinutesPerHour, 2, 10, QLatin1Char('0'));
+}
+
+QString ZoneNote(const ZoneAtBirth& zone) {
+    constexpr int kOneHour = 60;    // minutes
+    constexpr int kTwoHours = 120;  // minutes
+    QStringList parts;
+    const int summer = zone.summerMinutes();
+    if (summer == kOneHour) {
+        parts << QStringLiteral("summer time");
+    } else if (summer == kTwoHours) {
+        parts << QStringLiteral("double summer time");
+    } else if (summer > 0) {
+        parts << QStringLiteral("summer time ") + OffsetText(summer);
+    }
+    if (zone.clockTime == ClockTimeAtChange::Skipped) {
+        parts << QStringLiteral("clock time skipped");
+    } else if (zone.clockTime == ClockTimeAtChange::Repeated) {
+        parts << QStringLiteral("clock time repeated");
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {
+    ZoneAtBirth zone;
+    if (ianaZone.isEmpty() || !date.isValid() || !clockTime.isValid()) {
+        return zone;
+    }
+    const QTimeZone timeZone(ianaZone);
+    if (!timeZone.isValid()) {
+        return zone;
+    }
+    // The clock time read as if it were universal time: a real instant lies
+    // at this minus the offset in force at that instant.
+    const qint64 clockAsUtc = QDateTime(date, clockTime, Qt::UTC).toSecsSinceEpoch();
+
+    // The offsets the zone could have had around then: the one before the
+    // window and the one after each change inside it.
+    const QDateTime windowStart = UtcAt(clockAsUtc - kSearchSeconds);
+    const QDateTime windowEnd = UtcAt(clockAsUtc + kSearchSeconds);
+    std::vector<int> offsets{timeZone.offsetFromUtc(windowStart)};
+    for (const QTimeZone::OffsetData& change : timeZone.transitions(windowStart, windowEnd)) {
+        offsets.push_back(change.offsetFromUtc);
+    }
+
+    // Each offset that maps the clock time to an instant at which that very
+    // offset was in force is one reading of the clock time; the earliest
+    // instant is the first reading.
+    std::vector<qint64> instants;
+    for (const int offset : offsets) {
+        const qint64 instant = clockAsUtc - offset;
+        if (timeZone.offsetFromUtc(UtcAt(instant)) == offset &&
+            std::find(instants.begin(), instants.end(), instant) == instants.end()) {
+            instants.push_back(instant);
+        }
+    }
+
+    QDateTime reading;
+    if (instants.empty()) {
+        // Skipped: the clocks had not yet moved, so the clock time is read
+        // with the offset in force just before the jump.
+        zone.clockTime = ClockTimeAtChange::Skipped;
+        const QDateTime afterJump = UtcAt(clockAsUtc - offsets.front());
+        const QDateTime jump = timeZone.previousTransition(afterJump).atUtc;
+        reading = jump.isValid() ? jump.addSecs(-1) : afterJump;
+    } else {
+        if (instants.size() > 1) {
+            zone.clockTime = ClockTimeAtChange::Repeated;
+        }
+        reading = UtcAt(*std::min_element(instants.begin(), instants.end()));
+    }
+
+    const QTimeZone::OffsetData data = timeZone.offsetData(reading);
+    zone.known = true;
+    zone.offsetMinutes = RoundToMinutes(data.offsetFromUtc);
+    zone.standardOffsetMinutes = RoundToMinutes(data.standardTimeOffset);
+    return zone;
+}
+
+}  // namespace zorvane

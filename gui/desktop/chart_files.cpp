@@ -1,0 +1,70 @@
+#include "gui/desktop/chart_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <string>
+
+#include "core/reading/calculation_driver.h"
+#include "core/files/file_store.h"
+
+namespace {
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+std::variant<zorvane::ChartFile, QString> OpenChartFile(const QString& path) {
+    const zorvane::LoadedFile loaded = zorvane::LoadFile(LocalPath(path), zorvane::kMaxChartFileBytes);
+    if (!loaded.reason.empty()) {
+        return QStringLiteral("The chart could not be read from %1: %2.")
+            .arg(Shown(path), QString::fromStdString(loaded.reason));
+    }
+    if (loaded.fault == zorvane::LoadFault::NotRegularFile) {
+        return QStringLiteral("%1 is not a file, so it cannot be a chart.").arg(Shown(path));
+    }
+    if (loaded.fault != zorvane::LoadFault::None || !loaded.complete) {
+        return QStringLiteral("%1 is larger than a chart can be (%2 KiB).")
+            .arg(Shown(path))
+            .arg(zorvane::kMaxChartFileBytes / 1024);
+    }
+    auto parsed = zorvane::ParseChartFile(loaded.bytes);
+    if (const auto* refusal = std::get_if<zorvane::ChartFileRefusal>(&parsed)) {
+        return QStringLiteral("%1 was not opened. %2")
+            .arg(Shown(path), QString::fromStdString(refusal->message));
+    }
+    return std::get<zorvane::ChartFile>(std::move(parsed));
+}
+
+bool ChartFileHasGone(const QString& path) {
+    return zorvane::InspectFile(LocalPath(path), zorvane::kMaxChartFileBytes) ==
+           zorvane::LoadFault::Missing;
+}
+
+std::optional<QString> SaveChartFile(const QString& path, const zorvane::ChartFile& chart) {
+    if (const std::optional<std::string> reason =
+            zorvane::SaveFile(LocalPath(path), zorvane::SerializeChartFile(chart))) {
+        return QStringLiteral("The chart could not be saved to %1: %2.")
+            .arg(Shown(path), QString::fromStdString(*reason));
+    }
+    return std::nullopt;
+}
+
+std::variant<zorvane::BirthRecord, QString> ComputeChart(const zorvane::ChartFile& chart,
+                                                         const zorvane::NumberFormat& format) {
+    const zorvane::ReadingForm form = zorvane::FormFromChart(chart);
+    zorvane::BirthData birth;
+    zorvane::ChartState state;
+    if (const std::optional<zorvane::Refusal> refusal =
+            zorvane::RunCalculation(form, format, birth, state)) {
+        return QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size()));
+    }
+    zorvane::BirthRecord record = zorvane::MakeBirthRecord(form, format, birth, state);
+    zorvane::AddDetailsAndDasha(record, state);
+    return record;
+}

@@ -1,0 +1,79 @@
+#include "gui/desktop/export_command.h"
+
+#include <QLocale>
+#include <QTextStream>
+#include <CLI/CLI.hpp>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "gui/desktop/chart_files.h"
+#include "gui/report/pdf_report.h"
+#include "gui/report/reading_report.h"
+
+namespace {
+
+constexpr std::string_view kChartOption = "--chart";
+constexpr std::string_view kExportOption = "--export-pdf";
+
+bool NamesOption(std::string_view argument, std::string_view option) {
+    // "--chart FILE" and "--chart=FILE" alike.
+    return argument == option ||
+           (argument.size() > option.size() && argument.substr(0, option.size()) == option &&
+            argument[option.size()] == '=');
+}
+
+}  // namespace
+
+bool AsksForExport(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (NamesOption(argument, kChartOption) || NamesOption(argument, kExportOption)) return true;
+    }
+    return false;
+}
+
+int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream& errors) {
+    CLI::App app("Writes the one-page report of a chart file as PDF, without a window.", "zorvane");
+    std::string chartPath;
+    std::string pdfPath;
+    app.add_option(std::string(kChartOption), chartPath, "the chart file (.zchart) to report")
+        ->required();
+    app.add_option(std::string(kExportOption), pdfPath, "where the PDF report goes")->required();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        errors << QString::fromStdString(app.help());
+        return kExitWritten;
+    } catch (const CLI::ParseError& error) {
+        errors << "zorvane: " << error.what() << "\n";
+        return kExitUsage;
+    }
+
+    const QString chartFile = QString::fromLocal8Bit(chartPath);
+    const std::variant<zorvane::ChartFile, QString> opened = OpenChartFile(chartFile);
+    if (const QString* refusal = std::get_if<QString>(&opened)) {
+        errors << "zorvane: " << *refusal << "\n";
+        return kExitRefused;
+    }
+    const auto& chart = std::get<zorvane::ChartFile>(opened);
+    zorvane::NumberFormat format;
+    format.decimalPoint = QLocale().decimalPoint().toStdString();
+    const std::variant<zorvane::BirthRecord, QString> computed = ComputeChart(chart, format);
+    if (const QString* refusal = std::get_if<QString>(&computed)) {
+        errors << "zorvane: " << chartFile << " holds a reading that is refused: " << *refusal << "\n";
+        return kExitRefused;
+    }
+    const ReportHeading heading{QString::fromStdString(chart.name), QString::fromStdString(chart.city),
+                                QString::fromStdString(chart.state),
+                                QString::fromStdString(chart.country)};
+    const ReadingReport report =
+        MakeReadingReport(std::get<zorvane::BirthRecord>(computed), heading, today);
+    if (const std::optional<QString> reason =
+            WriteReportPdf(QString::fromLocal8Bit(pdfPath), report)) {
+        errors << "zorvane: the report could not be written to "
+               << QString::fromLocal8Bit(pdfPath) << ": " << *reason << "\n";
+        return kExitNotWritten;
+    }
+    return kExitWritten;
+}

@@ -1,0 +1,37 @@
+#include <QApplication>
+#include <QString>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+#include "gui/desktop/app_icon.h"
+#include "gui/desktop/export_command.h"
+#include "gui/desktop/single_instance.h"
+#include "gui/desktop/startup.h"
+#include "gui/desktop/system_desktop.h"
+#include "gui/windows/frmMain.h"
+
+int main(int argc, char* argv[]) {
+    // The export shows no window, so it needs no display either.
+    const bool exporting = AsksForExport(argc, argv);
+    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(zorvane::ApplicationIcon());
+    // Ties the windows to the menu entry zorvane.desktop (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("zorvane"));
+
+    // Declared before the window so that both outlive it.
+    SystemDesktop desktop;
+    if (exporting) {
+        QTextStream errors(stderr);
+        return RunExportCommand(argc, argv, desktop.today(), errors);
+    }
+    const QString applicationName = zorvane::ApplicationName();
+    zorvane::SingleInstanceLock lock(zorvane::DefaultLockPath(applicationName));
+
+    const std::unique_ptr<frmMain> window = zorvane::StartUp(desktop, lock, applicationName);
+    if (!window) return 0;  // another copy is running; this one has ended
+    return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "gui/report/reading_report.h"
+
+class QPainter;
+class QPagedPaintDevice;
+class QPrinter;
+
+// The one-page A4 report of a reading: the birth, the two names with their
+// paragraphs, the details table, the mahadashas and the wheel. The same
+// painting goes to a PDF file and to a printer.
+
+// Paints the report on the painter's current page, which belongs to device.
+void PaintReport(QPainter& painter, const QPagedPaintDevice& device, const ReadingReport& report);
+
+// The report as the bytes of a one-page PDF.
+QByteArray ReportPdf(const ReadingReport& report);
+
+// Writes the PDF to path through the atomic file store: an earlier file
+// there is replaced whole or left as it was. The reason when it was not written.
+std::optional<QString> WriteReportPdf(const QString& path, const ReadingReport& report);
+
+// Sets the printer to A4 portrait and prints the report on it; false when
+// the printer could not be started.
+bool PrintReport(QPrinter& printer, const ReadingReport& report);

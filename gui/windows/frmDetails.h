@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <optional>
+
+#include "core/dasha/vimshottari_dasha.h"
+#include "core/panchang/birth_details.h"
+#include "core/reading/birth_record.h"
+
+class Desktop;
+namespace Ui {
+class frmDetails;
+}
+
+// The birth details of one calculated reading: the birth as the computation
+// applied it, the sidereal places, the five limbs with their bounds, sunrise
+// and sunset, the Vimshottari dasha with the period running today, and the
+// wheel, which can be saved as a picture. It only formats what the core
+// computed; nothing here computes.
+class frmDetails : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmDetails)
+
+public:
+    // The record must hold its details and dasha (AddDetailsAndDasha).
+    frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWidget* parent = nullptr);
+    ~frmDetails() override;
+
+private:
+    void ShowBirth(const zorvane::BirthData& birth, std::optional<double> latitudeDegrees,
+                   const zorvane::BirthDetails& details);
+    void ShowPlaces(const zorvane::BirthDetails& details);
+    void ShowLimbs(const zorvane::BirthDetails& details);
+    void ShowSun(const zorvane::BirthDetails& details);
+    void ShowDasha(const zorvane::VimshottariDasha& dasha, double clockLeadHours);
+    void cmdSavePicture_Click();
+    void cmdClose_Click();
+
+    std::unique_ptr<Ui::frmDetails> ui;
+    Desktop& desktop_;
+};

@@ -1,0 +1,766 @@
+#include "gui/windows/frmMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QKeySequence>
+#include <QLayout>
+#include <QLocale>
+#include <QButtonGroup>
+#include <QMenu>
+#include <QPrinter>
+#include <QShortcutEvent>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "gui/desktop/chart_files.h"
+#include "gui/desktop/desktop.h"
+#include "gui/widgets/form_look.h"
+#include "gui/windows/frmAbout.h"
+#include "gui/windows/frmHelp.h"
+#include "gui/desktop/links.h"
+#include "gui/widgets/mnemonic_click.h"
+#include "core/atlas/atlas_fill.h"
+#include "core/zones/atlas_zone.h"
+#include "gui/report/pdf_report.h"
+#include "gui/desktop/place_search.h"
+#include "gui/desktop/recent_charts.h"
+#include "gui/desktop/startup.h"
+#include "core/reading/birth_record.h"
+#include "core/reading/calculation_driver.h"
+#include "core/files/chart_file.h"
+#include "core/format/display_tables.h"
+#include "core/files/file_store.h"
+#include "gui/windows/frmDetails.h"
+#include "core/reading/offered_ranges.h"
+#include "core/files/reading_file.h"
+#include "gui/windows/frmTimeZone.h"
+#include "ui_frmMain.h"
+
+namespace {
+
+const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
+const QString kDetailsNeedCalculation =
+    QStringLiteral("Details need a calculation: press Find My Varnoy Yoga first.");
+const QString kDetailsNotInReadingFile = QStringLiteral(
+    "A saved reading holds only its two names, not the birth: enter the birth and press "
+    "Find My Varnoy Yoga to see its details.");
+const QString kDetailsOfThisReading =
+    QStringLiteral("Birth details and dasha of this reading");
+const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
+const QString kReadingFileSuffix = QStringLiteral("vrn");
+const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+const QString kPdfSuffix = QStringLiteral("pdf");
+
+constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+});
+static_assert(kMonthNames.size() == zorvane::kOfferedMonths.highest);
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+zorvane::NumberFormat UserNumberFormat() {
+    zorvane::NumberFormat format;
+    format.decimalPoint = Utf8(QLocale().decimalPoint());
+    return format;
+}
+
+void FillWithNumbers(QComboBox& list, zorvane::OfferedRange range) {
+    for (int n = range.lowest; n <= range.highest; ++n) {
+        list.addItem(QString::number(n));
+    }
+}
+
+}  // namespace
+
+frmMain::frmMain(Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent),
+      desktop_(desktop),
+      ui(std::make_unique<Ui::frmMain>()),
+      applicationName_(zorvane::ApplicationName()),
+      runModal_([](QDialog& dialog) { dialog.exec(); }),
+      atlas_(zorvane::FindAtlasFile(QCoreApplication::applicationDirPath().toStdString())) {
+    ui->setupUi(this);
+    zorvane::RequestVerdana(*this);
+    zorvane::PutCaptionsOnFrameLines(*this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute, ui->txtLatD, ui->txtLatM,
+                           ui->txtLonD, ui->txtLonM}) {
+        zorvane::TrimInnerMargins(*box);
+    }
+
+    // The option pairs keep the indexes the checks speak of: 0 is North or
+    // East, 1 is South or West.
+    ui->optLat->setId(ui->optLat_0, 0);
+    ui->optLat->setId(ui->optLat_1, 1);
+    ui->optLong->setId(ui->optLong_0, 0);
+    ui->optLong->setId(ui->optLong_1, 1);
+
+    // Designer leaves separators unnamed; these are the menus' names for them.
+    const QList<QAction*> fileItems = ui->mnuFile->actions();
+    const QList<QAction*> helpItems = ui->mnuHelp->actions();
+    for (QAction* item : fileItems) {
+        if (item->isSeparator()) {
+            item->setObjectName(QStringLiteral("mnuFileSep"));
+            break;
+        }
+    }
+    const QList<QAction*> fileSeparators = [&fileItems] {
+        QList<QAction*> found;
+        for (QAction* item : fileItems) {
+            if (item->isSeparator()) found.append(item);
+        }
+        return found;
+    }();
+    fileSeparators.at(1)->setObjectName(QStringLiteral("mnuChartSep"));
+    fileSeparators.at(2)->setObjectName(QStringLiteral("mnuReportSep"));
+    helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
+    helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
+
+    ShowDesignTexts();
+    ConnectHandlers();
+    ShowPromotion(true);
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::ShowDesignTexts() {
+    ui->Label1->setText(QStringLiteral("Join our discussion forum on astrology at ") +
+                        zorvane::HomePageName());
+    // Until the first result the panel shows these sample paragraphs.
+    constexpr int kSampleYogaRow = 5;
+    constexpr int kSampleNakshatraRow = 21;
+    ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaTable[kSampleYogaRow].description));
+    ui->lblNakshatraDesc->setText(
+        FromUtf8(zorvane::NakshatraTable[kSampleNakshatraRow].description));
+}
+
+void frmMain::ConnectHandlers() {
+    connect(ui->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(ui->mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(ui->cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
+    connect(ui->mnuDetails, &QAction::triggered, this, &frmMain::mnuDetails_Click);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(ui->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
+    connect(ui->Label1, &LinkLabel::clicked, this, &frmMain::Label1_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuContents, &QAction::triggered, this, &frmMain::mnuContents_Click);
+    connect(ui->mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
+    connect(ui->mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+    connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    // A zone the atlas wrote follows the birth date and clock time until the
+    // user writes the zone boxes or "DST" another way.
+    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::EndAtlasZoneLink);
+    }
+    connect(ui->chkDST, &QCheckBox::toggled, this, &frmMain::EndAtlasZoneLink);
+    for (QComboBox* list : {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowAtlasZone);
+    }
+    connect(ui->mnuSaveChart, &QAction::triggered, this, &frmMain::mnuSaveChart_Click);
+    connect(ui->mnuOpenChart, &QAction::triggered, this, &frmMain::mnuOpenChart_Click);
+    connect(ui->mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
+    connect(ui->mnuExportPdf, &QAction::triggered, this, &frmMain::mnuExportPdf_Click);
+    // The atlas is read while the user types the city, ready for the search.
+    connect(
+        ui->txtCity, &QLineEdit::textEdited, this,
+        [this] { atlas_.Start(); }, Qt::SingleShotConnection);
+
+    for (QPushButton* button :
+         {ui->cmdOpen, ui->cmdCalculate, ui->cmdDetails, ui->cmdSave, ui->cmdBack}) {
+        zorvane::ClickAtOnceOnMnemonic(*button);
+    }
+    // Alt+O is both "&Open Previously Saved Reading" and the bar's
+    // "Make Money &Online"; while the input panel shows, the button wins.
+    ui->menubar->installEventFilter(this);
+}
+
+void frmMain::Form_Load() {
+    FillWithNumbers(*ui->cboDate, zorvane::kOfferedDays);
+    for (const char* month : kMonthNames) {
+        ui->cboMonth->addItem(QString::fromLatin1(month));
+    }
+    FillWithNumbers(*ui->cboYear, zorvane::kOfferedYears);
+    FillWithNumbers(*ui->cboHH, zorvane::kOfferedHours);
+    FillWithNumbers(*ui->cboMM, zorvane::kOfferedMinutes);
+    FillWithNumbers(*ui->cboSS, zorvane::kOfferedSeconds);
+    for (QComboBox* list :
+         {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM, ui->cboSS}) {
+        list->setCurrentIndex(0);
+    }
+    BringToFront(*ui->picMain);
+    ShowRecentCharts();
+    // A reading starts with the name, so typing can start at once.
+    ui->txtName->setFocus();
+}
+
+void frmMain::Form_Unload() {
+    emit formUnloaded();
+}
+
+void frmMain::ShowPromotion(bool cobrandInFront) {
+    QLabel* front = cobrandInFront ? ui->lblCobrand : ui->lblFullBrand;
+    QLabel* back = cobrandInFront ? ui->lblFullBrand : ui->lblCobrand;
+    back->hide();
+    front->show();
+    front->raise();
+}
+
+void frmMain::SetModalRunner(ModalRunner runner) {
+    runModal_ = std::move(runner);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        zorvane::CentreOnScreen(*this);
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->menubar && event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->isAmbiguous() && ClickPanelButtonFor(shortcut->key())) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::ClickPanelButtonFor(const QKeySequence& mnemonic) {
+    for (QPushButton* button : {ui->cmdOpen, ui->cmdCalculate, ui->cmdSave, ui->cmdBack}) {
+        if (button->isVisible() && QKeySequence::mnemonic(button->text()) == mnemonic) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---- Reading ---------------------------------------------------------------
+
+zorvane::ReadingForm frmMain::ReadForm() const {
+    zorvane::ReadingForm form;
+    form.name = Utf8(ui->txtName->text());
+    form.zoneHour = Utf8(ui->txtZoneHour->text());
+    form.zoneMinute = Utf8(ui->txtZoneMinute->text());
+    form.latDegrees = Utf8(ui->txtLatD->text());
+    form.latMinutes = Utf8(ui->txtLatM->text());
+    form.lonDegrees = Utf8(ui->txtLonD->text());
+    form.lonMinutes = Utf8(ui->txtLonM->text());
+    form.northSelected = ui->optLat_0->isChecked();
+    form.southSelected = ui->optLat_1->isChecked();
+    form.eastSelected = ui->optLong_0->isChecked();
+    form.westSelected = ui->optLong_1->isChecked();
+    form.daylightSaving = ui->chkDST->isChecked();
+    form.monthIndex = ui->cboMonth->currentIndex();
+    form.dayIndex = ui->cboDate->currentIndex();
+    form.dayText = Utf8(ui->cboDate->currentText());
+    form.yearText = Utf8(ui->cboYear->currentText());
+    form.hourText = Utf8(ui->cboHH->currentText());
+    form.minuteText = Utf8(ui->cboMM->currentText());
+    return form;
+}
+
+void frmMain::ShowRefusal(const zorvane::Refusal& refusal) {
+    desktop_.showMessage(this, FromUtf8(refusal.message),
+                         refusal.icon == zorvane::MessageIcon::Error ? Desktop::Icon::Error
+                                                                     : Desktop::Icon::Information);
+    using zorvane::FormControl;
+    switch (refusal.followUp) {
+        case FormControl::None:
+            break;
+        case FormControl::txtName:
+            ui->txtName->setFocus();
+            break;
+        case FormControl::txtZoneHour:
+            ui->txtZoneHour->setFocus();
+            break;
+        case FormControl::txtZoneMinute:
+            ui->txtZoneMinute->setFocus();
+            break;
+        case FormControl::txtLatD:
+            ui->txtLatD->setFocus();
+            break;
+        case FormControl::txtLatM:
+            ui->txtLatM->setFocus();
+            break;
+        case FormControl::txtLonD:
+            ui->txtLonD->setFocus();
+            break;
+        case FormControl::txtLonM:
+            ui->txtLonM->setFocus();
+            break;
+        case FormControl::optLatNorth:
+            ui->optLat_0->setChecked(true);
+            break;
+        case FormControl::optLongEast:
+            ui->optLong_0->setChecked(true);
+            break;
+        case FormControl::txtCity:
+            ui->txtCity->setFocus();
+            break;
+        case FormControl::txtState:
+            ui->txtState->setFocus();
+            break;
+        case FormControl::txtCountry:
+            ui->txtCountry->setFocus();
+            break;
+    }
+}
+
+void frmMain::cmdCalculate_Click() {
+    FollowAtlasZone();
+    const zorvane::ReadingForm form = ReadForm();
+    const zorvane::NumberFormat format = UserNumberFormat();
+    if (const std::optional<zorvane::Refusal> refusal =
+            zorvane::RunCalculation(form, format, birthData_, chartState_)) {
+        ShowRefusal(*refusal);
+        return;
+    }
+    record_ = zorvane::MakeBirthRecord(form, format, birthData_, chartState_);
+    zorvane::AddDetailsAndDasha(*record_, chartState_);
+    recordHeading_ = {ui->txtName->text(), ui->txtCity->text(), ui->txtState->text(),
+                      ui->txtCountry->text()};
+    ShowDetailsAvailability(kDetailsOfThisReading);
+    DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
+}
+
+void frmMain::mnuCalculate_Click() {
+    cmdCalculate_Click();
+}
+
+void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
+    // No row leaves that pair of labels as it was.
+    if (nakshatraRow) {
+        const zorvane::DisplayRow& row =
+            zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
+        ui->lblNakshatraName->setText(FromUtf8(row.name));
+        ui->lblNakshatraDesc->setText(FromUtf8(row.description));
+    }
+    if (yogaRow) {
+        const zorvane::DisplayRow& row =
+            zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
+        ui->lblYogaName->setText(FromUtf8(row.name));
+        ui->lblYogaDesc->setText(FromUtf8(row.description));
+    }
+    BringToFront(*ui->picResult);
+}
+
+void frmMain::ShowDetailsAvailability(const QString& tip) {
+    const bool available = record_ && record_->details && record_->dasha;
+    ui->cmdDetails->setEnabled(available);
+    ui->cmdDetails->setToolTip(tip);
+    ui->mnuDetails->setEnabled(available);
+    ui->mnuDetails->setToolTip(tip);
+    for (QAction* item : {ui->mnuPrint, ui->mnuExportPdf}) {
+        item->setEnabled(available);
+        item->setToolTip(available ? QString() : tip);
+    }
+}
+
+void frmMain::cmdDetails_Click() {
+    if (!record_ || !record_->details || !record_->dasha) {
+        return;
+    }
+    frmDetails details(desktop_, *record_, this);
+    runModal_(details);
+}
+
+void frmMain::mnuDetails_Click() {
+    cmdDetails_Click();
+}
+
+void frmMain::cmdBack_Click() {
+    BringToFront(*ui->picMain);
+}
+
+void frmMain::BringToFront(QWidget& panel) {
+    QWidget& other = &panel == ui->picMain ? *ui->picResult : *ui->picMain;
+    other.hide();
+    panel.show();
+    panel.raise();
+    // Ctrl+C copies the reading only where a reading shows; on the input
+    // panel it stays the boxes' own copy.
+    ui->mnuCopy->setEnabled(&panel == ui->picResult);
+}
+
+// ---- Reading files -----------------------------------------------------------
+
+void frmMain::cmdSave_Click() {
+    const QString path = desktop_.askSaveFileName(
+        this, {QStringLiteral("Zorvane"), kReadingFileFilter, kReadingFileSuffix});
+    if (path.isEmpty()) {
+        return;
+    }
+    // A failed save leaves any earlier file as it was.
+    if (const std::optional<std::string> reason = zorvane::SaveFile(
+            QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(chartState_))) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The reading could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
+                             Desktop::Icon::Error);
+    }
+}
+
+void frmMain::cmdOpen_Click() {
+    const QString path = desktop_.askOpenFileName(
+        this, {QStringLiteral("Select the source file"), kReadingFileFilter, kReadingFileSuffix});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!zorvane::HasReadingFileEnding(Utf8(path))) {
+        desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
+        return;
+    }
+    // The bytes go to the core as they are: one byte per character. What is no
+    // regular file, a named pipe above all, is refused without being opened.
+    const zorvane::LoadedFile loaded =
+        zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kReadingFileReadLimit);
+    if (!loaded.reason.empty()) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The reading could not be read from %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), FromUtf8(loaded.reason)),
+                             Desktop::Icon::Error);
+        return;
+    }
+    const std::optional<zorvane::OpenedReading> opened =
+        loaded.fault == zorvane::LoadFault::None ? zorvane::ParseReadingFile(loaded.bytes) : std::nullopt;
+    if (!opened) {
+        desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
+        return;
+    }
+    // An opened reading is two names only: no record of anyone's numbers.
+    record_.reset();
+    ShowDetailsAvailability(kDetailsNotInReadingFile);
+    chartState_.NakshatraName = opened->nakshatraName;
+    chartState_.YogaName = opened->yogaName;
+    DisplayResult(zorvane::FindNakshatraRow(opened->nakshatraName),
+                  zorvane::FindYogaRow(opened->yogaName));
+}
+
+// ---- Picker, place search, menus and links -------------------------------------
+
+void frmMain::lblTZHelp_Click() {
+    frmTimeZone picker(*ui->txtZoneHour, *ui->txtZoneMinute, this);
+    runModal_(picker);
+}
+
+void frmMain::Command1_Click() {
+    const QString city = ui->txtCity->text();
+    const QString state = ui->txtState->text();
+    const QString country = ui->txtCountry->text();
+    // The atlas needs only the city; its web search checks the other two.
+    const std::optional<zorvane::Refusal> refusal =
+        zorvane::ValidatePlaceSearch(Utf8(city), Utf8(state), Utf8(country));
+    if (refusal && refusal->followUp == zorvane::FormControl::txtCity) {
+        ShowRefusal(*refusal);
+        return;
+    }
+    const QString query = city + QLatin1Char(' ') + state + QLatin1Char(' ') + country +
+                          QStringLiteral(" Latitude Longitude");
+    zorvane::PlaceSearch search(desktop_, atlas_, runModal_, this);
+    const std::optional<zorvane::PlaceBoxes> chosen =
+        search.Find(query, zorvane::WebPageAddress(zorvane::WebPage::Home), {city, state, country},
+                    ChosenBirthMoment());
+    if (chosen) {
+        WritePlace(*chosen);
+    }
+}
+
+zorvane::BirthMoment frmMain::ChosenBirthMoment() const {
+    // The core has no seconds, so neither has the moment the atlas looks at.
+    return {QDate(ui->cboYear->currentText().toInt(), ui->cboMonth->currentIndex() + 1,
+                  ui->cboDate->currentText().toInt()),
+            QTime(ui->cboHH->currentText().toInt(), ui->cboMM->currentText().toInt())};
+}
+
+void frmMain::WritePlace(const zorvane::PlaceBoxes& place) {
+    ui->txtLatD->setText(place.latDegrees);
+    ui->txtLatM->setText(place.latMinutes);
+    (place.north ? ui->optLat_0 : ui->optLat_1)->setChecked(true);
+    ui->txtLonD->setText(place.lonDegrees);
+    ui->txtLonM->setText(place.lonMinutes);
+    (place.east ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    EndAtlasZoneLink();
+    if (place.writesZone) {
+        atlasZoneId_ = place.zoneId;
+        atlasPlaceEast_ = place.east;
+        FollowAtlasZone();
+    }
+}
+
+void frmMain::FollowAtlasZone() {
+    if (atlasZoneId_.isEmpty()) {
+        return;
+    }
+    const zorvane::BirthMoment moment = ChosenBirthMoment();
+    const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(atlasZoneId_, moment.date, moment.clockTime);
+    const zorvane::AtlasZoneBoxes boxes = zorvane::ZoneBoxesFor(zone, atlasPlaceEast_);
+    if (!boxes.writes) {
+        // No real date: the boxes keep the last moment's zone until there is one.
+        ui->lblAppliedZone->setText(QString::fromLatin1(atlasZoneId_));
+        return;
+    }
+    writingAtlasZone_ = true;
+    ui->txtZoneHour->setText(boxes.hour);
+    ui->txtZoneMinute->setText(boxes.minute);
+    ui->chkDST->setChecked(boxes.daylightSaving);
+    writingAtlasZone_ = false;
+    ui->lblAppliedZone->setText(zorvane::AppliedZoneText(atlasZoneId_, zone));
+}
+
+void frmMain::EndAtlasZoneLink() {
+    if (writingAtlasZone_) {
+        return;
+    }
+    atlasZoneId_.clear();
+    ui->lblAppliedZone->clear();
+}
+
+void frmMain::Label1_Click() {
+    zorvane::OpenHomePage(desktop_);
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuContents_Click() {
+    if (!help_) {
+        help_ = std::make_unique<frmHelp>(desktop_, this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void frmMain::mnuOnline_Click() {
+    zorvane::OpenHelpPage(desktop_);
+}
+
+void frmMain::mnuVisit_Click() {
+    zorvane::OpenHomePage(desktop_);
+}
+
+void frmMain::mnuUpdate_Click() {
+    zorvane::OpenDownloadPage(desktop_);
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(desktop_, this);
+    runModal_(about);
+}
+
+void frmMain::mnuDonate_Click() {
+    zorvane::OpenDonatePage(desktop_);
+}
+
+void frmMain::mnuMakeMoney_Click() {
+    zorvane::OpenFullBrandPage(desktop_);
+}
+
+// ---- Chart files -------------------------------------------------------------
+
+zorvane::ChartFile frmMain::FormAsChart() const {
+    zorvane::ChartFile chart;
+    const zorvane::ReadingForm form = ReadForm();
+    zorvane::PutFormInChart(form, chart);
+    chart.second = ui->cboSS->currentText().toInt();
+    chart.city = Utf8(ui->txtCity->text());
+    chart.state = Utf8(ui->txtState->text());
+    chart.country = Utf8(ui->txtCountry->text());
+    if (!atlasZoneId_.isEmpty()) {
+        chart.atlasZoneId = atlasZoneId_.toStdString();
+    }
+    // The names for reference are what the button would show for this form;
+    // copies of the window's state keep the window's own reading untouched.
+    zorvane::BirthData birth = birthData_;
+    zorvane::ChartState state = chartState_;
+    if (!zorvane::RunCalculation(form, UserNumberFormat(), birth, state)) {
+        const zorvane::BirthRecord record =
+            zorvane::MakeBirthRecord(form, UserNumberFormat(), birth, state);
+        chart.nakshatraName = std::string(zorvane::NakshatraNameOf(record));
+        chart.yogaName = std::string(zorvane::YogaNameOf(record));
+    }
+    return chart;
+}
+
+void frmMain::FillForm(const zorvane::ChartFile& chart) {
+    const zorvane::ReadingForm form = zorvane::FormFromChart(chart);
+    ui->txtName->setText(FromUtf8(form.name));
+    ui->cboDate->setCurrentIndex(form.dayIndex);
+    ui->cboMonth->setCurrentIndex(form.monthIndex);
+    ui->cboYear->setCurrentIndex(ui->cboYear->findText(FromUtf8(form.yearText)));
+    ui->cboHH->setCurrentIndex(ui->cboHH->findText(FromUtf8(form.hourText)));
+    ui->cboMM->setCurrentIndex(ui->cboMM->findText(FromUtf8(form.minuteText)));
+    ui->cboSS->setCurrentIndex(ui->cboSS->findText(QString::number(chart.second)));
+    ui->txtZoneHour->setText(FromUtf8(form.zoneHour));
+    ui->txtZoneMinute->setText(FromUtf8(form.zoneMinute));
+    ui->chkDST->setChecked(form.daylightSaving);
+    ui->txtLatD->setText(FromUtf8(form.latDegrees));
+    ui->txtLatM->setText(FromUtf8(form.latMinutes));
+    ui->txtLonD->setText(FromUtf8(form.lonDegrees));
+    ui->txtLonM->setText(FromUtf8(form.lonMinutes));
+    // A chart may hold neither button of a pair, as a form can.
+    for (QButtonGroup* group : {ui->optLat, ui->optLong}) {
+        group->setExclusive(false);
+        for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+        group->setExclusive(true);
+    }
+    if (form.northSelected || form.southSelected) {
+        (form.northSelected ? ui->optLat_0 : ui->optLat_1)->setChecked(true);
+    }
+    if (form.eastSelected || form.westSelected) {
+        (form.eastSelected ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
+    }
+    ui->txtCity->setText(FromUtf8(chart.city));
+    ui->txtState->setText(FromUtf8(chart.state));
+    ui->txtCountry->setText(FromUtf8(chart.country));
+    // Writing the boxes ended any earlier link; a chart the atlas filled
+    // links its zone to the date again, as "Use this place" did.
+    if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
+        atlasZoneId_ = QByteArray::fromStdString(*chart.atlasZoneId);
+        atlasPlaceEast_ = form.eastSelected;
+        FollowAtlasZone();
+    }
+}
+
+void frmMain::mnuSaveChart_Click() {
+    const QString path = desktop_.askSaveFileName(
+        this, {QStringLiteral("Save Chart As"), kChartFileFilter, kChartFileSuffix});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> failure = SaveChartFile(path, FormAsChart())) {
+        desktop_.showMessage(this, *failure, Desktop::Icon::Error);
+        return;
+    }
+    RememberChart(path);
+}
+
+void frmMain::mnuOpenChart_Click() {
+    const QString path = desktop_.askOpenFileName(
+        this, {QStringLiteral("Open Chart"), kChartFileFilter, kChartFileSuffix});
+    if (!path.isEmpty()) {
+        OpenChart(path, false);
+    }
+}
+
+void frmMain::OpenChart(const QString& path, bool fromRecentList) {
+    if (fromRecentList && ChartFileHasGone(path)) {
+        QStringList recent = ReadRecentCharts(desktop_, applicationName_);
+        recent.removeAll(path);
+        WriteRecentCharts(desktop_, applicationName_, recent);
+        ShowRecentCharts();
+        desktop_.showMessage(this,
+                             QStringLiteral("The chart %1 is no longer there, so it has been "
+                                            "taken off Recent Charts.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             Desktop::Icon::Information);
+        return;
+    }
+    // A refused file changes nothing: the form is filled only from a whole chart.
+    const std::variant<zorvane::ChartFile, QString> opened = OpenChartFile(path);
+    if (const QString* refusal = std::get_if<QString>(&opened)) {
+        desktop_.showMessage(this, *refusal, Desktop::Icon::Error);
+        return;
+    }
+    FillForm(std::get<zorvane::ChartFile>(opened));
+    RememberChart(path);
+    // A chart whose boxes the checks refuse is shown in the form, with the
+    // box to mend in focus, as a typed one would be.
+    BringToFront(*ui->picMain);
+    cmdCalculate_Click();
+}
+
+void frmMain::RememberChart(const QString& path) {
+    WriteRecentCharts(desktop_, applicationName_,
+                      WithRecentChart(ReadRecentCharts(desktop_, applicationName_), path));
+    ShowRecentCharts();
+}
+
+void frmMain::ShowRecentCharts() {
+    QMenu& menu = *ui->mnuRecentCharts;
+    menu.clear();
+    const QStringList recent = ReadRecentCharts(desktop_, applicationName_);
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        // "&1" .. "&9", then "1&0": each entry has its own key.
+        const QString number = i + 1 < kRecentChartCount ? QStringLiteral("&%1").arg(i + 1)
+                                                         : QStringLiteral("1&0");
+        QAction* item = menu.addAction(number + u' ' + QDir::toNativeSeparators(path));
+        item->setObjectName(QStringLiteral("mnuRecentChart%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { OpenChart(path, true); });
+    }
+    menu.setEnabled(!recent.isEmpty());
+}
+
+// ---- Copy, print and PDF -------------------------------------------------------
+
+ReadingReport frmMain::ReportOnShow() const {
+    if (record_ && record_->details && record_->dasha) {
+        return MakeReadingReport(*record_, recordHeading_, desktop_.today());
+    }
+    return NamesOnlyReport(ui->lblNakshatraName->text(), ui->lblNakshatraDesc->text(),
+                           ui->lblYogaName->text(), ui->lblYogaDesc->text());
+}
+
+void frmMain::mnuCopy_Click() {
+    desktop_.setClipboardText(ReadingPlainText(ReportOnShow()));
+}
+
+void frmMain::mnuPrint_Click() {
+    if (!record_ || !record_->details) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!desktop_.askPrint(this, printer)) {
+        return;
+    }
+    if (!PrintReport(printer, ReportOnShow())) {
+        desktop_.showMessage(this, QStringLiteral("The report could not be printed."),
+                             Desktop::Icon::Error);
+    }
+}
+
+void frmMain::mnuExportPdf_Click() {
+    if (!record_ || !record_->details) {
+        return;
+    }
+    const QString path =
+        desktop_.askSaveFileName(this, {QStringLiteral("Export PDF"), kPdfFilter, kPdfSuffix});
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const std::optional<QString> reason = WriteReportPdf(path, ReportOnShow())) {
+        desktop_.showMessage(this,
+                             QStringLiteral("The report could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), *reason),
+                             Desktop::Icon::Error);
+    }
+}
