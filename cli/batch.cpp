@@ -162,7 +162,7 @@ void AppendRefusedResults(std::string_view reason, bool withDetails, std::string
 
 // The details' and the dasha's columns after the (empty) error column; a
 // missing value stays empty.
-void AppendDetailColumns(const BirthDetails& details, std::string& out) {
+void AppendDetailColumns(const BirthDetails& details, const VimshottariDasha& dasha, std::string& out) {
     for (const DetailField& field : DetailFieldsOf(details)) {
         out.push_back(',');
         if (const auto* text = std::get_if<std::string>(&field.value)) {
@@ -173,7 +173,6 @@ void AppendDetailColumns(const BirthDetails& details, std::string& out) {
             AppendShortestNumber(*number, out);
         }
     }
-    const VimshottariDasha dasha = DashaOf(details);
     out.push_back(',');
     out.append(DashaLordName(dasha.birthLord)).push_back(',');
     AppendShortestNumber(dasha.balanceYears, out);
@@ -229,7 +228,9 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
     work.fields.latDirection = latitudeText(2);
 
     BirthRecord result;
-    if (std::optional<std::string_view> refusal = RunReading(work.fields, result, layout.withDetails)) {
+    if (std::optional<std::string_view> refusal = RunReading(work.fields, result,
+                                                                   layout.withDetails ? ReadingParts::WithDetailsAndDasha
+                                                                                      : ReadingParts::NamesOnly)) {
         AppendRefusedResults(*refusal, layout.withDetails, out);
         return false;
     }
@@ -242,7 +243,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.push_back(',');
     }
     // The error column stays empty.
-    if (result.details) AppendDetailColumns(*result.details, out);
+    if (result.details) AppendDetailColumns(*result.details, result.dasha.value(), out);
     out.push_back('\n');
     return true;
 }

@@ -24,6 +24,7 @@
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
 #include "core/files/reading_file.h"
+#include "core/format/dasha_text.h"
 
 namespace zorvane::cli {
 namespace {
@@ -62,9 +63,9 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
     if (record.details) {
         Write(stdout, "\n");
         Write(stdout, FormatDetailsText(*record.details));
-        if (options.withDasha) {
+        if (options.withDasha && record.dasha) {
             Write(stdout, "\n");
-            Write(stdout, FormatDashaText(*record.details));
+            Write(stdout, DashaTextTable(*record.dasha, record.details->clockLeadHours));
         }
     }
 }
@@ -72,12 +73,12 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
 // The chart of a computed reading, with its names for reference.
 std::optional<std::string> SaveChart(const std::string& path, const ReadingFields& fields,
                                      const BirthRecord& record) {
-    ReadingForm form;
-    if (std::optional<std::string_view> refusal = BuildReadingForm(fields, form)) {
-        return std::string(*refusal);
-    }
-    ChartFile chart;
-    PutFormInChart(form, chart);
+    std::variant<BirthInput, std::string_view> input = InputFromFields(fields);
+    if (const auto* refusal = std::get_if<std::string_view>(&input)) return std::string(*refusal);
+    BirthInput& typed = std::get<BirthInput>(input);
+    typed.name = record.name;
+    typed.place = record.place;
+    ChartFile chart = ChartFromInput(typed);
     chart.nakshatraName = NakshatraNameOf(record);
     chart.yogaName = YogaNameOf(record);
     return SaveFile(path, SerializeChartFile(chart));
@@ -109,7 +110,8 @@ int FinishReading(const Options& options, const BirthRecord& record,
 
 int RunSingleReading(const Options& options) {
     BirthRecord record;
-    const std::optional<std::string_view> refusal = RunReading(options.fields, record, /*withDetails=*/true);
+    const std::optional<std::string_view> refusal = RunReading(
+        options.fields, record, ReadingParts::WithDetailsAndDasha, options.name, options.place);
     WriteReading(options, options.fields, record, refusal);
     return FinishReading(options, record, refusal);
 }
@@ -126,12 +128,14 @@ int RunReadingAtPlace(const Options& options) {
     }
     Options atPlace = options;
     atPlace.fields = listing.firstPlaceFields;
+    atPlace.place = listing.firstPlace;
     if (options.format == OutputFormat::Text) {
         Write(stdout, ListingOutput(options.placeText, listing, OutputFormat::Text) + "\n");
         return RunSingleReading(atPlace);
     }
     BirthRecord record;
-    const std::optional<std::string_view> refusal = RunReading(atPlace.fields, record, /*withDetails=*/true);
+    const std::optional<std::string_view> refusal = RunReading(
+        atPlace.fields, record, ReadingParts::WithDetailsAndDasha, atPlace.name, atPlace.place);
     const nlohmann::json all = {
         {"query", options.placeText},
         {"total", listing.total},
@@ -209,8 +213,14 @@ int RunOpenChart(const Options& options) {
     }
     const ChartFile& chart = std::get<ChartFile>(parsed);
     BirthRecord record;
-    const std::optional<std::string_view> refusal =
-        RunReadingForm(FormFromChart(chart), record, /*withDetails=*/true);
+    std::optional<std::string_view> refusal;
+    const std::variant<BirthInput, Refusal> input =
+        InputFromChart(chart, NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude);
+    if (const auto* refused = std::get_if<Refusal>(&input)) {
+        refusal = refused->message;
+    } else {
+        record = ComputeReading(std::get<BirthInput>(input));
+    }
     WriteReading(options, FieldsOfChart(chart), record, refusal);
     if (refusal) {
         Complain(*refusal);

@@ -32,7 +32,7 @@ constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | kOpenChart | kPlaces | 
 
 enum class Flag {
     Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads,
-    Details, Place
+    Details, Place, Name, City, State, Country
 };
 
 // Everything about one option in one row: its spelling, the value it takes
@@ -92,6 +92,11 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      "the window's \"Use this place\" fills them, instead\n"
      "of --zone, --lon and --dst (JSON: one object with\n"
      "\"places\" and \"reading\")"},
+    {Flag::Name, "--name", "TEXT", false, kReading, "",
+     "whose reading it is, kept in the chart file and\nshown in its report"},
+    {Flag::City, "--city", "TEXT", false, kReading, "", "the place's city, for the chart file"},
+    {Flag::State, "--state", "TEXT", false, kReading, "", "the place's state, for the chart file"},
+    {Flag::Country, "--country", "TEXT", false, kReading, "", "the place's country, for the chart file"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
     {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
@@ -444,6 +449,10 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     }
     if (options.mode == RunMode::SingleReading) {
         parsed.usageFault = FillReadingFields(given, options.fields);
+        if (given.has(Flag::Name)) options.name = given.value(Flag::Name);
+        if (given.has(Flag::City)) options.place.city = given.value(Flag::City);
+        if (given.has(Flag::State)) options.place.state = given.value(Flag::State);
+        if (given.has(Flag::Country)) options.place.country = given.value(Flag::Country);
         if (given.has(Flag::Save)) {
             options.savePath = given.value(Flag::Save);
             if (!HasReadingFileEnding(options.savePath)) {

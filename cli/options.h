@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/reading_fields.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane::cli {
 
@@ -24,6 +25,8 @@ struct Options {
     std::string placeText;         // --place "NAME[, STATE][, COUNTRY]"
     std::string placeDate;         // YYYY-MM-DD, or empty: no offsets listed
     std::string placeTime;         // HH:MM with placeDate
+    std::string name;              // --name: whose reading, for the chart file
+    BirthPlace place;              // --city, --state, --country, or the --place match
 };
 
 struct ParsedOptions {

@@ -95,7 +95,11 @@ PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
             row["summer_minutes"] = zone.known ? nlohmann::json(zone.summerMinutes()) : nlohmann::json();
             row["note"] = note;
             text += '\t' + offset + '\t' + note;
-            if (first) listing.firstPlaceFields = FieldsAt(fields, BoxesFor(place, zone));
+            if (first) {
+                listing.firstPlaceFields = FieldsAt(fields, BoxesFor(place, zone));
+                listing.firstPlace = {std::string(place.name), std::string(place.state),
+                                      std::string(place.country), std::string(place.zoneId)};
+            }
         }
         first = false;
         text += '\n';

@@ -6,6 +6,7 @@
 
 #include "cli/options.h"
 #include "cli/reading_fields.h"
+#include "core/reading/validate_input.h"
 
 namespace zorvane::cli {
 
@@ -21,6 +22,8 @@ struct PlaceListing {
     // A single reading's fields with the zone, longitude and DST boxes filled
     // from the first match, as the window's "Use this place" fills them.
     ReadingFields firstPlaceFields;
+    // The first match as a chart keeps it: its names and its zone id.
+    BirthPlace firstPlace;
 };
 
 // `date` and `time` as --date and --time take them; both empty: no offsets.

@@ -9,6 +9,7 @@
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_fields.h"
 #include "core/format/details_text.h"
+#include "core/format/reading_lines.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
 #include "core/format/display_tables.h"
@@ -80,40 +81,10 @@ std::string DumpLine(const Json& json) {
     return out;
 }
 
-std::string LimbLine(std::string_view limb, const std::string& name, const LimbSpan& span, double lead) {
-    return std::string(limb) + ": " + name + ", " + FormatBirthClock(span.startJd, lead) + " to " +
-           FormatBirthClock(span.endJd, lead) + "\n";
-}
-
 }  // namespace
 
 std::string FormatDetailsText(const BirthDetails& d) {
-    const double lead = d.clockLeadHours;
-    std::string out = "Details\n";
-    out += "Universal time: " + FormatUniversalTime(d.universalJd) + "\n";
-    out += "Ayanamsa: " + FormatDegreesMinutesSeconds(d.ayanamsaDegrees) + " (nakshatra), " +
-           FormatDegreesMinutesSeconds(d.panchangAyanamsaDegrees) + " (panchang)\n";
-    const std::string nakshatra(NakshatraNames[static_cast<std::size_t>(d.nakshatra.index)]);
-    out += "Moon: " + FormatSignPosition(d.moonSiderealDegrees) + ", " + nakshatra + " pada " +
-           std::to_string(d.pada) + ", lord " + std::string(NakshatraLord(d.nakshatra.index)) + "\n";
-    out += "Sun: " + FormatSignPosition(d.sunSiderealDegrees) + "\n";
-    out += LimbLine("Tithi", std::to_string(d.tithi.index + 1) + " " + TithiWithPaksha(d.tithi.index), d.tithi, lead);
-    if (d.weekday) {
-        std::string vara = "Vara: " + std::string(kWeekdayNames[static_cast<std::size_t>(*d.weekday)]);
-        if (d.varaStartJd && d.varaEndJd) {
-            vara += ", " + FormatBirthClock(*d.varaStartJd, lead) + " to " + FormatBirthClock(*d.varaEndJd, lead);
-        }
-        out += vara + "\n";
-    }
-    out += LimbLine("Nakshatra", nakshatra, d.nakshatra, lead);
-    out += LimbLine("Yoga", std::string(YogaNames[static_cast<std::size_t>(d.yoga.index)]), d.yoga, lead);
-    out += LimbLine("Karana", std::to_string(d.karana.index + 1) + " " + std::string(KaranaName(d.karana.index + 1)),
-                    d.karana, lead);
-    if (d.sunriseJd) out += "Sunrise: " + FormatBirthClock(*d.sunriseJd, lead) + "\n";
-    if (d.sunsetJd) out += "Sunset: " + FormatBirthClock(*d.sunsetJd, lead) + "\n";
-    if (d.sunNote != SunNote::None) out += std::string(SunNoteText(d.sunNote)) + ".\n";
-    for (const std::string& sentence : NearBoundSentences(d)) out += sentence + "\n";
-    return out;
+    return "Details\nUniversal time: " + FormatUniversalTime(d.universalJd) + "\n" + DetailsPlainText(d);
 }
 
 std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
@@ -153,8 +124,9 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
     json[std::string(kErrorColumn)] = refused ? Json(refusal) : Json(nullptr);
     json["details"] = DetailsJson(refused ? std::nullopt : record.details);
     if (withDasha) {
-        json["dasha"] = refused || !record.details ? Json(nullptr) : DashaJson(DashaOf(*record.details),
-                                                                                record.details->clockLeadHours);
+        json["dasha"] = refused || !record.details || !record.dasha
+                            ? Json(nullptr)
+                            : DashaJson(*record.dasha, record.details->clockLeadHours);
     }
     return DumpLine(json);
 }
@@ -164,14 +136,6 @@ std::string FormatNamesJson(std::string_view nakshatraName, std::string_view yog
     json[std::string(kNakshatraColumn)] = nakshatraName;
     json[std::string(kYogaColumn)] = yogaName;
     return DumpLine(json);
-}
-
-VimshottariDasha DashaOf(const BirthDetails& details) {
-    return ComputeVimshottariDasha(details.moonSiderealDegrees, details.universalJd);
-}
-
-std::string FormatDashaText(const BirthDetails& details) {
-    return DashaTextTable(DashaOf(details), details.clockLeadHours);
 }
 
 }  // namespace zorvane::cli

@@ -26,12 +26,7 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
 // with the sentences on bounds that lie near the birth.
 std::string FormatDetailsText(const BirthDetails& details);
 
-// The dasha from the details' own Moon, so that its lord is always the
-// nakshatra lord shown with them.
-VimshottariDasha DashaOf(const BirthDetails& details);
 
-// The dasha table readably, dates in the birth's clock.
-std::string FormatDashaText(const BirthDetails& details);
 
 // The two names of an opened reading file as a JSON object.
 std::string FormatNamesJson(std::string_view nakshatraName, std::string_view yogaName);

@@ -2,23 +2,23 @@
 
 #include <optional>
 #include <string_view>
+#include <variant>
 
 #include "cli/reading_fields.h"
-#include "core/reading/birth_record.h"
-#include "core/reading/validate_input.h"
+#include "core/reading/birth_input.h"
+#include "core/reading/compute_reading.h"
 
 namespace zorvane::cli {
 
-// One reading through the same conversions, checks and computations as the
-// window, on a BirthData of its own: the command line has no earlier reading
-// whose values a later one could inherit. Returns the refusal message, or
-// nothing when record holds the computed reading, with its details when
-// they are wanted.
-std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record,
-                                           bool withDetails = false);
+// The typed input of a command-line or batch reading: the same checks as the
+// window's (with no name or latitude required), or the refusal's message.
+std::variant<BirthInput, std::string_view> InputFromFields(const ReadingFields& fields);
 
-// The same from a form that is already filled, as a chart file fills it.
-std::optional<std::string_view> RunReadingForm(const ReadingForm& form, BirthRecord& record,
-                                               bool withDetails);
+// One reading through that input and the one calculation. Returns the
+// refusal message, or nothing when record holds the computed reading with
+// the parts asked for. Name and place go into the record as given.
+std::optional<std::string_view> RunReading(const ReadingFields& fields, BirthRecord& record,
+                                           ReadingParts parts = ReadingParts::NamesOnly,
+                                           const std::string& name = {}, const BirthPlace& place = {});
 
 }  // namespace zorvane::cli

@@ -2,11 +2,14 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <utility>
 
 #include <nlohmann/json.hpp>
+
+#include "core/time/angles.h"
 
 namespace zorvane {
 
@@ -344,6 +347,11 @@ void PutFormInChart(const ReadingForm& form, ChartFile& chart) {
     chart.lonSide = form.eastSelected   ? LongitudeSide::East
                     : form.westSelected ? LongitudeSide::West
                                         : LongitudeSide::Unchosen;
+    chart.second = WholeOr(form.secondText, chart.second);
+    chart.city = form.place.city;
+    chart.state = form.place.state;
+    chart.country = form.place.country;
+    chart.atlasZoneId = form.place.atlasZoneId;
 }
 
 ReadingForm FormFromChart(const ChartFile& chart) {
@@ -366,7 +374,48 @@ ReadingForm FormFromChart(const ChartFile& chart) {
     form.lonMinutes = chart.lonMinutes;
     form.eastSelected = chart.lonSide == LongitudeSide::East;
     form.westSelected = chart.lonSide == LongitudeSide::West;
+    form.secondText = std::to_string(chart.second);
+    form.place = {chart.city, chart.state, chart.country, chart.atlasZoneId};
     return form;
+}
+
+ChartFile ChartFromInput(const BirthInput& input) {
+    const BirthData& birth = input.birth;
+    ChartFile chart;
+    chart.name = input.name;
+    chart.year = birth.Year;
+    chart.month = birth.Month;
+    chart.day = birth.Day;
+    chart.hour = birth.Hour;
+    chart.minute = birth.Minute;
+    chart.second = input.second;
+    chart.zoneHour = std::to_string(birth.ZoneHour);
+    if (birth.ZoneAheadOfUniversalTime) chart.zoneHour.insert(chart.zoneHour.begin(), '+');
+    chart.zoneMinute = std::to_string(birth.ZoneMinute);
+    chart.daylightSaving = birth.DaylightSaving;
+    if (input.latitudeDegrees) {
+        constexpr int kArcminutesPerDegree = static_cast<int>(kMinutesPerDegree);
+        const int arcminutes = static_cast<int>(
+            std::lround(std::abs(*input.latitudeDegrees) * kMinutesPerDegree));
+        chart.latDegrees = std::to_string(arcminutes / kArcminutesPerDegree);
+        chart.latMinutes = std::to_string(arcminutes % kArcminutesPerDegree);
+        chart.latSide = *input.latitudeDegrees < 0 ? LatitudeSide::South : LatitudeSide::North;
+    } else {
+        chart.latSide = LatitudeSide::Unchosen;
+    }
+    chart.lonDegrees = std::to_string(birth.LonDegrees);
+    chart.lonMinutes = std::to_string(birth.LonMinutes);
+    chart.lonSide = birth.LonEast ? LongitudeSide::East : LongitudeSide::West;
+    chart.city = input.place.city;
+    chart.state = input.place.state;
+    chart.country = input.place.country;
+    chart.atlasZoneId = input.place.atlasZoneId;
+    return chart;
+}
+
+std::variant<BirthInput, Refusal> InputFromChart(const ChartFile& chart, const NumberFormat& format,
+                                                 ValidationScope scope) {
+    return ParseForm(FormFromChart(chart), format, scope);
 }
 
 }  // namespace zorvane

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "core/reading/validate_input.h"
+#include "core/reading/birth_input.h"
 
 namespace zorvane {
 
@@ -67,10 +67,19 @@ std::string SerializeChartFile(const ChartFile& chart);
 // The chart in the bytes, or why they are refused. Never throws.
 std::variant<ChartFile, ChartFileRefusal> ParseChartFile(std::string_view bytes);
 
-// The form's boxes, lists and buttons as a chart holds them, and back. The
-// seconds, place names, atlas zone and computed names are not part of
-// ReadingForm; the first keeps them as they are in the chart.
+// The form's boxes, lists, buttons and place as a chart holds them, and
+// back. The computed names are not part of the form; the first keeps them as
+// they are in the chart.
 void PutFormInChart(const ReadingForm& form, ChartFile& chart);
 ReadingForm FormFromChart(const ChartFile& chart);
+
+// A typed input as a chart holds it: the numbers as the boxes would show
+// them, the latitude (if any) to the nearest arcminute. The computed names
+// are left for the caller.
+ChartFile ChartFromInput(const BirthInput& input);
+
+// The input a chart gives, through the form's own checks; or the refusal.
+std::variant<BirthInput, Refusal> InputFromChart(const ChartFile& chart, const NumberFormat& format,
+                                                 ValidationScope scope = ValidationScope::FullReading);
 
 }  // namespace zorvane

@@ -11,29 +11,13 @@
 
 namespace zorvane {
 
-namespace {
-constexpr int kMaxLatitudeDegrees = 90;
-constexpr int kMaxArcMinutes = 59;
-}  // namespace
-
-std::optional<double> LatitudeFromForm(const ReadingForm& form, const NumberFormat& format) {
-    if (form.northSelected == form.southSelected) return std::nullopt;
-    const std::optional<std::int16_t> degrees = TextToWholeNumber(form.latDegrees, format);
-    const std::optional<std::int16_t> minutes = TextToWholeNumber(form.latMinutes, format);
-    if (!degrees || !minutes) return std::nullopt;
-    if (*degrees < 0 || *degrees > kMaxLatitudeDegrees || *minutes < 0 || *minutes > kMaxArcMinutes) {
-        return std::nullopt;
-    }
-    if (*degrees == kMaxLatitudeDegrees && *minutes != 0) return std::nullopt;
-    const double latitude = *degrees + *minutes / kMinutesPerDegree;
-    return form.northSelected ? latitude : -latitude;
-}
-
-BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
-                            const BirthData& birth, const ChartState& chart) {
+BirthRecord MakeBirthRecord(const BirthInput& input, const ChartState& chart) {
     BirthRecord record;
-    record.birth = birth;
-    record.latitudeDegrees = LatitudeFromForm(form, format);
+    record.name = input.name;
+    record.place = input.place;
+    record.birth = input.birth;
+    record.second = input.second;
+    record.latitudeDegrees = input.latitudeDegrees;
     // The empty slot of exactly 360 degrees names no row.
     const std::optional<int> slot = NakshatraSlotOf(chart.MoonLongitude);
     if (slot && *slot < kNakshatraCount) record.nakshatraIndex = slot;
@@ -49,11 +33,6 @@ BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
     record.sunUnreduced = chart.SunLongitudeUnreduced;
     record.yogaPosition = chart.YogaPosition;
     return record;
-}
-
-void AddDetailsAndDasha(BirthRecord& record, const ChartState& chart) {
-    record.details = ComputeBirthDetails(chart, record.latitudeDegrees);
-    record.dasha = ComputeVimshottariDasha(chart.MoonLongitude, record.details->universalJd);
 }
 
 std::string_view NakshatraNameOf(const BirthRecord& record) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/dasha/vimshottari_dasha.h"
@@ -8,7 +9,7 @@
 #include "core/state/birth_data.h"
 #include "core/state/chart_state.h"
 #include "core/reading/number_text.h"
-#include "core/reading/validate_input.h"
+#include "core/reading/birth_input.h"
 
 namespace zorvane {
 
@@ -16,8 +17,12 @@ namespace zorvane {
 // out, and the numbers behind it. A value, made once per calculation; the
 // window, the command line and the batch read nothing else.
 struct BirthRecord {
+    // Whose reading, where: as given, never computed with.
+    std::string name;
+    BirthPlace place;
     // The inputs as the computations applied them.
     BirthData birth;
+    int second = 0;  // the clock's seconds as given
     // Degrees, north positive. Empty when the latitude boxes do not give one
     // (a latitude never blocks a reading).
     std::optional<double> latitudeDegrees;
@@ -47,19 +52,9 @@ struct BirthRecord {
     std::optional<VimshottariDasha> dasha;
 };
 
-// The latitude of the form's boxes by the same box conversions as the
-// longitude: 0..90 degrees and 0..59 minutes, at most 90 degrees 0 minutes,
-// north positive. Empty for anything else.
-std::optional<double> LatitudeFromForm(const ReadingForm& form, const NumberFormat& format);
-
-// The record of a calculation that RunCalculation has just made from this
-// form into birth and chart.
-BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
-                            const BirthData& birth, const ChartState& chart);
-
-// Fills the record's details (with its latitude) and dasha from the chart
-// the record was made from.
-void AddDetailsAndDasha(BirthRecord& record, const ChartState& chart);
+// The record of the names and numbers that the computation steps have just
+// left in chart for this input (details and dasha not yet filled).
+BirthRecord MakeBirthRecord(const BirthInput& input, const ChartState& chart);
 
 // The names of the record's rows; empty for no row.
 std::string_view NakshatraNameOf(const BirthRecord& record);

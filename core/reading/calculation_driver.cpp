@@ -36,12 +36,16 @@ void FillBirthData(const ReadingForm& form, const NumberFormat& format, BirthDat
     birth.LonEast = form.eastSelected;
 }
 
+void RunComputationSteps(const BirthData& birth, ChartState& chart) {
+    ComputeBirthNakshatra(birth, chart);
+    ComputeBirthYoga(chart);
+}
+
 std::optional<Refusal> RunCalculation(const ReadingForm& form, const NumberFormat& format,
                                       BirthData& birth, ChartState& chart, ValidationScope scope) {
     if (std::optional<Refusal> refusal = ValidateInput(form, format, scope)) return refusal;
     FillBirthData(form, format, birth);
-    ComputeBirthNakshatra(birth, chart);
-    ComputeBirthYoga(chart);
+    RunComputationSteps(birth, chart);
     return std::nullopt;
 }
 

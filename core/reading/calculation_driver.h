@@ -14,6 +14,9 @@ namespace zorvane {
 // its field as it was.
 void FillBirthData(const ReadingForm& form, const NumberFormat& format, BirthData& birth);
 
+// The nakshatra and then the yoga computation over the records they work on.
+void RunComputationSteps(const BirthData& birth, ChartState& chart);
+
 // The driver without its display step: validates, fills BirthData, runs the
 // nakshatra and then the yoga computation. On a refusal nothing is changed
 // and the refusal is returned for the caller to show.

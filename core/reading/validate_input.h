@@ -8,6 +8,19 @@
 
 namespace zorvane {
 
+// Where a birth took place, as the user named it. Not used by any
+// computation; kept so that every report, file and output says whose and
+// which reading it is.
+struct BirthPlace {
+    std::string city;
+    std::string state;
+    std::string country;
+    // The zone id of the place the atlas filled the zone from, if it did.
+    std::optional<std::string> atlasZoneId;
+
+    bool operator==(const BirthPlace&) const = default;
+};
+
 // The main window's fields as ValidateInput and the driver read them.
 // Texts are UTF-8 as typed.
 struct ReadingForm {
@@ -29,6 +42,10 @@ struct ReadingForm {
     std::string yearText = "1901"; // text of the selected year entry
     std::string hourText = "0";
     std::string minuteText = "0";
+    std::string secondText = "0";
+    // The place boxes and the atlas zone behind the zone boxes: never checked
+    // and never computed with, carried into the record.
+    BirthPlace place{};
 };
 
 enum class MessageIcon { Error, Information };
@@ -57,7 +74,8 @@ struct Refusal {
     FormControl followUp = FormControl::None;
 };
 
-// The command-line front end has no name and no latitude to check.
+// The command line has no name and no latitude to check; neither has a chart
+// written by it, when it is exported without a window.
 enum class ValidationScope { FullReading, WithoutNameAndLatitude };
 
 // The checks before a calculation, in their fixed order; the first that

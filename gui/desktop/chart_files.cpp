@@ -4,7 +4,7 @@
 #include <QFile>
 #include <string>
 
-#include "core/reading/calculation_driver.h"
+#include "core/reading/compute_reading.h"
 #include "core/files/file_store.h"
 
 namespace {
@@ -56,15 +56,12 @@ std::optional<QString> SaveChartFile(const QString& path, const zorvane::ChartFi
 }
 
 std::variant<zorvane::BirthRecord, QString> ComputeChart(const zorvane::ChartFile& chart,
-                                                         const zorvane::NumberFormat& format) {
-    const zorvane::ReadingForm form = zorvane::FormFromChart(chart);
-    zorvane::BirthData birth;
-    zorvane::ChartState state;
-    if (const std::optional<zorvane::Refusal> refusal =
-            zorvane::RunCalculation(form, format, birth, state)) {
+                                                         const zorvane::NumberFormat& format,
+                                                         zorvane::ValidationScope scope) {
+    const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
+        zorvane::InputFromChart(chart, format, scope);
+    if (const auto* refusal = std::get_if<zorvane::Refusal>(&input)) {
         return QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size()));
     }
-    zorvane::BirthRecord record = zorvane::MakeBirthRecord(form, format, birth, state);
-    zorvane::AddDetailsAndDasha(record, state);
-    return record;
+    return zorvane::ComputeReading(std::get<zorvane::BirthInput>(input));
 }

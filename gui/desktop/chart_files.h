@@ -27,5 +27,6 @@ std::optional<QString> SaveChartFile(const QString& path, const zorvane::ChartFi
 // The reading of a chart as a fresh calculation makes it, with its details
 // and dasha; or the refusal of its inputs. The number format is the one the
 // boxes are read with.
-std::variant<zorvane::BirthRecord, QString> ComputeChart(const zorvane::ChartFile& chart,
-                                                         const zorvane::NumberFormat& format);
+std::variant<zorvane::BirthRecord, QString> ComputeChart(
+    const zorvane::ChartFile& chart, const zorvane::NumberFormat& format,
+    zorvane::ValidationScope scope = zorvane::ValidationScope::FullReading);

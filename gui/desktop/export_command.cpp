@@ -59,16 +59,15 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
     const auto& chart = std::get<zorvane::ChartFile>(opened);
     zorvane::NumberFormat format;
     format.decimalPoint = QLocale().decimalPoint().toStdString();
-    const std::variant<zorvane::BirthRecord, QString> computed = ComputeChart(chart, format);
+    // A chart written by the command line may hold no name and no latitude:
+    // the report then leaves the name line blank and says no sunrise.
+    const std::variant<zorvane::BirthRecord, QString> computed =
+        ComputeChart(chart, format, zorvane::ValidationScope::WithoutNameAndLatitude);
     if (const QString* refusal = std::get_if<QString>(&computed)) {
         errors << "zorvane: " << chartFile << " holds a reading that is refused: " << *refusal << "\n";
         return kExitRefused;
     }
-    const ReportHeading heading{QString::fromStdString(chart.name), QString::fromStdString(chart.city),
-                                QString::fromStdString(chart.state),
-                                QString::fromStdString(chart.country)};
-    const ReadingReport report =
-        MakeReadingReport(std::get<zorvane::BirthRecord>(computed), heading, today);
+    const ReadingReport report = MakeReadingReport(std::get<zorvane::BirthRecord>(computed), today);
     if (const std::optional<QString> reason =
             WriteReportPdf(QString::fromLocal8Bit(pdfPath), report)) {
         errors << "zorvane: the report could not be written to "

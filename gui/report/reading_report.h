@@ -47,16 +47,10 @@ struct ReadingReport {
 };
 
 // What the form says of the birth beyond the record: who and where.
-struct ReportHeading {
-    QString name;
-    QString city;
-    QString state;
-    QString country;
-};
 
 // The report of a calculated reading; the record holds its details and
 // dasha. The period running on `today` (a date in the birth's zone) is marked.
-ReadingReport MakeReadingReport(const zorvane::BirthRecord& record, const ReportHeading& heading,
+ReadingReport MakeReadingReport(const zorvane::BirthRecord& record,
                                 QDate today);
 
 // The report of a reading that holds only its names and paragraphs, as a

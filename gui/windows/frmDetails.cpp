@@ -13,7 +13,6 @@
 #include <string>
 #include <string_view>
 
-#include "gui/report/birth_texts.h"
 #include "gui/report/chart_wheel.h"
 #include "gui/desktop/desktop.h"
 #include "gui/widgets/form_look.h"
@@ -22,16 +21,13 @@
 #include "core/time/angles.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_text.h"
+#include "core/format/reading_lines.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
 #include "ui_frmDetails.h"
 
 namespace {
 
-using zorvane::BirthLatitudeText;
-using zorvane::ClockText;
-using zorvane::DateText;
-using zorvane::DegreesMinutesText;
 
 // Rows of the limb table, in panchang order, and its columns.
 enum LimbRow { TithiRow, VaraRow, NakshatraRow, YogaRow, KaranaRow };
@@ -46,10 +42,6 @@ constexpr int kSavedWheelPixels = 1200;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString NumberedName(std::string_view name, int number) {
-    return QStringLiteral("%1 (%2)").arg(FromUtf8(name)).arg(number);
 }
 
 void MarkRow(QTreeWidgetItem& item, const QString& note) {
@@ -74,7 +66,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     setSizeGripEnabled(true);
 
     const zorvane::BirthDetails& details = record.details.value();
-    ShowBirth(record.birth, record.latitudeDegrees, details);
+    ShowBirth(record);
     ShowPlaces(details);
     ShowLimbs(details);
     ShowSun(details);
@@ -89,21 +81,18 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
 
 frmDetails::~frmDetails() = default;
 
-void frmDetails::ShowBirth(const zorvane::BirthData& birth, std::optional<double> latitudeDegrees,
-                           const zorvane::BirthDetails& details) {
-    const QDate date(birth.Year, birth.Month, birth.Day);
-    ui->lblDate->setText(QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy")));
-    ui->lblClockTime->setText(QStringLiteral("%1:%2")
-                                  .arg(birth.Hour, 2, 10, QLatin1Char('0'))
-                                  .arg(birth.Minute, 2, 10, QLatin1Char('0')));
-    ui->lblZone->setText(FromUtf8(zorvane::FormatClockLead(details.clockLeadHours)) +
-                         (birth.DaylightSaving
-                              ? QStringLiteral(" from universal time, summer time included")
-                              : QStringLiteral(" from universal time, no summer time")));
-    ui->lblLongitude->setText(
-        DegreesMinutesText(birth.LonDegrees, birth.LonMinutes, birth.LonEast ? u'E' : u'W'));
-    ui->lblLatitude->setText(BirthLatitudeText(latitudeDegrees));
-    ui->lblUniversalTime->setText(ClockText(details.universalJd, 0.0) + QStringLiteral(" UT"));
+void frmDetails::ShowBirth(const zorvane::BirthRecord& record) {
+    // The birth lines in their fixed order; Place appears only when named.
+    for (const zorvane::TextLine& line : zorvane::BirthLines(record)) {
+        QLabel* label = line.label == "Date"             ? ui->lblDate
+                        : line.label == "Clock time"     ? ui->lblClockTime
+                        : line.label == "Zone"           ? ui->lblZone
+                        : line.label == "Longitude"      ? ui->lblLongitude
+                        : line.label == "Latitude"       ? ui->lblLatitude
+                        : line.label == "Universal time" ? ui->lblUniversalTime
+                                                         : nullptr;
+        if (label) label->setText(FromUtf8(line.value));
+    }
 }
 
 void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
@@ -111,46 +100,20 @@ void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
     ui->lblPanchangAyanamsa->setText(
         FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees)));
     ui->lblMoon->setText(FromUtf8(zorvane::FormatSignPosition(details.moonSiderealDegrees)));
-    ui->lblNakshatra->setText(
-        QStringLiteral("%1, pada %2, lord %3")
-            .arg(FromUtf8(zorvane::NakshatraNames[static_cast<std::size_t>(details.nakshatra.index)]))
-            .arg(details.pada)
-            .arg(FromUtf8(zorvane::NakshatraLord(details.nakshatra.index))));
+    ui->lblNakshatra->setText(FromUtf8(zorvane::NakshatraPadaLine(details)));
     ui->lblSun->setText(FromUtf8(zorvane::FormatSignPosition(details.sunSiderealDegrees)));
 }
 
 void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
-    const double lead = details.clockLeadHours;
-    const auto setRow = [this](int row, const QString& name, const QString& starts,
-                               const QString& ends) {
-        QTableWidget& table = *ui->tblLimbs;
+    QTableWidget& table = *ui->tblLimbs;
+    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details);
+    for (int row = 0; row < table.rowCount() && row < static_cast<int>(limbs.size()); ++row) {
+        const zorvane::LimbLine& limb = limbs[static_cast<std::size_t>(row)];
         table.setItem(row, 0, new QTableWidgetItem(table.verticalHeaderItem(row)->text()));
-        table.setItem(row, LimbNameColumn, new QTableWidgetItem(name));
-        table.setItem(row, StartsColumn, new QTableWidgetItem(starts));
-        table.setItem(row, EndsColumn, new QTableWidgetItem(ends));
-    };
-    const auto setSpan = [&](int row, const QString& name, const zorvane::LimbSpan& span) {
-        setRow(row, name, ClockText(span.startJd, lead), ClockText(span.endJd, lead));
-    };
-
-    setSpan(TithiRow,
-            QStringLiteral("%1 (%2)")
-                .arg(FromUtf8(zorvane::TithiWithPaksha(details.tithi.index)))
-                .arg(details.tithi.index + 1),
-            details.tithi);
-    const QString vara =
-        details.weekday
-            ? FromUtf8(zorvane::kWeekdayNames[static_cast<std::size_t>(*details.weekday)])
-            : FromUtf8(zorvane::SunNoteText(details.sunNote));
-    setRow(VaraRow, vara, ClockText(details.varaStartJd, lead), ClockText(details.varaEndJd, lead));
-    setSpan(NakshatraRow,
-            FromUtf8(zorvane::NakshatraNames[static_cast<std::size_t>(details.nakshatra.index)]),
-            details.nakshatra);
-    setSpan(YogaRow, FromUtf8(zorvane::YogaNames[static_cast<std::size_t>(details.yoga.index)]),
-            details.yoga);
-    setSpan(KaranaRow, NumberedName(zorvane::KaranaName(details.karana.index + 1),
-                                    details.karana.index + 1),
-            details.karana);
+        table.setItem(row, LimbNameColumn, new QTableWidgetItem(FromUtf8(limb.name)));
+        table.setItem(row, StartsColumn, new QTableWidgetItem(FromUtf8(limb.starts)));
+        table.setItem(row, EndsColumn, new QTableWidgetItem(FromUtf8(limb.ends)));
+    }
 
     QHeaderView& header = *ui->tblLimbs->horizontalHeader();
     header.setSectionsMovable(false);
@@ -171,8 +134,8 @@ void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
 }
 
 void frmDetails::ShowSun(const zorvane::BirthDetails& details) {
-    ui->lblSunrise->setText(ClockText(details.sunriseJd, details.clockLeadHours));
-    ui->lblSunset->setText(ClockText(details.sunsetJd, details.clockLeadHours));
+    ui->lblSunrise->setText(FromUtf8(zorvane::ClockLine(details.sunriseJd, details.clockLeadHours)));
+    ui->lblSunset->setText(FromUtf8(zorvane::ClockLine(details.sunsetJd, details.clockLeadHours)));
     ui->lblSunNote->setText(FromUtf8(zorvane::SunNoteText(details.sunNote)));
     ui->lblSunNote->setVisible(details.sunNote != zorvane::SunNote::None);
 }
@@ -192,12 +155,12 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
         const zorvane::Mahadasha& period = dasha.mahadashas[m];
         auto* item = new QTreeWidgetItem(
             &tree, {FromUtf8(zorvane::DashaLordName(period.lord)),
-                    DateText(period.startJd, clockLeadHours), DateText(period.endJd, clockLeadHours)});
+                    FromUtf8(zorvane::DateLine(period.startJd, clockLeadHours)), FromUtf8(zorvane::DateLine(period.endJd, clockLeadHours))});
         for (std::size_t a = 0; a < period.antardashas.size(); ++a) {
             const zorvane::Antardasha& sub = period.antardashas[a];
             auto* child = new QTreeWidgetItem(
                 item, {FromUtf8(zorvane::DashaLordName(sub.lord)),
-                       DateText(sub.startJd, clockLeadHours), DateText(sub.endJd, clockLeadHours),
+                       FromUtf8(zorvane::DateLine(sub.startJd, clockLeadHours)), FromUtf8(zorvane::DateLine(sub.endJd, clockLeadHours)),
                        sub.beforeBirth ? kBeforeBirth : QString()});
             if (sub.beforeBirth) {
                 child->setForeground(NoteColumn, palette().color(QPalette::Disabled, QPalette::Text));

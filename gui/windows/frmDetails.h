@@ -28,8 +28,7 @@ public:
     ~frmDetails() override;
 
 private:
-    void ShowBirth(const zorvane::BirthData& birth, std::optional<double> latitudeDegrees,
-                   const zorvane::BirthDetails& details);
+    void ShowBirth(const zorvane::BirthRecord& record);
     void ShowPlaces(const zorvane::BirthDetails& details);
     void ShowLimbs(const zorvane::BirthDetails& details);
     void ShowSun(const zorvane::BirthDetails& details);

@@ -30,7 +30,7 @@
 #include "gui/desktop/recent_charts.h"
 #include "gui/desktop/startup.h"
 #include "core/reading/birth_record.h"
-#include "core/reading/calculation_driver.h"
+#include "core/reading/compute_reading.h"
 #include "core/files/chart_file.h"
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
@@ -283,6 +283,11 @@ zorvane::ReadingForm frmMain::ReadForm() const {
     form.yearText = Utf8(ui->cboYear->currentText());
     form.hourText = Utf8(ui->cboHH->currentText());
     form.minuteText = Utf8(ui->cboMM->currentText());
+    form.secondText = Utf8(ui->cboSS->currentText());
+    form.place.city = Utf8(ui->txtCity->text());
+    form.place.state = Utf8(ui->txtState->text());
+    form.place.country = Utf8(ui->txtCountry->text());
+    if (!atlasZoneId_.isEmpty()) form.place.atlasZoneId = atlasZoneId_.toStdString();
     return form;
 }
 
@@ -335,17 +340,15 @@ void frmMain::ShowRefusal(const zorvane::Refusal& refusal) {
 
 void frmMain::cmdCalculate_Click() {
     FollowAtlasZone();
-    const zorvane::ReadingForm form = ReadForm();
-    const zorvane::NumberFormat format = UserNumberFormat();
-    if (const std::optional<zorvane::Refusal> refusal =
-            zorvane::RunCalculation(form, format, birthData_, chartState_)) {
+    const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
+        zorvane::ParseForm(ReadForm(), UserNumberFormat());
+    if (const auto* refusal = std::get_if<zorvane::Refusal>(&input)) {
         ShowRefusal(*refusal);
         return;
     }
-    record_ = zorvane::MakeBirthRecord(form, format, birthData_, chartState_);
-    zorvane::AddDetailsAndDasha(*record_, chartState_);
-    recordHeading_ = {ui->txtName->text(), ui->txtCity->text(), ui->txtState->text(),
-                      ui->txtCountry->text()};
+    record_ = zorvane::ComputeReading(std::get<zorvane::BirthInput>(input));
+    shownNames_ = {std::string(zorvane::NakshatraNameOf(*record_)),
+                   std::string(zorvane::YogaNameOf(*record_))};
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
@@ -419,7 +422,7 @@ void frmMain::cmdSave_Click() {
     }
     // A failed save leaves any earlier file as it was.
     if (const std::optional<std::string> reason = zorvane::SaveFile(
-            QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(chartState_))) {
+            QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(shownNames_.nakshatraName, shownNames_.yogaName))) {
         desktop_.showMessage(this,
                              QStringLiteral("The reading could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
@@ -457,8 +460,7 @@ void frmMain::cmdOpen_Click() {
     // An opened reading is two names only: no record of anyone's numbers.
     record_.reset();
     ShowDetailsAvailability(kDetailsNotInReadingFile);
-    chartState_.NakshatraName = opened->nakshatraName;
-    chartState_.YogaName = opened->yogaName;
+    shownNames_ = *opened;
     DisplayResult(zorvane::FindNakshatraRow(opened->nakshatraName),
                   zorvane::FindYogaRow(opened->yogaName));
 }
@@ -587,23 +589,17 @@ void frmMain::mnuMakeMoney_Click() {
 // ---- Chart files -------------------------------------------------------------
 
 zorvane::ChartFile frmMain::FormAsChart() const {
+    // A chart keeps the form as typed, whole or not, so that it reopens
+    // into the same boxes; the names for reference are what the button would
+    // show for it.
     zorvane::ChartFile chart;
     const zorvane::ReadingForm form = ReadForm();
     zorvane::PutFormInChart(form, chart);
-    chart.second = ui->cboSS->currentText().toInt();
-    chart.city = Utf8(ui->txtCity->text());
-    chart.state = Utf8(ui->txtState->text());
-    chart.country = Utf8(ui->txtCountry->text());
-    if (!atlasZoneId_.isEmpty()) {
-        chart.atlasZoneId = atlasZoneId_.toStdString();
-    }
-    // The names for reference are what the button would show for this form;
-    // copies of the window's state keep the window's own reading untouched.
-    zorvane::BirthData birth = birthData_;
-    zorvane::ChartState state = chartState_;
-    if (!zorvane::RunCalculation(form, UserNumberFormat(), birth, state)) {
+    const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
+        zorvane::ParseForm(form, UserNumberFormat());
+    if (const auto* parsed = std::get_if<zorvane::BirthInput>(&input)) {
         const zorvane::BirthRecord record =
-            zorvane::MakeBirthRecord(form, UserNumberFormat(), birth, state);
+            zorvane::ComputeReading(*parsed, zorvane::ReadingParts::NamesOnly);
         chart.nakshatraName = std::string(zorvane::NakshatraNameOf(record));
         chart.yogaName = std::string(zorvane::YogaNameOf(record));
     }
@@ -618,7 +614,7 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     ui->cboYear->setCurrentIndex(ui->cboYear->findText(FromUtf8(form.yearText)));
     ui->cboHH->setCurrentIndex(ui->cboHH->findText(FromUtf8(form.hourText)));
     ui->cboMM->setCurrentIndex(ui->cboMM->findText(FromUtf8(form.minuteText)));
-    ui->cboSS->setCurrentIndex(ui->cboSS->findText(QString::number(chart.second)));
+    ui->cboSS->setCurrentIndex(ui->cboSS->findText(FromUtf8(form.secondText)));
     ui->txtZoneHour->setText(FromUtf8(form.zoneHour));
     ui->txtZoneMinute->setText(FromUtf8(form.zoneMinute));
     ui->chkDST->setChecked(form.daylightSaving);
@@ -638,9 +634,9 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     if (form.eastSelected || form.westSelected) {
         (form.eastSelected ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
     }
-    ui->txtCity->setText(FromUtf8(chart.city));
-    ui->txtState->setText(FromUtf8(chart.state));
-    ui->txtCountry->setText(FromUtf8(chart.country));
+    ui->txtCity->setText(FromUtf8(form.place.city));
+    ui->txtState->setText(FromUtf8(form.place.state));
+    ui->txtCountry->setText(FromUtf8(form.place.country));
     // Writing the boxes ended any earlier link; a chart the atlas filled
     // links its zone to the date again, as "Use this place" did.
     if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
@@ -724,7 +720,7 @@ void frmMain::ShowRecentCharts() {
 
 ReadingReport frmMain::ReportOnShow() const {
     if (record_ && record_->details && record_->dasha) {
-        return MakeReadingReport(*record_, recordHeading_, desktop_.today());
+        return MakeReadingReport(*record_, desktop_.today());
     }
     return NamesOnlyReport(ui->lblNakshatraName->text(), ui->lblNakshatraDesc->text(),
                            ui->lblYogaName->text(), ui->lblYogaDesc->text());

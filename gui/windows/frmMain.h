@@ -8,9 +8,8 @@
 
 #include "gui/report/reading_report.h"
 #include "core/atlas/atlas_loader.h"
-#include "core/state/birth_data.h"
+#include "core/files/reading_file.h"
 #include "core/reading/birth_record.h"
-#include "core/state/chart_state.h"
 #include "core/reading/validate_input.h"
 
 class Desktop;
@@ -110,14 +109,12 @@ private:
 
     Desktop& desktop_;
     std::unique_ptr<Ui::frmMain> ui;
-    // Both live as long as the window: nothing is reset between readings.
-    zorvane::BirthData birthData_;
-    zorvane::ChartState chartState_;
+    // The two names on show, as "Save" writes them: those of the last
+    // calculation, or of the reading file opened since.
+    zorvane::OpenedReading shownNames_;
     // The reading on show when it was calculated here; none before the first
     // calculation and after opening a file, which holds two names only.
     std::optional<zorvane::BirthRecord> record_;
-    // Who and where the record is of, as the form said when it was calculated.
-    ReportHeading recordHeading_;
     // The settings store's name for this program.
     QString applicationName_;
     ModalRunner runModal_;

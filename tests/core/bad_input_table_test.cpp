@@ -194,6 +194,10 @@ TEST(BadInputTable, NumberBoxes) {
                 ASSERT_EQ(refusal, std::nullopt) << refusal->message;
                 BirthData wanted = birthBefore;
                 wanted.*box.field = static_cast<std::int16_t>(*stored);
+                // The zone hour's text also says whether a "+" put it ahead.
+                if (box.field == &BirthData::ZoneHour) {
+                    wanted.ZoneAheadOfUniversalTime = row.text.starts_with('+');
+                }
                 EXPECT_EQ(Snapshot(window.birth), Snapshot(wanted));
                 EXPECT_TRUE(NamesAreFromTheTables(window.chart));
                 continue;

@@ -6,8 +6,10 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "core/reading/calculation_driver.h"
+#include "core/reading/compute_reading.h"
 #include "sample_readings.h"
 
 namespace zorvane {
@@ -58,12 +60,17 @@ TEST(LatitudeFromForm, RangeDirectionAndNumberFormat) {
     }
 }
 
-TEST(MakeBirthRecord, HoldsWhatTheCalculationWrote) {
-    const ReadingForm form = testing_readings::Independence1947();
+TEST(ComputeReading, HoldsWhatTheStepsWroteAndWhoseReadingItIs) {
+    ReadingForm form = testing_readings::Independence1947();
+    form.secondText = "42";
+    form.place = {"New Delhi", "Delhi", "India", "Asia/Kolkata"};
     BirthData birth;
     ChartState chart;
     ASSERT_FALSE(RunCalculation(form, NumberFormat{}, birth, chart));
-    const BirthRecord record = MakeBirthRecord(form, NumberFormat{}, birth, chart);
+
+    const auto input = ParseForm(form, NumberFormat{});
+    ASSERT_TRUE(std::holds_alternative<BirthInput>(input));
+    const BirthRecord record = ComputeReading(std::get<BirthInput>(input));
     EXPECT_EQ(NakshatraNameOf(record), chart.NakshatraName);
     EXPECT_EQ(YogaNameOf(record), "Siddhi");
     EXPECT_EQ(record.birth.Year, 1947);
@@ -72,6 +79,31 @@ TEST(MakeBirthRecord, HoldsWhatTheCalculationWrote) {
     EXPECT_EQ(record.jde, chart.JulianEphemerisDay);
     ASSERT_TRUE(record.latitudeDegrees);
     EXPECT_NEAR(*record.latitudeDegrees, 28.6, kLatitudeTolerance);
+    EXPECT_EQ(record.name, form.name);
+    EXPECT_EQ(record.place, form.place);
+    EXPECT_EQ(record.second, 42);
+    ASSERT_TRUE(record.details && record.dasha);
+    EXPECT_EQ(record.dasha->birthLord, ComputeVimshottariDasha(chart.MoonLongitude,
+                                                               record.details->universalJd).birthLord);
+}
+
+TEST(ComputeReading, GivesOnlyThePartsAskedFor) {
+    const auto input = ParseForm(testing_readings::Independence1947(), NumberFormat{});
+    const BirthInput& typed = std::get<BirthInput>(input);
+    const BirthRecord names = ComputeReading(typed, ReadingParts::NamesOnly);
+    EXPECT_FALSE(names.details || names.dasha);
+    const BirthRecord details = ComputeReading(typed, ReadingParts::WithDetails);
+    EXPECT_TRUE(details.details && !details.dasha);
+}
+
+TEST(ParseForm, RefusesAsTheChecksDo) {
+    ReadingForm form = testing_readings::Independence1947();
+    form.name.clear();
+    const auto input = ParseForm(form, NumberFormat{});
+    ASSERT_TRUE(std::holds_alternative<Refusal>(input));
+    EXPECT_EQ(std::get<Refusal>(input).followUp, FormControl::txtName);
+    EXPECT_TRUE(std::holds_alternative<BirthInput>(
+        ParseForm(form, NumberFormat{}, ValidationScope::WithoutNameAndLatitude)));
 }
 
 TEST(MakeBirthRecord, NoRowGivesNoName) {

@@ -3,13 +3,13 @@
 
 #include "core/dasha/dasha_lords.h"
 #include "core/reading/birth_record.h"
-#include "core/reading/calculation_driver.h"
+#include "core/reading/compute_reading.h"
 #include "sample_readings.h"
 
 namespace zorvane {
 namespace {
 
-TEST(AddDetailsAndDasha, FollowTheRecordsNakshatraLatitudeAndBirth) {
+TEST(ComputeReading, DetailsAndDashaFollowTheRecordsNakshatraLatitudeAndBirth) {
     struct Case {
         const char* latDegrees;
         SunNote note;
@@ -17,12 +17,9 @@ TEST(AddDetailsAndDasha, FollowTheRecordsNakshatraLatitudeAndBirth) {
     for (const Case& c : {Case{"28", SunNote::None}, Case{"95", SunNote::NeedsLatitude}}) {
         ReadingForm form = testing_readings::Independence1947();
         form.latDegrees = c.latDegrees;
-        BirthData birth;
-        ChartState chart;
-        ASSERT_FALSE(RunCalculation(form, NumberFormat{}, birth, chart));
-        BirthRecord record = MakeBirthRecord(form, NumberFormat{}, birth, chart);
-        EXPECT_FALSE(record.details || record.dasha) << "only on request";
-        AddDetailsAndDasha(record, chart);
+        const auto input = ParseForm(form, NumberFormat{});
+        ASSERT_TRUE(std::holds_alternative<BirthInput>(input));
+        const BirthRecord record = ComputeReading(std::get<BirthInput>(input));
         ASSERT_TRUE(record.details && record.dasha && record.nakshatraIndex);
         EXPECT_EQ(record.details->nakshatra.index, *record.nakshatraIndex);
         EXPECT_EQ(record.details->sunNote, c.note) << c.latDegrees;

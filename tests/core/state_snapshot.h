@@ -45,14 +45,14 @@ inline std::string Snapshot(const BirthData& b) {
     snapshot_detail::SnapshotWriter w;
     w.Raw(b.Month).Raw(b.Day).Raw(b.Year).Raw(b.Hour).Raw(b.Minute);
     w.Raw(b.ZoneHour).Raw(b.ZoneMinute).Raw(b.LonDegrees).Raw(b.LonMinutes);
-    w.Raw(b.LonEast).Raw(b.DaylightSaving);
+    w.Raw(b.LonEast).Raw(b.DaylightSaving).Raw(b.ZoneAheadOfUniversalTime);
     return w.Take();
 }
 
 inline std::string Snapshot(const ChartState& c) {
     snapshot_detail::SnapshotWriter w;
     w.Raw(c.DegToRad).Raw(c.RadToDeg).Raw(c.ChartMonth).Raw(c.ChartDay).Raw(c.ChartYear);
-    w.Raw(c.LocalHours).Raw(c.ZoneHours).Raw(c.LongitudeWest).Raw(c.JulianDayNumber);
+    w.Raw(c.LocalHours).Raw(c.ZoneHours).Raw(c.LongitudeWest).Raw(c.ZoneEast).Raw(c.JulianDayNumber);
     w.Raw(c.UniversalHours).Raw(c.Centuries).Raw(c.Ayanamsa);
     w.Texts(c.NakshatraNames).Raw(c.MoonLongitude).Raw(c.MoonElongation).Raw(c.SunAnomaly);
     w.Raw(c.MoonAnomaly).Raw(c.EccentricityFactor).Text(c.NakshatraName);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/dasha/vimshottari_dasha.h"
+#include "core/panchang/birth_details.h"
+#include "core/reading/birth_record.h"
+
+namespace zorvane {
+
+// The texts of a reading as every front end shows them: the details window,
+// Copy Reading, the printed and PDF report and the command line's text all
+// take their words and numbers from here, so they cannot drift apart.
+
+struct TextLine {
+    std::string label;
+    std::string value;
+};
+
+struct LimbLine {
+    std::string limb;    // "Tithi", "Vara", ...
+    std::string name;    // "Shukla Chaturdashi (14)"
+    std::string starts;  // a clock time in the birth's zone, or a dash
+    std::string ends;
+};
+
+struct PeriodLine {
+    std::string lord;
+    std::string starts;  // dates in the birth's zone
+    std::string ends;
+    bool runningToday = false;
+};
+
+// "1947-08-14 23:12:05": a moment on the birth's clock; a dash for none.
+std::string ClockLine(double universalJd, double clockLeadHours);
+std::string ClockLine(const std::optional<double>& universalJd, double clockLeadHours);
+// "1947-08-15": the calendar date of a moment on the birth's clock.
+std::string DateLine(double universalJd, double clockLeadHours);
+// "77°13′ E" from whole degrees and minutes (signs dropped) and a hemisphere.
+std::string DegreesMinutesLine(int degrees, int minutes, char hemisphere);
+// "28°36′ N", or "none valid".
+std::string LatitudeLine(const std::optional<double>& latitudeDegrees);
+// "15 August 1947".
+std::string LongDateLine(int year, int month, int day);
+// "New Delhi, Delhi, India": the place parts given, blanks trimmed.
+std::string PlaceLine(const BirthPlace& place);
+// "+5:30 from universal time, no summer time".
+std::string ZoneLine(double clockLeadHours, bool daylightSaving);
+// "Uttara Phalguni pada 2, lord Sun".
+std::string NakshatraPadaLine(const BirthDetails& details);
+
+// Date, clock time, zone, place (when named), longitude, latitude and
+// universal time of the birth. Needs the record's details.
+std::vector<TextLine> BirthLines(const BirthRecord& record);
+// The Moon, the Sun, both ayanamsas, sunrise and sunset (or why none).
+std::vector<TextLine> SkyLines(const BirthDetails& details);
+// Tithi, vara, nakshatra, yoga and karana with their spans.
+std::vector<LimbLine> LimbLines(const BirthDetails& details);
+// The nine mahadashas; the one running at todayNoonJd (universal) marked.
+std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clockLeadHours,
+                                       double todayNoonJd);
+
+// The details as plain text, "Label: value" a line, as the command line and
+// Copy Reading print them (birth lines excluded: the caller has its own).
+std::string DetailsPlainText(const BirthDetails& details);
+
+}  // namespace zorvane
