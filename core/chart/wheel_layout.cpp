@@ -1,4 +1,5 @@
 #include "core/chart/wheel_layout.h"
+#include "core/state/chart_state.h"
 
 #include <cmath>
 
@@ -12,7 +13,6 @@ namespace {
 constexpr double kHalfTurnDegrees = kDegreesPerTurn / 2.0;
 constexpr double kQuarterTurnDegrees = kDegreesPerTurn / 4.0;
 constexpr double kSignSpanDegrees = kDegreesPerSign;
-constexpr double kNakshatraSpanDegrees = kDegreesPerTurn / kNakshatraCount;
 constexpr double kPadaSpanDegrees = kNakshatraSpanDegrees / kPadasPerNakshatra;
 
 // Rings from the rim inwards, in wheel radii.

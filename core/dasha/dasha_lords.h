@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/panchang/limb_names.h"
+
 namespace zorvane {
 
 struct DashaLord {
@@ -15,16 +17,17 @@ struct DashaLord {
 // from Ashwini. Source: the Vimshottari scheme of the classical texts
 // (Brihat Parashara Hora Shastra, the chapter on dashas). Units: years of
 // kDaysPerDashaYear days.
+// The names are the nakshatra lords' own, spelled once in the name tables.
 inline constexpr auto kDashaLords = std::to_array<DashaLord>({
-    {"Ketu", 7},
-    {"Venus", 20},
-    {"Sun", 6},
-    {"Moon", 10},
-    {"Mars", 7},
-    {"Rahu", 18},
-    {"Jupiter", 16},
-    {"Saturn", 19},
-    {"Mercury", 17},
+    {kNakshatraLords[0], 7},   // Ketu
+    {kNakshatraLords[1], 20},  // Venus
+    {kNakshatraLords[2], 6},   // Sun
+    {kNakshatraLords[3], 10},  // Moon
+    {kNakshatraLords[4], 7},   // Mars
+    {kNakshatraLords[5], 18},  // Rahu
+    {kNakshatraLords[6], 16},  // Jupiter
+    {kNakshatraLords[7], 19},  // Saturn
+    {kNakshatraLords[8], 17},  // Mercury
 });
 inline constexpr int kDashaLordCount = 9;
 static_assert(kDashaLords.size() == kDashaLordCount);

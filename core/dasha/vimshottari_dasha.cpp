@@ -14,7 +14,6 @@ namespace {
 
 // Each nakshatra spans 800 arc-minutes (13 degrees 20 minutes), the same
 // constant and the same order of operations as the birth nakshatra.
-constexpr double kNakshatraSpanArcminutes = 800.0;
 
 constexpr double kDaysPerDashaMonth = kDaysPerDashaYear / kMonthsPerDashaYear;  // 30.4375
 // Whole days a month can hold; a rest beyond the midpoint between these

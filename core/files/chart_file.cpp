@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/reading/offered_ranges.h"
 #include "core/time/angles.h"
 
 namespace zorvane {
@@ -18,14 +19,6 @@ namespace {
 // Ordered, so that a saved chart starts with its format and version.
 using Json = nlohmann::ordered_json;
 
-// The form offers these ranges; a file outside them could not be shown.
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2050;
-constexpr int kMonthsPerYear = 12;
-constexpr int kMostDaysPerMonth = 31;
-constexpr int kLastHour = 23;
-constexpr int kLastMinute = 59;
-constexpr int kLastSecond = 59;
 // A chart is four levels deep; anything far deeper is not one of ours, and
 // refusing it early keeps nesting from costing stack or memory.
 constexpr int kMaxNestingDepth = 8;
@@ -193,12 +186,13 @@ std::variant<ChartFile, ChartFileRefusal> ReadVersionOne(const Json& root) {
     read.Text(&root, "name", chart.name);
 
     const Json* birth = read.Object(root, "birth");
-    read.Whole(birth, "year", kFirstYear, kLastYear, chart.year);
-    read.Whole(birth, "month", 1, kMonthsPerYear, chart.month);
-    read.Whole(birth, "day", 1, kMostDaysPerMonth, chart.day);
-    read.Whole(birth, "hour", 0, kLastHour, chart.hour);
-    read.Whole(birth, "minute", 0, kLastMinute, chart.minute);
-    read.Whole(birth, "second", 0, kLastSecond, chart.second);
+    // The form offers these ranges; a file outside them could not be shown.
+    read.Whole(birth, "year", kOfferedYears.lowest, kOfferedYears.highest, chart.year);
+    read.Whole(birth, "month", kOfferedMonths.lowest, kOfferedMonths.highest, chart.month);
+    read.Whole(birth, "day", kOfferedDays.lowest, kOfferedDays.highest, chart.day);
+    read.Whole(birth, "hour", kOfferedHours.lowest, kOfferedHours.highest, chart.hour);
+    read.Whole(birth, "minute", kOfferedMinutes.lowest, kOfferedMinutes.highest, chart.minute);
+    read.Whole(birth, "second", kOfferedSeconds.lowest, kOfferedSeconds.highest, chart.second);
 
     const Json* zone = read.Object(root, "zone");
     read.Text(zone, "hours", chart.zoneHour);

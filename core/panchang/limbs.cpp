@@ -1,4 +1,7 @@
 #include "core/panchang/limbs.h"
+#include "core/state/chart_state.h"
+
+#include "core/time/epochs.h"
 
 #include <cmath>
 
@@ -15,19 +18,16 @@ namespace zorvane {
 
 namespace {
 
-constexpr double kJ2000JulianDay = 2451545.0;  // 2000 January 1.5
 constexpr double kTithiSpanDegrees = 12.0;
 constexpr double kKaranaSpanDegrees = 6.0;
 constexpr int kTithisPerTurn = 30;
 constexpr int kKaranasPerTurn = 60;
 constexpr int kYogasPerTurn = 27;
-constexpr int kNakshatrasPerTurn = 27;
 
 // Mean motions, degrees per day (Moon: sidereal month of 27.321662 days; Sun:
 // 365.256363 days; their difference makes the synodic month of 29.530589).
 constexpr double kMoonMeanDegreesPerDay = kDegreesPerTurn / 27.321662;
 constexpr double kSunMeanDegreesPerDay = kDegreesPerTurn / 365.256363;
-constexpr double kNakshatraSpanDegrees = kDegreesPerTurn / kNakshatrasPerTurn;
 constexpr double kYogaSpanDegrees = kDegreesPerTurn / kYogasPerTurn;
 
 // The Moon's elongation from the Sun in 0 <= e < 360 degrees.
@@ -44,7 +44,7 @@ int LimbCount(Limb limb) {
         case Limb::Tithi: return kTithisPerTurn;
         case Limb::Karana: return kKaranasPerTurn;
         case Limb::Yoga: return kYogasPerTurn;
-        case Limb::Nakshatra: return kNakshatrasPerTurn;
+        case Limb::Nakshatra: return kNakshatraCount;
     }
     return 1;
 }

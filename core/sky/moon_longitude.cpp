@@ -7,7 +7,7 @@
 #include "core/sky/mean_elements.h"
 #include "core/sky/moon_terms.h"
 #include "core/sky/nutation.h"
-#include "core/time/panchang_time.h"
+#include "core/time/epochs.h"
 
 namespace zorvane {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/time/angles.h"
-#include "core/time/panchang_time.h"
+#include "core/time/epochs.h"
 
 namespace zorvane {
 

@@ -1,5 +1,7 @@
 #include "core/sky/sidereal_moon.h"
 
+#include "core/state/chart_state.h"
+
 #include <array>
 #include <cmath>
 

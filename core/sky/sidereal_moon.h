@@ -27,9 +27,6 @@ NakshatraMoon ComputeNakshatraMoon(double centuries);
 // ComputeBirthNakshatra names the nakshatra from.
 double NakshatraMoonSiderealDegrees(double centuries);
 
-// Each nakshatra spans 800 arc-minutes (13 degrees 20 minutes).
-inline constexpr double kNakshatraSpanArcminutes = 800.0;
-
 // The nakshatra slot of a sidereal longitude (degrees): 0..26, or 27 (the
 // empty name slot) for exactly 360. Nothing outside 0..360.
 std::optional<int> NakshatraSlotOf(double siderealDegrees);

@@ -4,7 +4,7 @@
 
 #include "core/time/angles.h"
 #include "core/sky/nutation.h"
-#include "core/time/panchang_time.h"
+#include "core/time/epochs.h"
 
 namespace zorvane {
 

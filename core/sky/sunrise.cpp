@@ -1,5 +1,7 @@
 #include "core/sky/sunrise.h"
 
+#include "core/time/epochs.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,7 +13,6 @@ namespace zorvane {
 
 namespace {
 
-constexpr double kJ2000JulianDay = 2451545.0;  // 2000 January 1.5
 constexpr double kQuarterDay = 0.25;
 // Greenwich mean sidereal time advances this many degrees per solar day.
 constexpr double kSiderealDegreesPerDay = 360.98564736629;

@@ -8,6 +8,10 @@
 namespace zorvane {
 
 inline constexpr int kNakshatraCount = 27;
+// Each nakshatra spans 800 arc-minutes (13 degrees 20 minutes), a 27th of
+// the circle.
+inline constexpr double kNakshatraSpanArcminutes = 800.0;
+inline constexpr double kNakshatraSpanDegrees = kNakshatraSpanArcminutes / 60.0;
 inline constexpr int kYogaCount = 27;
 // One slot more than there are nakshatras: a sidereal Moon of exactly 360
 // degrees indexes slot 27, which stays empty.

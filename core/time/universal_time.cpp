@@ -1,11 +1,12 @@
 #include "core/time/universal_time.h"
 
+#include "core/time/epochs.h"
+
 #include "core/time/angles.h"
 
 namespace zorvane {
 
 namespace {
-constexpr double kJ2000DayNumber = 2451545.0;  // 2000 January 1.5
 // A noon-based day number is half a day after the midnight that starts it.
 constexpr double kNoonAfterMidnightDays = 0.5;
 }  // namespace
@@ -16,7 +17,7 @@ double UniversalHoursOf(double localHours, double zoneHours, bool zoneAhead) {
 
 double CenturiesSinceJ2000(double dayNumber, double universalHours) {
     // Summed in this order: the day count first keeps the hours' bits.
-    return (dayNumber - kJ2000DayNumber + universalHours / kHoursPerDay - kNoonAfterMidnightDays) /
+    return (dayNumber - kJ2000JulianDay + universalHours / kHoursPerDay - kNoonAfterMidnightDays) /
            kDaysPerJulianCentury;
 }
 

@@ -1,5 +1,7 @@
 #include "gui/report/chart_wheel.h"
 
+#include "gui/report/palette.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -26,15 +28,6 @@ using zorvane::WheelLayout;
 
 // The program's colours: the window's amber, its blue text, the frames'
 // brown, and paler shades of the amber so that the rings alternate.
-const QColor kAmber(255, 180, 4);
-const QColor kPaleAmber(255, 205, 90);
-const QColor kCream(255, 244, 214);
-const QColor kPaleCream(255, 232, 178);
-const QColor kPaper(255, 250, 238);
-const QColor kBlue(0, 0, 255);
-const QColor kInk(0, 0, 150);
-const QColor kBrown(150, 100, 0);
-const QColor kWhite(255, 255, 255);
 
 // Line widths in wheel radii, with a floor so that a small wheel stays crisp.
 constexpr double kRingLineWidth = 0.004;

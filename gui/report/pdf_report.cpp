@@ -1,5 +1,7 @@
 #include "gui/report/pdf_report.h"
 
+#include "gui/report/palette.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
@@ -18,13 +20,6 @@
 namespace {
 
 // The program's colours, as the window and the wheel use them.
-const QColor kAmber(255, 180, 4);
-const QColor kPaleAmber(255, 222, 140);
-const QColor kCream(255, 244, 214);
-const QColor kInk(0, 0, 150);
-const QColor kBrown(150, 100, 0);
-const QColor kText(30, 30, 30);
-const QColor kQuiet(110, 110, 110);
 
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kPageMarginMillimetres = 14.0;

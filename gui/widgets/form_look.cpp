@@ -43,4 +43,8 @@ void CentreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
+QString WindowCaption() {
+    return QStringLiteral("Zorvane v") + QStringLiteral(ZORVANE_VERSION);
+}
+
 }  // namespace zorvane

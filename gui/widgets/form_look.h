@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QLineEdit;
 class QWidget;
 
@@ -13,6 +15,10 @@ inline constexpr double kFormFontPoints = 8.25;
 // settings. Designer stores whole points only, hence the fractional sizes here;
 // where Verdana is missing the system substitutes its nearest sans face.
 void RequestVerdana(QWidget& widget, double points = kFormFontPoints);
+
+// "Zorvane v1.95": every window's caption, with the version the project is
+// built as.
+QString WindowCaption();
 
 // Draws the window's frames with their captions on the frame line rather
 // than above it, so that controls placed near a frame's top stay inside it.

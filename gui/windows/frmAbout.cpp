@@ -18,6 +18,8 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
       ui(std::make_unique<Ui::frmAbout>()),
       desktop_(desktop) {
     ui->setupUi(this);
+    setWindowTitle(zorvane::WindowCaption());
+    ui->lblTitle->setText(zorvane::WindowCaption());
     zorvane::RequestVerdana(*this);
     zorvane::RequestVerdana(*ui->lblTitle, kTitlePoints);
     setFixedSize(size());

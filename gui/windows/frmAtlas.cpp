@@ -93,6 +93,7 @@ frmAtlas::frmAtlas(Desktop& desktop, const zorvane::AtlasOrError& atlas,
       clockTime_(clockTime),
       webSearch_(std::move(webSearch)) {
     ui->setupUi(this);
+    setWindowTitle(zorvane::WindowCaption());
     zorvane::RequestVerdana(*this);
     setFixedSize(size());
     setModal(true);

@@ -91,6 +91,7 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
       runModal_([](QDialog& dialog) { dialog.exec(); }),
       atlas_(zorvane::FindAtlasFile(QCoreApplication::applicationDirPath().toStdString())) {
     ui->setupUi(this);
+    setWindowTitle(zorvane::WindowCaption());
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

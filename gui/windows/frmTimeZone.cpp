@@ -15,6 +15,7 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHourBox, QLineEdit& zoneMinuteBox, QWidg
       zoneHourBox_(zoneHourBox),
       zoneMinuteBox_(zoneMinuteBox) {
     ui->setupUi(this);
+    setWindowTitle(zorvane::WindowCaption());
     zorvane::RequestVerdana(*this);
     setFixedSize(size());
     setModal(true);
