@@ -8,6 +8,7 @@
 #include "core/sky/sidereal_moon.h"
 #include "core/panchang/birth_yoga.h"
 #include "core/panchang/yoga_names.h"
+#include "core/reading/applied_zone_of_form.h"
 
 namespace zorvane {
 
@@ -34,6 +35,9 @@ BirthRecord MakeBirthRecord(const ReadingForm& form, const NumberFormat& format,
     BirthRecord record;
     record.birth = birth;
     record.latitudeDegrees = LatitudeFromForm(form, format);
+    if (const std::optional<AppliedZone> zone = AppliedZoneOfForm(form, format)) {
+        record.zoneApplied = AppliedZoneSentence(*zone);
+    }
     // The empty slot of exactly 360 degrees names no row.
     const std::optional<int> slot = NakshatraSlotOf(chart.MoonLongitude);
     if (slot && *slot < kNakshatraCount) record.nakshatraIndex = slot;

@@ -29,6 +29,11 @@ struct ReadingForm {
     std::string yearText = "1901"; // text of the selected year entry
     std::string hourText = "0";
     std::string minuteText = "0";
+    // Typed values the boxes do not hold: the clock time's seconds (0..59)
+    // and the zone's seconds beyond its minutes (a clock standard such as
+    // Calcutta Time, +5:53:20), a magnitude in the zone's direction.
+    int clockSecond = 0;
+    int zoneSecond = 0;
 };
 
 enum class MessageIcon { Error, Information };

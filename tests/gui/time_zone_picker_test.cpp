@@ -75,25 +75,25 @@ TEST_F(TimeZonePicker, ListsTheSeventyOneZonesInOrderWithNothingSelectedEachTime
 }
 
 // A zone ahead of universal time is written with "+", so that it stays ahead
-// for a place west of Greenwich (London in 1941); a zone behind keeps its
-// plain values.
+// for a place west of Greenwich (London in 1941); a zone behind with "-", so
+// that it stays behind east of it; universal time itself without a sign.
 TEST_F(TimeZonePicker, ADoubleClickWritesTheSignItsListShows) {
     const struct {
         int row;
         const char* hour;
         const char* minute;
     } rows[] = {
-        {27, "5", "0"},     // EST, -5.0
+        {27, "-5", "0"},     // EST, -5.0
         {34, "+5", "30"},   // IST, "+5.3"
         {37, "+3", "30"},   // Iran, +3.5
         {20, "+1", "0"},    // CET
         {15, "+2", "0"},    // BDST
-        {50, "3", "30"},    // Newfoundland, -3.5
+        {50, "-3", "30"},    // Newfoundland, -3.5
         {29, "0", "0"},     // GMT
         {61, "0", "0"},     // UT
         {46, "+13", "0"},   // NZST, the largest magnitude
-        {36, "12", "0"},    // IDLW
-        {70, "8", "0"},     // last row
+        {36, "-12", "0"},    // IDLW
+        {70, "-8", "0"},     // last row
     };
     for (const auto& r : rows) {
         EXPECT_EQ(Pick(r.row), std::make_pair(QString(r.hour), QString(r.minute))) << r.row;
