@@ -23,7 +23,9 @@ struct Options {
     bool withDetails = false;      // batch: append the details' columns
     std::string placeText;         // --place "NAME[, STATE][, COUNTRY]"
     std::string placeDate;         // YYYY-MM-DD, or empty: no offsets listed
-    std::string placeTime;         // HH:MM with placeDate
+    std::string placeTime;         // HH:MM[:SS] with placeDate
+    std::string clock;             // --clock: a clock standard's key, empty for the default
+    std::string repeated;          // --repeated: earlier or later, empty for the default
 };
 
 struct ParsedOptions {

@@ -30,8 +30,10 @@ struct Moment {
 
 Moment MomentOf(const std::string& date, const std::string& time) {
     if (date.empty()) return {};
+    const QString clock = QString::fromStdString(time);
+    const QTime withSeconds = QTime::fromString(clock, QStringLiteral("H:mm:ss"));
     return {QDate::fromString(QString::fromStdString(date), Qt::ISODate),
-            QTime::fromString(QString::fromStdString(time), QStringLiteral("H:mm")), true};
+            withSeconds.isValid() ? withSeconds : QTime::fromString(clock, QStringLiteral("H:mm")), true};
 }
 
 std::string Utf8(const QString& text) {
@@ -95,7 +97,12 @@ PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
             row["summer_minutes"] = zone.known ? nlohmann::json(zone.summerMinutes()) : nlohmann::json();
             row["note"] = note;
             text += '\t' + offset + '\t' + note;
-            if (first) listing.firstPlaceFields = FieldsAt(fields, BoxesFor(place, zone));
+            if (first) {
+                listing.firstPlaceFields = FieldsAt(fields, BoxesFor(place, zone));
+                listing.firstZoneId = place.zoneId;
+                listing.firstLatitude = place.latitude;
+                listing.firstLongitude = place.longitude;
+            }
         }
         first = false;
         text += '\n';

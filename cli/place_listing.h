@@ -21,6 +21,11 @@ struct PlaceListing {
     // A single reading's fields with the zone, longitude and DST boxes filled
     // from the first match, as the window's "Use this place" fills them.
     ReadingFields firstPlaceFields;
+    // The first match's atlas zone and coordinates (degrees, north and east
+    // positive), for the clock standards and changes of the clocks there.
+    std::string firstZoneId;
+    double firstLatitude = 0;
+    double firstLongitude = 0;
 };
 
 // `date` and `time` as --date and --time take them; both empty: no offsets.
