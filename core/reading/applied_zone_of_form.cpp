@@ -9,13 +9,15 @@ std::optional<AppliedZone> AppliedZoneOfForm(const ReadingForm& form, const Numb
     const std::optional<std::int16_t> minutes = TextToWholeNumber(form.zoneMinute, format, true);
     const std::optional<std::int16_t> lonDegrees = TextToWholeNumber(form.lonDegrees, format);
     const std::optional<std::int16_t> lonMinutes = TextToWholeNumber(form.lonMinutes, format);
-    if (!hours || !minutes || !lonDegrees || !lonMinutes) return std::nullopt;
+    const ZoneSign sign = ZoneSignOf(form.zoneHour);
+    // A signed zone needs no longitude; an unsigned one takes its side from it.
+    if (!hours || !minutes || (sign == ZoneSign::None && (!lonDegrees || !lonMinutes))) return std::nullopt;
     // As the time base: the two longitude boxes add with their signs, East
     // makes the angle east, and exactly 0 counts as West.
-    const int arcminutes = *lonDegrees * 60 + *lonMinutes;
+    const int arcminutes = lonDegrees && lonMinutes ? *lonDegrees * 60 + *lonMinutes : 0;
     const bool east = form.eastSelected ? arcminutes > 0 : arcminutes < 0;
     AppliedZone zone;
-    zone.zoneSeconds = ZoneOffsetSeconds(ZoneSignOf(form.zoneHour), east, *hours, *minutes, form.zoneSecond);
+    zone.zoneSeconds = ZoneOffsetSeconds(sign, east, *hours, *minutes, form.zoneSecond);
     zone.daylightSaving = form.daylightSaving;
     return zone;
 }

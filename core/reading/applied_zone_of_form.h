@@ -10,7 +10,8 @@ namespace zorvane {
 
 // The zone a form's boxes give, by the calculation's own rule (a "+" or "-"
 // decides the side, otherwise the longitude's hemisphere), as typed. Nothing
-// when the zone or longitude boxes do not convert.
+// when the zone boxes do not convert, or the longitude boxes for a zone
+// without a sign.
 std::optional<AppliedZone> AppliedZoneOfForm(const ReadingForm& form, const NumberFormat& format);
 
 }  // namespace zorvane

@@ -75,6 +75,12 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
 
     const zorvane::BirthDetails& details = record.details.value();
     ShowBirth(record.birth, record.latitudeDegrees, details);
+    // The zone as the main window applied it, with its source and what the
+    // atlas said ("double summer time"), when the record carries it.
+    if (!record.zoneApplied.empty()) {
+        ui->lblZone->setText(FromUtf8(record.zoneApplied));
+        ui->lblZone->setToolTip(ui->lblZone->text());
+    }
     ShowPlaces(details);
     ShowLimbs(details);
     ShowSun(details);

@@ -132,7 +132,7 @@ TEST_F(TimeZonePicker, WritesTheHourBoxFirstAndNothingElse) {
                      [&writes](const QString& text) { writes << "minute " + text; });
     WithPicker([](frmTimeZone&, QListWidget& list) { DoubleClickRow(list, 24); });  // EDT
 
-    EXPECT_EQ(writes, QStringList({"hour 4", "minute 0"}));
+    EXPECT_EQ(writes, QStringList({"hour -4", "minute 0"}));
     auto after = Snapshot();
     after["txtZoneHour"] = before["txtZoneHour"];
     after["txtZoneMinute"] = before["txtZoneMinute"];
@@ -187,6 +187,27 @@ TEST_F(TimeZonePicker, ADoubleClickWithNoRowSelectedOnlyCloses) {
     });
     EXPECT_EQ(Box("txtZoneHour").text(), "1");
     EXPECT_EQ(Box("txtZoneMinute").text(), "2");
+}
+
+// The line of the zone as applied names every source and says plainly when
+// DST is added on top of a picked row (Tromsø in June, then "IST" picked).
+TEST_F(TimeZonePicker, TheZoneAsAppliedNamesItsSourceAndDstOnTopOfAPick) {
+    Enter(DelhiMidnight1947());
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "+5:30 from UT = zone +5:30, no DST (typed)");
+    TypeInto(Box("txtZoneHour"), "-5");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "-5:30 from UT = zone -5:30, no DST (typed)");
+    Click("chkDST");
+    Pick(34);  // IST, "+5.3"
+    EXPECT_EQ(LabelText("lblZoneAsApplied"),
+              "+6:30 from UT = zone +5:30 and DST +1:00 (from the time-zone list). DST adds summer time on top of "
+              "the picked zone, whose row already holds its full offset");
+    Click("chkDST");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "+5:30 from UT = zone +5:30, no DST (from the time-zone list)");
+    TypeInto(Box("txtLonD"), "");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "+5:30 from UT = zone +5:30, no DST (from the time-zone list)")
+        << "a signed zone needs no longitude";
+    TypeInto(Box("txtZoneHour"), "5");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "The zone or longitude boxes do not give an offset yet");
 }
 
 }  // namespace
