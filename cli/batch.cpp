@@ -125,6 +125,7 @@ std::string OutputHeader(const BatchLayout& layout) {
     if (layout.withDetails) {
         for (const std::string_view key : kDetailKeys) header.append(",").append(key);
         for (const std::string_view name : kDashaColumnNames) header.append(",").append(name);
+        for (const std::string_view name : kZoneColumnNames) header.append(",").append(name);
     }
     header.push_back('\n');
     return header;
@@ -156,7 +157,7 @@ void AppendRefusedResults(std::string_view reason, bool withDetails, std::string
     // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
-    if (withDetails) out.append(kDetailKeys.size() + kDashaColumnNames.size(), ',');
+    if (withDetails) out.append(kDetailKeys.size() + kDashaColumnNames.size() + kZoneColumnNames.size(), ',');
     out.push_back('\n');
 }
 
@@ -243,7 +244,13 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.push_back(',');
     }
     // The error column stays empty.
-    if (result.details) AppendDetailColumns(*result.details, result.dasha.value(), out);
+    if (result.details) {
+        AppendDetailColumns(*result.details, result.dasha.value(), out);
+        out.push_back(',');
+        AppendCsvField(result.zoneApplied, out);
+        out.push_back(',');
+        AppendCsvField(result.clockNote, out);
+    }
     out.push_back('\n');
     return true;
 }

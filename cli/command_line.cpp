@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch.h"
+#include "cli/clock_choice.h"
 #include "cli/options.h"
 #include "cli/place_listing.h"
 #include "cli/reading_form_builder.h"
@@ -62,7 +63,9 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
     Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
     if (record.details) {
         Write(stdout, "\n");
-        Write(stdout, FormatDetailsText(*record.details));
+        std::string details = FormatDetailsText(*record.details);
+        details.insert(details.find('\n') + 1, ZoneLines(record));
+        Write(stdout, details);
         if (options.withDasha && record.dasha) {
             Write(stdout, "\n");
             Write(stdout, DashaTextTable(*record.dasha, record.details->clockLeadHours));
@@ -108,11 +111,22 @@ int FinishReading(const Options& options, const BirthRecord& record,
     return FinishOutput(kExitSuccess);
 }
 
-int RunSingleReading(const Options& options) {
+// The zone as an atlas place and --clock, --repeated made it.
+void Stamp(const ClockChoice* clock, BirthRecord& record) {
+    if (clock == nullptr) return;
+    record.zoneApplied = clock->zoneApplied;
+    record.clockNote = clock->clockNote;
+}
+
+int RunSingleReading(const Options& options, const ClockChoice* clock = nullptr) {
     BirthRecord record;
     const std::optional<std::string_view> refusal = RunReading(
         options.fields, record, ReadingParts::WithDetailsAndDasha, options.name, options.place);
+    Stamp(clock, record);
     WriteReading(options, options.fields, record, refusal);
+    if (clock != nullptr && !refusal && options.format == OutputFormat::Text) {
+        for (const std::string& line : clock->standards) Write(stdout, "Clock standard " + line + "\n");
+    }
     return FinishReading(options, record, refusal);
 }
 
@@ -126,22 +140,29 @@ int RunReadingAtPlace(const Options& options) {
         Complain(listing.fault);
         return kExitRefused;
     }
+    const ClockChoice clock = ChooseClock(options, listing);
+    if (!clock.fault.empty()) {
+        Complain(clock.fault);
+        return kExitRefused;
+    }
     Options atPlace = options;
-    atPlace.fields = listing.firstPlaceFields;
+    atPlace.fields = clock.fields;
     atPlace.place = listing.firstPlace;
     if (options.format == OutputFormat::Text) {
         Write(stdout, ListingOutput(options.placeText, listing, OutputFormat::Text) + "\n");
-        return RunSingleReading(atPlace);
+        return RunSingleReading(atPlace, &clock);
     }
     BirthRecord record;
     const std::optional<std::string_view> refusal = RunReading(
         atPlace.fields, record, ReadingParts::WithDetailsAndDasha, atPlace.name, atPlace.place);
+    Stamp(&clock, record);
     const nlohmann::json all = {
         {"query", options.placeText},
         {"total", listing.total},
         {"places", listing.places},
         {"reading", nlohmann::json::parse(FormatReadingJson(atPlace.fields, record, refusal.value_or(""),
-                                                            options.withDasha))}};
+                                                            options.withDasha))},
+        {"clock_standards", clock.standards}};
     Write(stdout, all.dump(2) + "\n");
     return FinishReading(atPlace, record, refusal);
 }

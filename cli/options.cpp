@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/files/reading_file.h"
+#include "core/zones/clock_change.h"
+#include "core/zones/clock_standards.h"
 
 namespace zorvane::cli {
 namespace {
@@ -32,7 +34,7 @@ constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | kOpenChart | kPlaces | 
 
 enum class Flag {
     Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads,
-    Details, Place, Name, City, State, Country
+    Details, Place, Name, City, State, Country, Clock, Repeated
 };
 
 // Everything about one option in one row: its spelling, the value it takes
@@ -50,9 +52,9 @@ struct OptionRow {
 
 constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::Date, "--date", "YYYY-MM-DD", true, kReading, "", "the date of birth"},
-    {Flag::Time, "--time", "HH:MM", true, kReading, "", "the clock time of birth"},
+    {Flag::Time, "--time", "HH:MM[:SS]", true, kReading, "", "the clock time of birth"},
     {Flag::Zone, "--zone", "H:MM", true, kReading, "",
-     "the zone's hours and minutes; a leading + puts it\nahead of universal time"},
+     "the zone's hours and minutes; a leading + puts it\nahead of universal time, a leading - behind it"},
     {Flag::Lon, "--lon", "D:ME|D:MW", true, kReading, "", "the longitude, East or West"},
     {Flag::Lat, "--lat", "D:MN|D:MS", false, kReading, "",
      "the latitude, North or South, for sunrise, sunset\nand the vara in the details"},
@@ -97,6 +99,15 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
     {Flag::City, "--city", "TEXT", false, kReading, "", "the place's city, for the chart file"},
     {Flag::State, "--state", "TEXT", false, kReading, "", "the place's state, for the chart file"},
     {Flag::Country, "--country", "TEXT", false, kReading, "", "the place's country, for the chart file"},
+    {Flag::Clock, "--clock", "bombay|calcutta|madras|war|lmt|tz", false, kReading, "",
+     "with --place: the clock standard the time was read\n"
+     "from, for India, Karachi, Dhaka and Colombo before\n"
+     "1956 (default tz: the tz database's value);\n"
+     "refused outside the standard's years and places"},
+    {Flag::Repeated, "--repeated", "earlier|later", false, kReading, "",
+     "with --place: for a clock time that a change of\n"
+     "the clocks skipped or repeated, the offset before\n"
+     "the change (earlier, the default) or after it"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
     {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
@@ -159,6 +170,20 @@ std::optional<std::array<std::string, 2>> SplitPair(std::string_view text, char 
     return std::array<std::string, 2>{std::string(text.substr(0, at)), std::string(text.substr(at + 1))};
 }
 
+// Four characters, a dash, one or two, a dash, one or two: the shape of
+// YYYY-MM-DD. What the parts hold is for the reading checks, which name the
+// part ("day must be ...").
+bool IsDateShape(std::string_view text) {
+    const auto digits = [](std::string_view part, std::size_t least, std::size_t most) {
+        return part.size() >= least && part.size() <= most;
+    };
+    const std::size_t first = text.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+    if (second == std::string_view::npos) return false;
+    return digits(text.substr(0, first), 4, 4) && digits(text.substr(first + 1, second - first - 1), 1, 2) &&
+           digits(text.substr(second + 1), 1, 2);
+}
+
 struct Collected {
     std::array<std::optional<std::string>, kOptionRows.size()> values;
     static std::size_t Index(Flag flag) {
@@ -186,21 +211,32 @@ std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
             return "a reading needs --date, --time, --zone and --lon";
         }
     }
+    if ((given.has(Flag::Clock) || given.has(Flag::Repeated)) && !atPlace) {
+        return "--clock and --repeated go with --place";
+    }
     const std::string& dateText = given.value(Flag::Date);
     const std::size_t firstDash = dateText.find('-');
     const auto monthDay = firstDash == std::string::npos
                               ? std::nullopt
                               : SplitPair(std::string_view(dateText).substr(firstDash + 1), '-');
-    if (!monthDay) {
-        return "--date takes YYYY-MM-DD";
+    if (!monthDay || !IsDateShape(dateText)) {
+        return "date must be YYYY-MM-DD";
     }
     fields[InputColumn::Year] = dateText.substr(0, firstDash);
     fields[InputColumn::Month] = (*monthDay)[0];
     fields[InputColumn::Day] = (*monthDay)[1];
 
-    const auto time = SplitPair(given.value(Flag::Time), ':');
+    // HH:MM or HH:MM:SS; the seconds go apart.
+    std::string_view timeText = given.value(Flag::Time);
+    const std::size_t lastColon = timeText.rfind(':');
+    if (lastColon != std::string_view::npos && timeText.find(':') != lastColon) {
+        fields.second = std::string(timeText.substr(lastColon + 1));
+        timeText = timeText.substr(0, lastColon);
+        if (fields.second.empty()) return "--time takes HH:MM or HH:MM:SS";
+    }
+    const auto time = SplitPair(timeText, ':');
     if (!time) {
-        return "--time takes HH:MM";
+        return "--time takes HH:MM or HH:MM:SS";
     }
     fields[InputColumn::Hour] = (*time)[0];
     fields[InputColumn::Minute] = (*time)[1];
@@ -336,8 +372,11 @@ std::string MakeUsageText() {
 Finds the birth nakshatra and the birth yoga of a reading, with the same
 conversions and checks as the window. The zone and longitude parts are the
 texts of the window's boxes (at most 3 characters each). A zone hour with a
-leading + lies ahead of universal time (east of Greenwich); without it the
-zone's direction follows the longitude's. --dst marks summer time.
+leading + lies ahead of universal time (east of Greenwich), one with a
+leading - behind it; without a sign the zone's direction follows the
+longitude's. --dst marks summer time. The output says the offset applied
+(JSON "zone_applied") and any change of the clocks or clock standard
+("clock_note").
 
 Options:
 )");
@@ -365,8 +404,8 @@ and vara are wanted. It writes every row back in order with the columns
 nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
 moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
 yoga_position,error appended; with --details, then the keys of the JSON
-"details" object (moon_rashi ... universal_time) and dasha_lord,
-dasha_balance_years. A refused row keeps its results empty and says why in
+"details" object (moon_rashi ... universal_time), dasha_lord,
+dasha_balance_years, zone_applied and clock_note. A refused row keeps its results empty and says why in
 error. Lines end at LF, CR LF or CR; empty lines are skipped; a line over
 64 KiB is refused as a row.
 
@@ -445,6 +484,20 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         if (given.has(Flag::Date) && given.has(Flag::Time)) {
             options.placeDate = given.value(Flag::Date);
             options.placeTime = given.value(Flag::Time);
+        }
+    }
+    if (given.has(Flag::Clock)) {
+        options.clock = given.value(Flag::Clock);
+        if (!FindClockStandard(options.clock)) {
+            parsed.usageFault = "--clock takes bombay, calcutta, madras, war, lmt or tz";
+            return parsed;
+        }
+    }
+    if (given.has(Flag::Repeated)) {
+        options.repeated = given.value(Flag::Repeated);
+        if (!RepeatedChoiceOf(options.repeated)) {
+            parsed.usageFault = "--repeated takes earlier or later";
+            return parsed;
         }
     }
     if (options.mode == RunMode::SingleReading) {

@@ -24,9 +24,11 @@ struct Options {
     bool withDetails = false;      // batch: append the details' columns
     std::string placeText;         // --place "NAME[, STATE][, COUNTRY]"
     std::string placeDate;         // YYYY-MM-DD, or empty: no offsets listed
-    std::string placeTime;         // HH:MM with placeDate
+    std::string placeTime;         // HH:MM[:SS] with placeDate
     std::string name;              // --name: whose reading, for the chart file
     BirthPlace place;              // --city, --state, --country, or the --place match
+    std::string clock;             // --clock: a clock standard's key, empty for the default
+    std::string repeated;          // --repeated: earlier or later, empty for the default
 };
 
 struct ParsedOptions {

@@ -30,8 +30,10 @@ struct Moment {
 
 Moment MomentOf(const std::string& date, const std::string& time) {
     if (date.empty()) return {};
+    const QString clock = QString::fromStdString(time);
+    const QTime withSeconds = QTime::fromString(clock, QStringLiteral("H:mm:ss"));
     return {QDate::fromString(QString::fromStdString(date), Qt::ISODate),
-            QTime::fromString(QString::fromStdString(time), QStringLiteral("H:mm")), true};
+            withSeconds.isValid() ? withSeconds : QTime::fromString(clock, QStringLiteral("H:mm")), true};
 }
 
 std::string Utf8(const QString& text) {
@@ -99,6 +101,9 @@ PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
                 listing.firstPlaceFields = FieldsAt(fields, BoxesFor(place, zone));
                 listing.firstPlace = {std::string(place.name), std::string(place.state),
                                       std::string(place.country), std::string(place.zoneId)};
+                listing.firstZoneId = place.zoneId;
+                listing.firstLatitude = place.latitude;
+                listing.firstLongitude = place.longitude;
             }
         }
         first = false;

@@ -24,6 +24,11 @@ struct PlaceListing {
     ReadingFields firstPlaceFields;
     // The first match as a chart keeps it: its names and its zone id.
     BirthPlace firstPlace;
+    // The first match's atlas zone and coordinates (degrees, north and east
+    // positive), for the clock standards and changes of the clocks there.
+    std::string firstZoneId;
+    double firstLatitude = 0;
+    double firstLongitude = 0;
 };
 
 // `date` and `time` as --date and --time take them; both empty: no offsets.

@@ -40,6 +40,11 @@ struct ReadingFields {
     std::string latDegrees;
     std::string latMinutes;
     std::string latDirection;
+    // The clock time's seconds as given (--time HH:MM:SS); empty for none.
+    std::string second;
+    // A clock standard's seconds beyond the zone's minutes (Calcutta Time,
+    // +5:53:20), in the zone's direction; set by --clock, never typed.
+    int zoneSecond = 0;
 
     std::string& operator[](InputColumn column) { return texts[static_cast<std::size_t>(column)]; }
     const std::string& operator[](InputColumn column) const {

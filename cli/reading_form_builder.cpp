@@ -91,7 +91,16 @@ std::optional<std::string_view> BuildReadingForm(const ReadingFields& fields, Re
         return "dst must be 0 or 1";
     }
 
+    int second = 0;
+    if (!fields.second.empty()) {
+        const std::optional<int> value = ParseListValue(
+            fields.second, ListRange{InputColumn::Minute, kOfferedMinutes, "second must be a whole number from 0 to 59"});
+        if (!value) return "second must be a whole number from 0 to 59";
+        second = *value;
+    }
     const auto [year, month, day, hour, minute] = listValues;
+    form.clockSecond = second;
+    form.zoneSecond = fields.zoneSecond;
     form.yearText = std::to_string(year);
     form.monthIndex = month - 1;
     form.dayIndex = day - 1;

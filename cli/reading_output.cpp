@@ -87,6 +87,13 @@ std::string FormatDetailsText(const BirthDetails& d) {
     return "Details\nUniversal time: " + FormatUniversalTime(d.universalJd) + "\n" + DetailsPlainText(d);
 }
 
+std::string ZoneLines(const BirthRecord& record) {
+    std::string lines;
+    if (!record.zoneApplied.empty()) lines += "Zone applied: " + record.zoneApplied + "\n";
+    if (!record.clockNote.empty()) lines += "Clock note: " + record.clockNote + "\n";
+    return lines;
+}
+
 std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
     std::string_view nakshatraName;
     std::optional<std::string_view> nakshatraParagraph;
@@ -122,6 +129,8 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
         json[std::string(column.name)] = refused ? Json(nullptr) : NumberJson(record.*column.field);
     }
     json[std::string(kErrorColumn)] = refused ? Json(refusal) : Json(nullptr);
+    json["zone_applied"] = refused || record.zoneApplied.empty() ? Json(nullptr) : Json(record.zoneApplied);
+    json["clock_note"] = refused || record.clockNote.empty() ? Json(nullptr) : Json(record.clockNote);
     json["details"] = DetailsJson(refused ? std::nullopt : record.details);
     if (withDasha) {
         json["dasha"] = refused || !record.details || !record.dasha

@@ -10,6 +10,10 @@
 
 namespace zorvane::cli {
 
+// "Zone applied: ..." and "Clock note: ..." lines of the record; empty parts
+// are left out.
+std::string ZoneLines(const BirthRecord& record);
+
 // The result as the window's result panel shows it: each name with its
 // paragraph from the display tables, by row. No row prints an empty name
 // without a paragraph.

@@ -40,6 +40,9 @@ inline constexpr std::string_view kErrorColumn = "error";
 // lord and the years of its period left at birth.
 inline constexpr auto kDashaColumnNames = std::to_array<std::string_view>({"dasha_lord", "dasha_balance_years"});
 static_assert(kDashaColumnNames.size() == 2);
+// With --details, after the dasha's: the offset applied and how it is made,
+// and what happened at a change of the clocks (empty for nothing).
+inline constexpr auto kZoneColumnNames = std::to_array<std::string_view>({"zone_applied", "clock_note"});
 
 // Appends the shortest text that reads back as exactly this double, the same
 // in every locale.

@@ -45,16 +45,14 @@ AtlasZoneBoxes ZoneBoxesFor(const ZoneAtBirth& zone, bool eastLongitude) {
     }
     boxes.daylightSaving = zone.summerMinutes() == kOneHourOfSummerTime;
     const int written = boxes.daylightSaving ? zone.standardOffsetMinutes : zone.offsetMinutes;
-    // Without "+" the time base takes the zone's direction from the
-    // longitude's hemisphere; with it, the zone lies ahead whatever the
-    // longitude. A zone behind at an eastern longitude has no such text.
-    if (written < 0 && eastLongitude) {
-        boxes.behindAtEasternLongitude = true;
-        return boxes;
-    }
+    // Without a sign the time base takes the zone's direction from the
+    // longitude's hemisphere; "+" puts the zone ahead and "-" behind
+    // whatever the longitude. A zone behind at an eastern longitude (the
+    // western Aleutians) is written with its "-".
+    boxes.behindAtEasternLongitude = written < 0 && eastLongitude;
     boxes.writes = true;
     const int magnitude = std::abs(written);
-    boxes.hour = (written > 0 ? QStringLiteral("+") : QString()) +
+    boxes.hour = (written > 0 ? QStringLiteral("+") : boxes.behindAtEasternLongitude ? QStringLiteral("-") : QString()) +
                  QString::number(magnitude / kMinutesPerHour);
     boxes.minute = QString::number(magnitude % kMinutesPerHour);
     return boxes;

@@ -22,12 +22,12 @@ QString LongitudeText(double longitude);
 
 // What the atlas writes into the zone boxes and "DST" for a zone at a moment.
 struct AtlasZoneBoxes {
-    // False when the offset at the moment is unknown (no real date), or for
-    // a zone behind universal time at an eastern longitude (the western
-    // Aleutians): no box text says that, so the boxes are left as they are.
+    // False when the offset at the moment is unknown (no real date).
     bool writes = false;
+    // A zone behind universal time at an eastern longitude (the western
+    // Aleutians): its hour is written with "-".
     bool behindAtEasternLongitude = false;
-    QString hour;    // "+" first exactly when the zone is ahead of universal time
+    QString hour;    // "+" first when the zone is ahead of universal time, "-" when behind at an East longitude
     QString minute;  // always a magnitude
     bool daylightSaving = false;
 };

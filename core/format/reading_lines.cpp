@@ -113,7 +113,9 @@ std::vector<TextLine> BirthLines(const BirthRecord& record) {
     lines.push_back({"Date", LongDateLine(birth.Year, birth.Month, birth.Day)});
     lines.push_back({"Clock time", TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute) + ":" +
                                        TwoDigits(record.second)});
-    lines.push_back({"Zone", ZoneLine(details.clockLeadHours, birth.DaylightSaving)});
+    // The zone as the front end applied it, with its source, when it says so.
+    lines.push_back({"Zone", record.zoneApplied.empty() ? ZoneLine(details.clockLeadHours, birth.DaylightSaving)
+                                                        : record.zoneApplied});
     if (std::string place = PlaceLine(record.place); !place.empty()) {
         lines.push_back({"Place", std::move(place)});
     }

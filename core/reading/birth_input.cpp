@@ -1,6 +1,7 @@
 #include "core/reading/birth_input.h"
 
 #include "core/time/angles.h"
+#include "core/reading/applied_zone_of_form.h"
 #include "core/reading/calculation_driver.h"
 
 namespace zorvane {
@@ -33,8 +34,13 @@ std::variant<BirthInput, Refusal> ParseForm(const ReadingForm& form, const Numbe
     BirthInput input;
     input.name = form.name;
     FillBirthData(form, format, input.birth);
-    // The seconds list offers 0..59 as plain decimals.
-    input.second = TextToWholeNumber(form.secondText, NumberFormat{}).value_or(0);
+    // Seconds typed with the clock time (the command line's --time) are
+    // computed with; the window's seconds list is only kept and shown.
+    input.second = form.clockSecond != 0 ? form.clockSecond
+                                         : TextToWholeNumber(form.secondText, NumberFormat{}).value_or(0);
+    if (const std::optional<AppliedZone> zone = AppliedZoneOfForm(form, format)) {
+        input.zoneApplied = AppliedZoneSentence(*zone);
+    }
     input.latitudeDegrees = LatitudeFromForm(form, format);
     input.place = form.place;
     return input;

@@ -23,6 +23,9 @@ struct BirthInput {
     // never blocks a reading, it only feeds the details).
     std::optional<double> latitudeDegrees;
     BirthPlace place;
+    // The offset applied and how it was made, when the front end or the
+    // boxes can tell; the record shows it as the zone's line.
+    std::string zoneApplied;
 };
 
 // The form's texts as one typed input, or the first refusal of the checks in

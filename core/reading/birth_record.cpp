@@ -18,6 +18,7 @@ BirthRecord MakeBirthRecord(const BirthInput& input, const ChartState& chart) {
     record.birth = input.birth;
     record.second = input.second;
     record.latitudeDegrees = input.latitudeDegrees;
+    record.zoneApplied = input.zoneApplied;
     // The empty slot of exactly 360 degrees names no row.
     const std::optional<int> slot = NakshatraSlotOf(chart.MoonLongitude);
     if (slot && *slot < kNakshatraCount) record.nakshatraIndex = slot;

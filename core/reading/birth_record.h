@@ -23,6 +23,12 @@ struct BirthRecord {
     // The inputs as the computations applied them.
     BirthData birth;
     int second = 0;  // the clock's seconds as given
+    // The offset applied and how it was made ("+6:30 from UT = zone +5:30
+    // and DST +1:00 (typed)"), and what happened at a change of the clocks
+    // or a choice of clock standard (empty when nothing did). A front end
+    // that knows where the zone came from writes its own sentence here.
+    std::string zoneApplied;
+    std::string clockNote;
     // Degrees, north positive. Empty when the latitude boxes do not give one
     // (a latitude never blocks a reading).
     std::optional<double> latitudeDegrees;

@@ -2,15 +2,11 @@
 
 #include "core/panchang/birth_nakshatra.h"
 #include "core/panchang/birth_yoga.h"
+#include "core/zones/zone_offset_text.h"
 
 namespace zorvane {
 
 namespace {
-bool StartsWithPlus(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    return first != std::string_view::npos && text[first] == '+';
-}
-
 // A failed conversion leaves the field as it was.
 void Assign(std::int16_t& field, std::optional<std::int16_t> value) {
     if (value) field = *value;
@@ -25,7 +21,8 @@ void FillBirthData(const ReadingForm& form, const NumberFormat& format, BirthDat
     Assign(birth.Year, TextToWholeNumber(form.yearText, listFormat));
     if (const std::optional<std::int16_t> zoneHour = TextToWholeNumber(form.zoneHour, format, true)) {
         birth.ZoneHour = *zoneHour;
-        birth.ZoneAheadOfUniversalTime = StartsWithPlus(form.zoneHour);
+        birth.ZoneAheadOfUniversalTime = ZoneSignOf(form.zoneHour) == ZoneSign::Ahead;
+        birth.ZoneBehindUniversalTime = ZoneSignOf(form.zoneHour) == ZoneSign::Behind;
     }
     Assign(birth.ZoneMinute, TextToWholeNumber(form.zoneMinute, format, true));
     Assign(birth.Hour, TextToWholeNumber(form.hourText, listFormat));
@@ -33,6 +30,8 @@ void FillBirthData(const ReadingForm& form, const NumberFormat& format, BirthDat
     Assign(birth.LonDegrees, TextToWholeNumber(form.lonDegrees, format));
     Assign(birth.LonMinutes, TextToWholeNumber(form.lonMinutes, format));
     birth.DaylightSaving = form.daylightSaving;
+    birth.Second = static_cast<std::int16_t>(form.clockSecond);
+    birth.ZoneSecond = static_cast<std::int16_t>(form.zoneSecond);
     birth.LonEast = form.eastSelected;
 }
 

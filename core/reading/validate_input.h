@@ -46,6 +46,11 @@ struct ReadingForm {
     // The place boxes and the atlas zone behind the zone boxes: never checked
     // and never computed with, carried into the record.
     BirthPlace place{};
+    // Typed values the boxes do not hold: the clock time's seconds (0..59)
+    // and the zone's seconds beyond its minutes (a clock standard such as
+    // Calcutta Time, +5:53:20), a magnitude in the zone's direction.
+    int clockSecond = 0;
+    int zoneSecond = 0;
 };
 
 enum class MessageIcon { Error, Information };

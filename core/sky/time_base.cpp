@@ -15,15 +15,18 @@ void PrepareTimeBase(const BirthData& birth, ChartState& chart) {
     chart.ChartMonth = birth.Month;
     chart.ChartDay = birth.Day;
     chart.ChartYear = birth.Year;
-    chart.LocalHours = birth.Hour + birth.Minute / kMinutesPerHour;
-    chart.ZoneHours = birth.ZoneHour + birth.ZoneMinute / kMinutesPerHour;
+    constexpr double kSecondsPerHour = 3600.0;
+    chart.LocalHours = birth.Hour + birth.Minute / kMinutesPerHour + birth.Second / kSecondsPerHour;
+    chart.ZoneHours = birth.ZoneHour + birth.ZoneMinute / kMinutesPerHour + birth.ZoneSecond / kSecondsPerHour;
     chart.LongitudeWest = birth.LonDegrees + birth.LonMinutes / kMinutesPerDegree;
     if (birth.LonEast) {
         chart.LongitudeWest = -chart.LongitudeWest;
     }
-    // A zone typed with "+" lies East whatever the longitude; otherwise the
-    // longitude's hemisphere decides, and exactly 0 counts as West.
-    chart.ZoneEast = birth.ZoneAheadOfUniversalTime || chart.LongitudeWest < 0;
+    // A zone typed with "+" lies East and one typed with "-" West whatever
+    // the longitude; otherwise the longitude's hemisphere decides, and
+    // exactly 0 counts as West.
+    chart.ZoneEast = !birth.ZoneBehindUniversalTime &&
+                     (birth.ZoneAheadOfUniversalTime || chart.LongitudeWest < 0);
     // Either way summer time means one hour less of universal time.
     if (birth.DaylightSaving) {
         if (chart.ZoneEast) {

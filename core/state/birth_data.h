@@ -22,6 +22,11 @@ struct BirthData {
     // universal time whatever the longitude. Without it the direction comes
     // from the longitude's hemisphere.
     bool ZoneAheadOfUniversalTime = false;
+    // The zone hour was typed with a leading "-": the zone lies behind
+    // universal time whatever the longitude.
+    bool ZoneBehindUniversalTime = false;
+    std::int16_t Second = 0;      // 0..59, seconds of the clock time
+    std::int16_t ZoneSecond = 0;  // magnitude of the zone's seconds (+5:53:20)
 };
 
 }  // namespace zorvane

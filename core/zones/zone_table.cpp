@@ -85,12 +85,12 @@ constexpr std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable = std::to_arr
 static_assert(TimeZoneTable.size() == 71);
 
 ZoneBoxTexts BoxTextsFor(const TimeZoneRow& row) {
-    if (row.hourWritten < 0) {
-        std::string hour(1, '+');
-        hour += std::to_string(std::abs(row.hourWritten));
-        return {hour, std::to_string(std::abs(row.minuteWritten))};
-    }
-    return {std::to_string(row.hourWritten), std::to_string(row.minuteWritten)};
+    // Every row but universal time itself gets its sign, so that the boxes
+    // say the row's side whatever the longitude.
+    const bool ahead = row.hourWritten < 0 || (row.hourWritten == 0 && row.minuteWritten < 0);
+    const bool behind = row.hourWritten > 0 || (row.hourWritten == 0 && row.minuteWritten > 0);
+    const std::string sign = ahead ? "+" : behind ? "-" : "";
+    return {sign + std::to_string(std::abs(row.hourWritten)), std::to_string(std::abs(row.minuteWritten))};
 }
 
 }  // namespace zorvane

@@ -18,11 +18,10 @@ struct TimeZoneRow {
 inline constexpr int kTimeZoneRowCount = 71;
 extern const std::array<TimeZoneRow, kTimeZoneRowCount> TimeZoneTable;
 
-// What a double-click writes into the hour and minute boxes. A zone ahead of
-// universal time (a negative hour value) is written as "+" and its hour
-// magnitude, with the minute magnitude: the "+" makes the zone lie ahead
-// whatever the longitude, as the list text says. A zone behind universal
-// time is written as its plain values.
+// What a double-click writes into the hour and minute boxes: the hour
+// magnitude with an explicit sign, "+" for a zone ahead of universal time (a
+// negative hour value) and "-" for one behind, and the minute magnitude. The
+// sign makes the zone lie on the list text's side whatever the longitude.
 struct ZoneBoxTexts {
     std::string hour;
     std::string minute;

@@ -74,7 +74,7 @@ QString NoteFor(const zorvane::ZoneAtBirth& zone, const zorvane::PlaceBoxes& box
     }
     if (boxes.zoneBehindAtEasternLongitude) {
         parts << QStringLiteral(
-            "behind universal time at an eastern longitude; the zone boxes are left as they are");
+            "behind universal time at an eastern longitude; the zone hour is written with \"-\"");
     }
     return parts.join(QStringLiteral("; "));
 }

@@ -29,6 +29,7 @@
 #include "gui/desktop/place_search.h"
 #include "gui/desktop/recent_charts.h"
 #include "gui/desktop/startup.h"
+#include "core/reading/applied_zone_of_form.h"
 #include "core/reading/birth_record.h"
 #include "core/reading/compute_reading.h"
 #include "core/files/chart_file.h"
@@ -175,6 +176,23 @@ void frmMain::ConnectHandlers() {
     for (QComboBox* list : {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM}) {
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowAtlasZone);
     }
+    // The zone as applied follows every box it depends on; typing a zone box
+    // makes the zone the user's own, and so does DST once the atlas let go.
+    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute}) {
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (!writingAtlasZone_) zoneSource_ = zorvane::ZoneSource::Typed;
+            ShowZoneAsApplied();
+        });
+    }
+    connect(ui->chkDST, &QCheckBox::toggled, this, [this] {
+        if (!writingAtlasZone_ && zoneSource_ == zorvane::ZoneSource::Atlas) zoneSource_ = zorvane::ZoneSource::Typed;
+        ShowZoneAsApplied();
+    });
+    for (QLineEdit* box : {ui->txtLonD, ui->txtLonM}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::ShowZoneAsApplied);
+    }
+    connect(ui->optLong_0, &QRadioButton::toggled, this, &frmMain::ShowZoneAsApplied);
+    ShowZoneAsApplied();
     connect(ui->mnuSaveChart, &QAction::triggered, this, &frmMain::mnuSaveChart_Click);
     connect(ui->mnuOpenChart, &QAction::triggered, this, &frmMain::mnuOpenChart_Click);
     connect(ui->mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
@@ -350,6 +368,7 @@ void frmMain::cmdCalculate_Click() {
     record_ = zorvane::ComputeReading(std::get<zorvane::BirthInput>(input));
     shownNames_ = {std::string(zorvane::NakshatraNameOf(*record_)),
                    std::string(zorvane::YogaNameOf(*record_))};
+    record_->zoneApplied = ZoneAsAppliedText();
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
@@ -469,8 +488,14 @@ void frmMain::cmdOpen_Click() {
 // ---- Picker, place search, menus and links -------------------------------------
 
 void frmMain::lblTZHelp_Click() {
+    const QString hourBefore = ui->txtZoneHour->text();
+    const QString minuteBefore = ui->txtZoneMinute->text();
     frmTimeZone picker(*ui->txtZoneHour, *ui->txtZoneMinute, this);
     runModal_(picker);
+    if (ui->txtZoneHour->text() != hourBefore || ui->txtZoneMinute->text() != minuteBefore) {
+        zoneSource_ = zorvane::ZoneSource::Picker;
+        ShowZoneAsApplied();
+    }
 }
 
 void frmMain::Command1_Click() {
@@ -535,6 +560,27 @@ void frmMain::FollowAtlasZone() {
     ui->chkDST->setChecked(boxes.daylightSaving);
     writingAtlasZone_ = false;
     ui->lblAppliedZone->setText(zorvane::AppliedZoneText(atlasZoneId_, zone));
+    zoneSource_ = zorvane::ZoneSource::Atlas;
+    atlasNote_ = zorvane::ZoneNote(zone).toStdString();
+    ShowZoneAsApplied();
+}
+
+std::string frmMain::ZoneAsAppliedText() const {
+    std::optional<zorvane::AppliedZone> zone = zorvane::AppliedZoneOfForm(ReadForm(), UserNumberFormat());
+    if (!zone) return "The zone or longitude boxes do not give an offset yet";
+    const std::string zoneId = atlasZoneId_.toStdString();
+    zone->source = zoneSource_;
+    if (zoneSource_ == zorvane::ZoneSource::Atlas) {
+        zone->sourceName = zoneId;
+        zone->note = atlasNote_;
+    }
+    return zorvane::AppliedZoneSentence(*zone);
+}
+
+void frmMain::ShowZoneAsApplied() {
+    const QString text = FromUtf8(ZoneAsAppliedText());
+    ui->lblZoneAsApplied->setText(text);
+    ui->lblZoneAsApplied->setToolTip(text);
 }
 
 void frmMain::EndAtlasZoneLink() {
@@ -640,6 +686,8 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     ui->txtCountry->setText(FromUtf8(form.place.country));
     // Writing the boxes ended any earlier link; a chart the atlas filled
     // links its zone to the date again, as "Use this place" did.
+    zoneSource_ = zorvane::ZoneSource::ChartFile;
+    ShowZoneAsApplied();
     if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
         atlasZoneId_ = QByteArray::fromStdString(*chart.atlasZoneId);
         atlasPlaceEast_ = form.eastSelected;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/zones/applied_zone.h"
 #include <QByteArray>
 #include <QMainWindow>
 #include <functional>
@@ -100,6 +101,10 @@ private:
     void WritePlace(const zorvane::PlaceBoxes& place);
     void FollowAtlasZone();
     void EndAtlasZoneLink();
+    // The line of the zone as the calculation will apply it, for every
+    // source of the zone boxes.
+    void ShowZoneAsApplied();
+    std::string ZoneAsAppliedText() const;
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
@@ -126,6 +131,9 @@ private:
     QByteArray atlasZoneId_;
     bool atlasPlaceEast_ = true;
     bool writingAtlasZone_ = false;
+    // Who last wrote the zone boxes, and what the atlas said beside them.
+    zorvane::ZoneSource zoneSource_ = zorvane::ZoneSource::Typed;
+    std::string atlasNote_;
     // The window's atlas, read on a worker thread while the city is typed.
     zorvane::AtlasLoader atlas_;
 };

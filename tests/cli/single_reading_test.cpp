@@ -120,7 +120,7 @@ TEST(SingleReading, BoxTextsGoThroughTheWindowsConversions) {
         more.insert(more.end(), {"--format", "json"});
         return RunCli(With(Reading("1976-07-04", "12:00", zone, lon), more)).out;
     };
-    // The zone's sign plays no part; its direction follows the longitude.
+    // West of Greenwich a minus changes nothing: the zone lies behind.
     EXPECT_EQ(JsonToken(json("-5:00", "75:00W"), "universal_hours"), "17");
     // A halfway value goes to the even neighbour: 4.5 hours of zone is 4.
     EXPECT_EQ(JsonToken(json("4.5:00", "75:00W"), "universal_hours"), "16");

@@ -197,6 +197,7 @@ TEST(BadInputTable, NumberBoxes) {
                 // The zone hour's text also says whether a "+" put it ahead.
                 if (box.field == &BirthData::ZoneHour) {
                     wanted.ZoneAheadOfUniversalTime = row.text.starts_with('+');
+                    wanted.ZoneBehindUniversalTime = row.text.starts_with('-');
                 }
                 EXPECT_EQ(Snapshot(window.birth), Snapshot(wanted));
                 EXPECT_TRUE(NamesAreFromTheTables(window.chart));

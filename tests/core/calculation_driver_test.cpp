@@ -94,17 +94,40 @@ TEST(RunCalculation, ARefusalChangesNothing) {
     EXPECT_EQ(birth.Year, birthBefore.Year);
 }
 
-TEST(RunCalculation, ZoneSignDoesNotMatter) {
-    BirthData a;
-    ChartState ca;
-    BirthData b;
-    ChartState cb;
-    ReadingForm negative = Independence();
-    negative.zoneHour = "-5";
-    ASSERT_FALSE(RunCalculation(Independence(), NumberFormat{}, a, ca));
-    ASSERT_FALSE(RunCalculation(negative, NumberFormat{}, b, cb));
-    EXPECT_EQ(ca.UniversalHours, cb.UniversalHours);
-    EXPECT_EQ(ca.YogaName, cb.YogaName);
+// East of Greenwich a zone without a sign lies ahead, as one with "+"; one
+// typed with "-" lies behind (the minus was once dropped).
+TEST(RunCalculation, AMinusPutsTheZoneBehindAtAnEastLongitude) {
+    const auto universalHours = [](const char* zoneHour) {
+        ReadingForm form = Independence();
+        form.zoneHour = zoneHour;
+        BirthData birth;
+        ChartState chart;
+        EXPECT_FALSE(RunCalculation(form, NumberFormat{}, birth, chart)) << zoneHour;
+        return chart.UniversalHours;
+    };
+    const double plain = universalHours("5");
+    EXPECT_EQ(universalHours("+5"), plain);
+    EXPECT_EQ(universalHours("-5"), -plain);
+    EXPECT_NE(plain, 0.0);
+}
+
+// Calcutta Time is +5:53:20 and a clock may be read to the second: both move
+// universal time by their seconds, the zone's in its own direction.
+TEST(RunCalculation, ZoneAndClockSecondsMoveUniversalTime) {
+    constexpr double kSecondsPerHour = 3600.0;
+    constexpr double kTolerance = 1e-12;  // hours; a few roundings of doubles near 6
+    const auto universalHours = [](int zoneSecond, int clockSecond) {
+        ReadingForm form = Independence();
+        form.zoneSecond = zoneSecond;
+        form.clockSecond = clockSecond;
+        BirthData birth;
+        ChartState chart;
+        EXPECT_FALSE(RunCalculation(form, NumberFormat{}, birth, chart));
+        return chart.UniversalHours;
+    };
+    const double plain = universalHours(0, 0);
+    EXPECT_NEAR(universalHours(20, 0), plain - 20 / kSecondsPerHour, kTolerance);
+    EXPECT_NEAR(universalHours(0, 45), plain + 45 / kSecondsPerHour, kTolerance);
 }
 
 }  // namespace
@@ -113,14 +136,19 @@ TEST(RunCalculation, ZoneSignDoesNotMatter) {
 namespace zorvane {
 namespace {
 
-TEST(FillBirthData, LeadingPlusMarksTheZoneAhead) {
-    for (const auto& [text, ahead] : {std::pair{"+1", true}, {" +1", true}, {"1", false}, {"-1", false}}) {
+TEST(FillBirthData, LeadingSignsMarkTheZoneAheadOrBehind) {
+    const struct {
+        const char* text;
+        bool ahead, behind;
+    } cases[] = {{"+1", true, false}, {" +1", true, false}, {"1", false, false}, {"-1", false, true}};
+    for (const auto& c : cases) {
         ReadingForm form = Independence();
-        form.zoneHour = text;
+        form.zoneHour = c.text;
         BirthData birth;
         FillBirthData(form, NumberFormat{}, birth);
-        EXPECT_EQ(birth.ZoneHour, 1) << text;
-        EXPECT_EQ(birth.ZoneAheadOfUniversalTime, ahead) << text;
+        EXPECT_EQ(birth.ZoneHour, 1) << c.text;
+        EXPECT_EQ(birth.ZoneAheadOfUniversalTime, c.ahead) << c.text;
+        EXPECT_EQ(birth.ZoneBehindUniversalTime, c.behind) << c.text;
     }
 }
 

@@ -45,7 +45,8 @@ inline std::string Snapshot(const BirthData& b) {
     snapshot_detail::SnapshotWriter w;
     w.Raw(b.Month).Raw(b.Day).Raw(b.Year).Raw(b.Hour).Raw(b.Minute);
     w.Raw(b.ZoneHour).Raw(b.ZoneMinute).Raw(b.LonDegrees).Raw(b.LonMinutes);
-    w.Raw(b.LonEast).Raw(b.DaylightSaving).Raw(b.ZoneAheadOfUniversalTime);
+    w.Raw(b.LonEast).Raw(b.DaylightSaving).Raw(b.ZoneAheadOfUniversalTime).Raw(b.ZoneBehindUniversalTime);
+    w.Raw(b.Second).Raw(b.ZoneSecond);
     return w.Take();
 }
 

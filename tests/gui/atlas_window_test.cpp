@@ -402,6 +402,8 @@ TEST_F(AtlasWindow, TheAtlasZoneFollowsTheDateAndClockTime) {
     Choose(Get<QComboBox>("cboMonth"), "June");
     Choose(Get<QComboBox>("cboYear"), "1941");
     EXPECT_EQ(LabelText("lblAppliedZone"), "Europe/London +2:00, double summer time");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"),
+              "+2:00 from UT = zone +2:00, no DST (from the atlas Europe/London; double summer time)");
     CalculateInWindow();
     EXPECT_EQ(ZoneBoxes(), (ZoneTexts{"+2", "0", false}));
 }

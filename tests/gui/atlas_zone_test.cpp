@@ -166,13 +166,14 @@ TEST(AtlasFill, ZonesBehindUniversalTimeKeepTheMinuteBoxAMagnitude) {
 }
 
 // The western Aleutians keep the zone of Adak, ten hours behind, at 173° E.
-// No box text says "behind at an eastern longitude", so the zone is left to
-// the user rather than filled 20 hours wrong.
-TEST(AtlasFill, AZoneBehindAtAnEasternLongitudeIsNotWritten) {
+// The "-" says "behind at an eastern longitude", so the zone is written.
+TEST(AtlasFill, AZoneBehindAtAnEasternLongitudeIsWrittenWithItsMinus) {
     const PlaceBoxes attu =
         zorvane::BoxesFor(PlaceAt(52.9, 173.2), At("America/Adak", 2020, 1, 15));
-    EXPECT_FALSE(attu.writesZone);
+    EXPECT_TRUE(attu.writesZone);
     EXPECT_TRUE(attu.zoneBehindAtEasternLongitude);
+    EXPECT_EQ(attu.zoneHour, "-10");
+    EXPECT_EQ(attu.zoneMinute, "0");
     EXPECT_TRUE(attu.east);
     EXPECT_EQ(attu.lonDegrees, "173");
     EXPECT_EQ(BoxesAt("America/Adak", -176.6, 2020, 1, 15), (ZoneBoxes{"10", "0", false}));

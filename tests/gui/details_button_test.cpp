@@ -1,5 +1,7 @@
 // Details from the main window: offered only for a calculated reading, and
 // showing that reading's values.
+#include <QCoreApplication>
+#include <QLabel>
 #include <QAction>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -92,5 +94,46 @@ INSTANTIATE_TEST_SUITE_P(Latitudes, DetailsOfDelhi1947,
                          ::testing::Values(LatitudeCase{"28", "Guruvara", true},
                                            LatitudeCase{"95", "Sunrise needs a valid latitude",
                                                         false}));
+
+}  // namespace
+
+namespace {
+
+// London, 1 June 1941, noon: the atlas's "double summer time" typed as +2.
+// At the default size every label shows whole on every tab: a one-line
+// label is as wide as its text, a wrapped one as tall as its lines.
+TEST_F(DetailsFromMainWindow, EveryLabelShowsWholeAtTheDefaultSize) {
+    TypedReading london;
+    london.month = QStringLiteral("June");
+    london.year = QStringLiteral("1941");
+    london.zoneHour = QStringLiteral("+2");
+    london.lonMinutes = QStringLiteral("8");
+    Enter(london);
+    Click("cmdCalculate");
+    WithDetails([](frmDetails& details) {
+        details.show();
+        QTabWidget* tabs = details.findChild<QTabWidget*>();
+        const int tabCount = tabs != nullptr ? tabs->count() : 1;
+        int checked = 0;
+        for (int tab = 0; tab < tabCount; ++tab) {
+            if (tabs != nullptr) tabs->setCurrentIndex(tab);
+            QCoreApplication::processEvents();
+            for (const QLabel* label : details.findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty() || !label->pixmap().isNull()) continue;
+                ++checked;
+                if (label->wordWrap()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height())
+                        << label->objectName().toStdString() << ": " << label->text().toStdString();
+                } else {
+                    EXPECT_LE(label->sizeHint().width(), label->width())
+                        << label->objectName().toStdString() << ": " << label->text().toStdString();
+                }
+            }
+        }
+        EXPECT_GT(checked, 10);
+        EXPECT_EQ(Control<QLabel>(details, "lblZone").text(),
+                  "+2:00 from UT = zone +2:00, no DST (typed)");
+    });
+}
 
 }  // namespace

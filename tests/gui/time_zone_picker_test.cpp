@@ -75,25 +75,25 @@ TEST_F(TimeZonePicker, ListsTheSeventyOneZonesInOrderWithNothingSelectedEachTime
 }
 
 // A zone ahead of universal time is written with "+", so that it stays ahead
-// for a place west of Greenwich (London in 1941); a zone behind keeps its
-// plain values.
+// for a place west of Greenwich (London in 1941); a zone behind with "-", so
+// that it stays behind east of it; universal time itself without a sign.
 TEST_F(TimeZonePicker, ADoubleClickWritesTheSignItsListShows) {
     const struct {
         int row;
         const char* hour;
         const char* minute;
     } rows[] = {
-        {27, "5", "0"},     // EST, -5.0
+        {27, "-5", "0"},     // EST, -5.0
         {34, "+5", "30"},   // IST, "+5.3"
         {37, "+3", "30"},   // Iran, +3.5
         {20, "+1", "0"},    // CET
         {15, "+2", "0"},    // BDST
-        {50, "3", "30"},    // Newfoundland, -3.5
+        {50, "-3", "30"},    // Newfoundland, -3.5
         {29, "0", "0"},     // GMT
         {61, "0", "0"},     // UT
         {46, "+13", "0"},   // NZST, the largest magnitude
-        {36, "12", "0"},    // IDLW
-        {70, "8", "0"},     // last row
+        {36, "-12", "0"},    // IDLW
+        {70, "-8", "0"},     // last row
     };
     for (const auto& r : rows) {
         EXPECT_EQ(Pick(r.row), std::make_pair(QString(r.hour), QString(r.minute))) << r.row;
@@ -132,7 +132,7 @@ TEST_F(TimeZonePicker, WritesTheHourBoxFirstAndNothingElse) {
                      [&writes](const QString& text) { writes << "minute " + text; });
     WithPicker([](frmTimeZone&, QListWidget& list) { DoubleClickRow(list, 24); });  // EDT
 
-    EXPECT_EQ(writes, QStringList({"hour 4", "minute 0"}));
+    EXPECT_EQ(writes, QStringList({"hour -4", "minute 0"}));
     auto after = Snapshot();
     after["txtZoneHour"] = before["txtZoneHour"];
     after["txtZoneMinute"] = before["txtZoneMinute"];
@@ -187,6 +187,27 @@ TEST_F(TimeZonePicker, ADoubleClickWithNoRowSelectedOnlyCloses) {
     });
     EXPECT_EQ(Box("txtZoneHour").text(), "1");
     EXPECT_EQ(Box("txtZoneMinute").text(), "2");
+}
+
+// The line of the zone as applied names every source and says plainly when
+// DST is added on top of a picked row (Tromsø in June, then "IST" picked).
+TEST_F(TimeZonePicker, TheZoneAsAppliedNamesItsSourceAndDstOnTopOfAPick) {
+    Enter(DelhiMidnight1947());
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "+5:30 from UT = zone +5:30, no DST (typed)");
+    TypeInto(Box("txtZoneHour"), "-5");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "-5:30 from UT = zone -5:30, no DST (typed)");
+    Click("chkDST");
+    Pick(34);  // IST, "+5.3"
+    EXPECT_EQ(LabelText("lblZoneAsApplied"),
+              "+6:30 from UT = zone +5:30 and DST +1:00 (from the time-zone list). DST adds summer time on top of "
+              "the picked zone, whose row already holds its full offset");
+    Click("chkDST");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "+5:30 from UT = zone +5:30, no DST (from the time-zone list)");
+    TypeInto(Box("txtLonD"), "");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "+5:30 from UT = zone +5:30, no DST (from the time-zone list)")
+        << "a signed zone needs no longitude";
+    TypeInto(Box("txtZoneHour"), "5");
+    EXPECT_EQ(LabelText("lblZoneAsApplied"), "The zone or longitude boxes do not give an offset yet");
 }
 
 }  // namespace

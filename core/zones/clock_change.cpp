@@ -1,0 +1,70 @@
+#include "core/zones/clock_change.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include "core/zones/zone_offset_text.h"
+
+namespace zorvane {
+
+namespace {
+// As ZoneAt: every change that can touch a clock time on a date lies within
+// a day and a half of it.
+constexpr qint64 kSearchSeconds = qint64{36} * 3600;
+}  // namespace
+
+std::optional<RepeatedChoice> RepeatedChoiceOf(std::string_view text) {
+    if (text == "earlier") return RepeatedChoice::Earlier;
+    if (text == "later") return RepeatedChoice::Later;
+    return std::nullopt;
+}
+
+std::optional<ClockChange> ClockChangeAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {
+    const ZoneAtBirth zone = ZoneAt(ianaZone, date, clockTime);
+    if (!zone.known) return std::nullopt;
+    ClockChange change{zone.clockTime, zone.offsetMinutes * 60, zone.offsetMinutes * 60};
+    if (zone.clockTime == ClockTimeAtChange::Ordinary) return change;
+
+    const QTimeZone timeZone(ianaZone);
+    const qint64 clockAsUtc = QDateTime(date, clockTime, Qt::UTC).toSecsSinceEpoch();
+    const QDateTime windowStart = QDateTime::fromSecsSinceEpoch(clockAsUtc - kSearchSeconds, Qt::UTC);
+    const QDateTime windowEnd = QDateTime::fromSecsSinceEpoch(clockAsUtc + kSearchSeconds, Qt::UTC);
+    // The change whose clock times on its two sides enclose the clock time.
+    for (const QTimeZone::OffsetData& transition : timeZone.transitions(windowStart, windowEnd)) {
+        const qint64 at = transition.atUtc.toSecsSinceEpoch();
+        const int before = timeZone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(at - 1, Qt::UTC));
+        const int after = transition.offsetFromUtc;
+        const qint64 clockBefore = at + before;
+        const qint64 clockAfter = at + after;
+        if (clockAsUtc >= std::min(clockBefore, clockAfter) && clockAsUtc < std::max(clockBefore, clockAfter)) {
+            change.offsetBeforeSeconds = before;
+            change.offsetAfterSeconds = after;
+            return change;
+        }
+    }
+    return change;
+}
+
+int ChosenOffsetSeconds(const ClockChange& change, RepeatedChoice choice) {
+    return choice == RepeatedChoice::Later ? change.offsetAfterSeconds : change.offsetBeforeSeconds;
+}
+
+std::string ClockNote(const ClockChange& change, RepeatedChoice choice, std::string_view clockText,
+                      std::string_view dateText) {
+    if (change.kind == ClockTimeAtChange::Ordinary) return {};
+    const std::string before = SignedOffsetText(change.offsetBeforeSeconds);
+    const std::string after = SignedOffsetText(change.offsetAfterSeconds);
+    const bool later = choice == RepeatedChoice::Later;
+    std::string text(clockText);
+    if (change.kind == ClockTimeAtChange::Skipped) {
+        text += " did not exist on " + std::string(dateText) + ": the clocks went from " + before + " to " + after +
+                "; read at " + (later ? after + ", the offset after the change" : before + ", the offset before the change");
+    } else {
+        text += " came twice on " + std::string(dateText) + ", first at " + before + ", then at " + after +
+                "; read as the " + (later ? "later, at " + after : "earlier, at " + before);
+    }
+    text += " (the other choice: " + (later ? "earlier, at " + before : "later, at " + after) + ")";
+    return text;
+}
+
+}  // namespace zorvane
