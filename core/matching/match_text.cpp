@@ -1,0 +1,98 @@
+#include "core/matching/match_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstddef>
+
+#include "core/format/details_text.h"
+#include "core/panchang/limb_names.h"
+#include "core/panchang/nakshatra_names.h"
+#include "core/time/angles.h"
+#include "core/time/day_number.h"
+
+namespace zorvane {
+
+namespace {
+
+constexpr double kNoonToMidnightDays = 0.5;
+constexpr int kNameColumn = 15;
+constexpr int kPointsColumn = 11;
+
+std::string Padded(std::string text, std::size_t width) {
+    if (text.size() < width) text.resize(width, ' ');
+    return text;
+}
+
+std::string SignName(int sign) { return std::string(kSignNames[static_cast<std::size_t>(sign)]); }
+
+}  // namespace
+
+std::string DescribeStar(const Star& star) {
+    return std::string(NakshatraNameOfStar(star)) + " pada " + std::to_string(star.pada) + ", " +
+           SignName(SignOfStar(star));
+}
+
+std::string FormatPoints(double points) {
+    char text[16];
+    if (points == std::floor(points)) {
+        std::snprintf(text, sizeof text, "%d", static_cast<int>(points));
+    } else {
+        std::snprintf(text, sizeof text, "%.1f", points);
+    }
+    return text;
+}
+
+std::string FormatMatchText(const Star& bride, const Star& groom, const Ashtakoota& ashtakoota,
+                            const std::array<Porutham, kPoruthamCount>& porutham) {
+    std::string out = "Bride: " + DescribeStar(bride) + "\nGroom: " + DescribeStar(groom) + "\n\n";
+    out += "Ashtakoota (guna milan): " + FormatPoints(ashtakoota.total) + " of " +
+           FormatPoints(kAshtakootaMaxPoints) + "\n";
+    for (const Koota& koota : ashtakoota.kootas) {
+        out += "  " + Padded(std::string(koota.name), kNameColumn) +
+               Padded(FormatPoints(koota.points) + " of " + FormatPoints(koota.max), kPointsColumn) +
+               koota.values[0] + " / " + koota.values[1] + " (" + std::string(koota.meaning) + ")\n";
+    }
+    if (ashtakoota.doshas.empty()) {
+        out += "Doshas: none of nadi, bhakoot and gana\n";
+    }
+    for (const Dosha& dosha : ashtakoota.doshas) {
+        out += std::string(dosha.name) + ": " + dosha.reason + "\n";
+        for (const std::string& note : dosha.notes) out += "  - " + note + "\n";
+    }
+    int agreeing = 0;
+    for (const Porutham& p : porutham) agreeing += p.agrees ? 1 : 0;
+    out += "\nDasha porutham: " + std::to_string(agreeing) + " of " + std::to_string(kPoruthamCount) +
+           " agree\n";
+    for (const Porutham& p : porutham) {
+        out += "  " + Padded(std::string(p.name), kNameColumn) + Padded(p.agrees ? "agrees" : "does not", kPointsColumn) +
+               p.reason + "\n";
+    }
+    return out;
+}
+
+std::pair<double, double> CivilDayBounds(int year, int month, int day, double clockLeadHours) {
+    const double midnight = DayNumber(month, day, year) - kNoonToMidnightDays - clockLeadHours / kHoursPerDay;
+    return {midnight, midnight + 1.0};
+}
+
+std::string FormatStarDayText(const Star& birth, const StarDay& day, double clockLeadHours) {
+    std::string out = "Birth star: " + DescribeStar(birth) + "\n\nTarabala\n";
+    for (const TaraSpan& span : day.taras) {
+        out += "  " + Padded(std::string(NakshatraNames[static_cast<std::size_t>(span.nakshatra)]), 19) +
+               Padded(std::string(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", 18) +
+               Padded(std::string(TaraVerdict(span.tara)), 14) + FormatBirthClock(span.startJd, clockLeadHours) +
+               " to " + FormatBirthClock(span.endJd, clockLeadHours) + "\n";
+    }
+    out += "\nChandrabala\n";
+    for (const MoonSignSpan& span : day.signs) {
+        out += "  " + Padded(SignName(span.sign), 19) + Padded(std::to_string(span.count) + " from the birth Moon", 24) +
+               Padded(span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable", 14) +
+               FormatBirthClock(span.startJd, clockLeadHours) + " to " + FormatBirthClock(span.endJd, clockLeadHours) +
+               "\n";
+    }
+    out += std::string("\nChandrashtama: ") +
+           (day.chandrashtama ? "yes, the Moon is in the 8th sign from the birth Moon during the day\n" : "no\n");
+    return out;
+}
+
+}  // namespace zorvane
