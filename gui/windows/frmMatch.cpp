@@ -10,7 +10,9 @@
 #include "core/matching/ashtakoota.h"
 #include "core/matching/match_text.h"
 #include "core/matching/porutham.h"
+#include "core/panchang/birth_details.h"
 #include "core/panchang/nakshatra_names.h"
+#include "core/reading/calculation_driver.h"
 #include "gui/desktop/chart_files.h"
 #include "gui/desktop/desktop.h"
 #include "gui/report/match_report.h"
@@ -29,13 +31,38 @@ void FillTable(QTableWidget& table, const QStringList& headings, int rows) {
     table.setHorizontalHeaderLabels(headings);
     table.setRowCount(rows);
     table.verticalHeader()->setVisible(false);
-    table.horizontalHeader()->setStretchLastSection(true);
+    table.horizontalHeader()->setSectionResizeMode(static_cast<int>(headings.size()) - 1, QHeaderView::Stretch);
+    table.setWordWrap(true);
+}
+
+// The columns as wide as their texts but the last, which takes the rest and
+// wraps.
+void FitColumns(QTableWidget& table) {
+    for (int column = 0; column + 1 < table.columnCount(); ++column) table.resizeColumnToContents(column);
+    table.resizeRowsToContents();
 }
 
 void Put(QTableWidget& table, int row, int column, const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setToolTip(text);
     table.setItem(row, column, item);
+}
+
+// The chart's reading as the calculation makes it, without the name and the
+// latitude a star does not need; or the refusal of its inputs.
+std::variant<zorvane::BirthRecord, QString> ComputeStarOfChart(const zorvane::ChartFile& chart) {
+    zorvane::NumberFormat format;
+    format.decimalPoint = QLocale().decimalPoint().toStdString();
+    const zorvane::ReadingForm form = zorvane::FormFromChart(chart);
+    zorvane::BirthData birth;
+    zorvane::ChartState state;
+    if (const std::optional<zorvane::Refusal> refusal = zorvane::RunCalculation(
+            form, format, birth, state, zorvane::ValidationScope::WithoutNameAndLatitude)) {
+        return Text(refusal->message);
+    }
+    zorvane::BirthRecord record = zorvane::MakeBirthRecord(form, format, birth, state);
+    record.details = zorvane::ComputeBirthDetails(state, record.latitudeDegrees);
+    return record;
 }
 
 }  // namespace
@@ -106,9 +133,7 @@ void frmMatch::OpenChart(Side side, const QString& path) {
         return;
     }
     const zorvane::ChartFile& chart = std::get<zorvane::ChartFile>(opened);
-    zorvane::NumberFormat format;
-    format.decimalPoint = QLocale().decimalPoint().toStdString();
-    const std::variant<zorvane::BirthRecord, QString> computed = ComputeChart(chart, format);
+    const std::variant<zorvane::BirthRecord, QString> computed = ComputeStarOfChart(chart);
     if (const QString* refusal = std::get_if<QString>(&computed)) {
         desktop_.showMessage(this, QFileInfo(path).fileName() + QStringLiteral(" holds a reading that is refused: ") + *refusal,
                              Desktop::Icon::Error);
@@ -161,7 +186,7 @@ void frmMatch::ShowMatch() {
         Put(*ui->tblAshtakoota, row, 3, Text(koota.values[1]));
         Put(*ui->tblAshtakoota, row, 4, Text(koota.meaning));
     }
-    ui->tblAshtakoota->resizeColumnsToContents();
+    FitColumns(*ui->tblAshtakoota);
     ui->lblTotal->setText(QStringLiteral("<b>Total: %1 of %2</b>")
                               .arg(Text(zorvane::FormatPoints(ashtakoota.total)),
                                    Text(zorvane::FormatPoints(zorvane::kAshtakootaMaxPoints))));
@@ -181,7 +206,7 @@ void frmMatch::ShowMatch() {
         Put(*ui->tblPorutham, row, 1, p.agrees ? QStringLiteral("Yes") : QStringLiteral("No"));
         Put(*ui->tblPorutham, row, 2, Text(p.reason));
     }
-    ui->tblPorutham->resizeColumnsToContents();
+    FitColumns(*ui->tblPorutham);
     ui->lblAgreeing->setText(QStringLiteral("<b>%1 of %2 agree</b>").arg(agreeing).arg(zorvane::kPoruthamCount));
 }
 

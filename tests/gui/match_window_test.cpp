@@ -21,7 +21,7 @@
 
 namespace {
 
-// 1990 May 14, 06:20 at +5:30, 72°50′E, 18°58′N: the Moon in Purva Ashadha, pada 1
+// 1990 May 14, 06:20 at +5:30, 72°50′E (no latitude: a star needs none): the Moon in Purva Ashadha, pada 1
 // (as the command line's reading of the same birth gives it).
 constexpr zorvane::Star kAshaStar{19, 1};
 
@@ -38,9 +38,6 @@ QString WriteChart(const QTemporaryDir& dir, const QString& fileName) {
     chart.lonDegrees = "72";
     chart.lonMinutes = "50";
     chart.lonSide = zorvane::LongitudeSide::East;
-    chart.latDegrees = "18";
-    chart.latMinutes = "58";
-    chart.latSide = zorvane::LatitudeSide::North;
     const QString path = dir.filePath(fileName);
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
