@@ -25,6 +25,19 @@ std::string Padded(std::string text, std::size_t width) {
 
 std::string SignName(int sign) { return std::string(kSignNames[static_cast<std::size_t>(sign)]); }
 
+// "2026-12-08 18:17": the clock's moment rounded to the minute.
+std::string ClockMinute(double universalJd, double clockLeadHours) {
+    constexpr double kHalfMinuteDays = 30.0 / 86400.0;
+    constexpr std::size_t kDateAndMinute = 16;  // "YYYY-MM-DDTHH:MM"
+    std::string text = FormatBirthClock(universalJd + kHalfMinuteDays, clockLeadHours).substr(0, kDateAndMinute);
+    text[10] = ' ';
+    return text;
+}
+
+std::string Span(double startJd, double endJd, double clockLeadHours) {
+    return ClockMinute(startJd, clockLeadHours) + " to " + ClockMinute(endJd, clockLeadHours);
+}
+
 }  // namespace
 
 std::string DescribeStar(const Star& star) {
@@ -76,19 +89,19 @@ std::pair<double, double> CivilDayBounds(int year, int month, int day, double cl
 }
 
 std::string FormatStarDayText(const Star& birth, const StarDay& day, double clockLeadHours) {
-    std::string out = "Birth star: " + DescribeStar(birth) + "\n\nTarabala\n";
+    std::string out = "Birth star: " + DescribeStar(birth) + "\nTimes on the clock at " +
+                      FormatClockLead(clockLeadHours) + " from universal time\n\nTarabala\n";
     for (const TaraSpan& span : day.taras) {
         out += "  " + Padded(std::string(NakshatraNames[static_cast<std::size_t>(span.nakshatra)]), 19) +
                Padded(std::string(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", 18) +
-               Padded(std::string(TaraVerdict(span.tara)), 14) + FormatBirthClock(span.startJd, clockLeadHours) +
-               " to " + FormatBirthClock(span.endJd, clockLeadHours) + "\n";
+               Padded(std::string(TaraVerdict(span.tara)), 14) + Span(span.startJd, span.endJd, clockLeadHours) +
+               "\n";
     }
     out += "\nChandrabala\n";
     for (const MoonSignSpan& span : day.signs) {
-        out += "  " + Padded(SignName(span.sign), 19) + Padded(std::to_string(span.count) + " from the birth Moon", 24) +
+        out += "  " + Padded(SignName(span.sign), 12) + Padded(std::to_string(span.count) + " from birth", 15) +
                Padded(span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable", 14) +
-               FormatBirthClock(span.startJd, clockLeadHours) + " to " + FormatBirthClock(span.endJd, clockLeadHours) +
-               "\n";
+               Span(span.startJd, span.endJd, clockLeadHours) + "\n";
     }
     out += std::string("\nChandrashtama: ") +
            (day.chandrashtama ? "yes, the Moon is in the 8th sign from the birth Moon during the day\n" : "no\n");
