@@ -23,6 +23,9 @@ constexpr int kGanaMax = 6;
 constexpr double kSignMiddleDegrees = 15.0;
 constexpr double kPadaDegrees = 10.0 / 3.0;
 constexpr double kSignDegrees = 30.0;
+// Gana dosha is held lighter by some when the groom's star is beyond this
+// count from the bride's.
+constexpr int kGanaDoshaBeyondCount = 14;
 
 template <typename Table, typename Index>
 constexpr auto At(const Table& table, Index index) {
@@ -168,7 +171,7 @@ Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom) {
              {"cancelled by some texts when the Moon signs' lords are one or friends" + Holds(lordsAgree),
               "cancelled by some texts when bhakoot is free of dosha" + Holds(!bhakootDosha),
               "cancelled by some texts when the groom's star is beyond the 14th from the bride's" +
-                  Holds((groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1 > 14)}});
+                  Holds((groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1 > kGanaDoshaBeyondCount)}});
     }
     return out;
 }

@@ -15,8 +15,14 @@ namespace zorvane {
 namespace {
 
 constexpr double kNoonToMidnightDays = 0.5;
-constexpr int kNameColumn = 15;
-constexpr int kPointsColumn = 11;
+// Column widths of the plain texts, in characters.
+constexpr std::size_t kNameColumn = 15;
+constexpr std::size_t kPointsColumn = 11;
+constexpr std::size_t kStarColumn = 19;
+constexpr std::size_t kTaraColumn = 18;
+constexpr std::size_t kVerdictColumn = 14;
+constexpr std::size_t kSignColumn = 12;
+constexpr std::size_t kCountColumn = 15;
 
 std::string Padded(std::string text, std::size_t width) {
     if (text.size() < width) text.resize(width, ' ');
@@ -29,8 +35,9 @@ std::string SignName(int sign) { return std::string(kSignNames[static_cast<std::
 std::string ClockMinute(double universalJd, double clockLeadHours) {
     constexpr double kHalfMinuteDays = 30.0 / 86400.0;
     constexpr std::size_t kDateAndMinute = 16;  // "YYYY-MM-DDTHH:MM"
+    constexpr std::size_t kDateLength = 10;     // the 'T' after "YYYY-MM-DD"
     std::string text = FormatBirthClock(universalJd + kHalfMinuteDays, clockLeadHours).substr(0, kDateAndMinute);
-    text[10] = ' ';
+    text[kDateLength] = ' ';
     return text;
 }
 
@@ -92,15 +99,15 @@ std::string FormatStarDayText(const Star& birth, const StarDay& day, double cloc
     std::string out = "Birth star: " + DescribeStar(birth) + "\nTimes on the clock at " +
                       FormatClockLead(clockLeadHours) + " from universal time\n\nTarabala\n";
     for (const TaraSpan& span : day.taras) {
-        out += "  " + Padded(std::string(NakshatraNames[static_cast<std::size_t>(span.nakshatra)]), 19) +
-               Padded(std::string(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", 18) +
-               Padded(std::string(TaraVerdict(span.tara)), 14) + Span(span.startJd, span.endJd, clockLeadHours) +
+        out += "  " + Padded(std::string(NakshatraNames[static_cast<std::size_t>(span.nakshatra)]), kStarColumn) +
+               Padded(std::string(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", kTaraColumn) +
+               Padded(std::string(TaraVerdict(span.tara)), kVerdictColumn) + Span(span.startJd, span.endJd, clockLeadHours) +
                "\n";
     }
     out += "\nChandrabala\n";
     for (const MoonSignSpan& span : day.signs) {
-        out += "  " + Padded(SignName(span.sign), 12) + Padded(std::to_string(span.count) + " from birth", 15) +
-               Padded(span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable", 14) +
+        out += "  " + Padded(SignName(span.sign), kSignColumn) + Padded(std::to_string(span.count) + " from birth", kCountColumn) +
+               Padded(span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable", kVerdictColumn) +
                Span(span.startJd, span.endJd, clockLeadHours) + "\n";
     }
     out += std::string("\nChandrashtama: ") +

@@ -47,7 +47,7 @@ std::optional<Star> ParseStar(std::string_view text) {
     if (colon == std::string_view::npos) return std::nullopt;
     const std::optional<int> nakshatra = NakshatraOf(text.substr(0, colon));
     const std::optional<int> pada = WholeNumber(text.substr(colon + 1));
-    if (!nakshatra || !pada || *pada < 1 || *pada > 4) return std::nullopt;
+    if (!nakshatra || !pada || *pada < 1 || *pada > kPadasPerStar) return std::nullopt;
     return Star{*nakshatra, *pada};
 }
 

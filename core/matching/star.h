@@ -14,11 +14,12 @@ struct Star {
     bool operator==(const Star&) const = default;
 };
 
+inline constexpr int kPadasPerStar = 4;
 inline constexpr int kPadasPerSign = 9;
-inline constexpr int kStarPadaCount = 108;  // 27 nakshatras of 4 padas
+inline constexpr int kStarPadaCount = 27 * kPadasPerStar;
 
 // The pada counted from Ashwini's first, 0..107.
-constexpr int PadaIndexOf(const Star& star) { return star.nakshatra * 4 + star.pada - 1; }
+constexpr int PadaIndexOf(const Star& star) { return star.nakshatra * kPadasPerStar + star.pada - 1; }
 
 // The Moon's sign, 0 Mesha .. 11 Meena.
 constexpr int SignOfStar(const Star& star) { return PadaIndexOf(star) / kPadasPerSign; }

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kPadaCount = 4;
-const QString kTitle = QStringLiteral("Zorvane match");
+constexpr QLatin1String kTitle("Zorvane match");
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Text(const std::string& text) { return QString::fromStdString(text); }
