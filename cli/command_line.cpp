@@ -15,6 +15,7 @@
 
 #include "cli/batch.h"
 #include "cli/clock_choice.h"
+#include "cli/match_command.h"
 #include "cli/options.h"
 #include "cli/place_listing.h"
 #include "cli/reading_form_builder.h"
@@ -286,6 +287,7 @@ int RunBatchFromStandardInput(const Options& options) {
 }  // namespace
 
 int RunCommandLine(std::span<const std::string_view> arguments) {
+    if (IsMatchCommand(arguments)) return RunMatchCommand(arguments);
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.usageFault.empty()) {
         Complain(parsed.usageFault);

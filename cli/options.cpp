@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/match_command.h"
 #include "core/files/reading_file.h"
 #include "core/zones/clock_change.h"
 #include "core/zones/clock_standards.h"
@@ -395,6 +396,7 @@ Options:
         }
         out.push_back('\n');
     }
+    out.append(MatchUsageText());
     out.append(R"(
 --batch reads CSV on standard input whose header names the columns
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst

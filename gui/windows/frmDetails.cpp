@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "gui/widgets/star_day_page.h"
 #include "gui/report/chart_wheel.h"
 #include "gui/desktop/desktop.h"
 #include "gui/widgets/form_look.h"
@@ -74,6 +75,9 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     ui->picWheel->setPicture(WheelPictureForBirth(details.moonSiderealDegrees,
                                                    details.sunSiderealDegrees,
                                                    details.nakshatra.index));
+    if (StarDayPage* page = MakeStarDayPage(record, desktop_.today(), ui->tabPages)) {
+        ui->tabPages->addTab(page, QStringLiteral("Day for the &Star"));
+    }
 
     connect(ui->cmdSavePicture, &QPushButton::clicked, this, &frmDetails::cmdSavePicture_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmDetails::cmdClose_Click);

@@ -28,6 +28,7 @@
 #include "gui/report/pdf_report.h"
 #include "gui/desktop/place_search.h"
 #include "gui/desktop/recent_charts.h"
+#include "gui/windows/frmMatch.h"
 #include "gui/desktop/startup.h"
 #include "core/reading/applied_zone_of_form.h"
 #include "core/reading/birth_record.h"
@@ -154,6 +155,7 @@ void frmMain::ConnectHandlers() {
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(ui->cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
     connect(ui->mnuDetails, &QAction::triggered, this, &frmMain::mnuDetails_Click);
+    connect(ui->mnuMatch, &QAction::triggered, this, &frmMain::mnuMatch_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
@@ -593,6 +595,12 @@ void frmMain::EndAtlasZoneLink() {
 
 void frmMain::Label1_Click() {
     zorvane::OpenHomePage(desktop_);
+}
+
+void frmMain::mnuMatch_Click() {
+    frmMatch match(desktop_, record_ ? BirthOfReading(*record_, FromUtf8(record_->name)) : std::nullopt,
+                   ReadRecentCharts(desktop_, applicationName_), this);
+    runModal_(match);
 }
 
 void frmMain::mnuExit_Click() {

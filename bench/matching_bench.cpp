@@ -1,0 +1,38 @@
+// Matching: one pair of birth stars through both schemes, every pair of the
+// 108 padas, and the day for a birth star (its nakshatra and sign bounds).
+#include <benchmark/benchmark.h>
+
+#include "core/matching/ashtakoota.h"
+#include "core/matching/match_text.h"
+#include "core/matching/porutham.h"
+#include "core/matching/star_day.h"
+
+namespace {
+
+void BM_MatchEveryPair(benchmark::State& state) {
+    for (auto _ : state) {
+        double sum = 0;
+        for (int b = 0; b < zorvane::kStarPadaCount; ++b) {
+            for (int g = 0; g < zorvane::kStarPadaCount; ++g) {
+                const zorvane::Star bride{b / 4, b % 4 + 1};
+                const zorvane::Star groom{g / 4, g % 4 + 1};
+                sum += zorvane::MatchAshtakoota(bride, groom).total;
+                sum += zorvane::MatchPorutham(bride, groom)[0].agrees ? 1 : 0;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_MatchEveryPair)->Unit(benchmark::kMillisecond);
+
+void BM_StarDay(benchmark::State& state) {
+    int day = 0;
+    for (auto _ : state) {
+        const auto [start, end] = zorvane::CivilDayBounds(2026, 1, 1 + day % 28, 5.5);
+        benchmark::DoNotOptimize(zorvane::ComputeStarDay({19, 1}, start, end));
+        ++day;
+    }
+}
+BENCHMARK(BM_StarDay)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
