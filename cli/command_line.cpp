@@ -15,6 +15,7 @@
 
 #include "cli/batch.h"
 #include "cli/options.h"
+#include "cli/panchang_command.h"
 #include "cli/place_listing.h"
 #include "cli/reading_form_builder.h"
 #include "cli/reading_output.h"
@@ -255,6 +256,7 @@ int RunBatchFromStandardInput(const Options& options) {
 }  // namespace
 
 int RunCommandLine(std::span<const std::string_view> arguments) {
+    if (IsPanchangCommand(arguments)) return RunPanchangCommand(arguments);
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.usageFault.empty()) {
         Complain(parsed.usageFault);
