@@ -35,6 +35,7 @@
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
 #include "gui/windows/frmDetails.h"
+#include "gui/windows/frmPanchang.h"
 #include "core/reading/offered_ranges.h"
 #include "core/files/reading_file.h"
 #include "gui/windows/frmTimeZone.h"
@@ -151,6 +152,7 @@ void frmMain::ConnectHandlers() {
     connect(ui->mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(ui->cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
+    connect(ui->mnuPanchang, &QAction::triggered, this, &frmMain::mnuPanchang_Click);
     connect(ui->mnuDetails, &QAction::triggered, this, &frmMain::mnuDetails_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -393,6 +395,20 @@ void frmMain::cmdDetails_Click() {
 
 void frmMain::mnuDetails_Click() {
     cmdDetails_Click();
+}
+
+// The panchang window, beside the main one: on the reading's date and
+// place when a reading shows, today and the last place used otherwise.
+void frmMain::mnuPanchang_Click() {
+    std::optional<PanchangWindowPlace> place;
+    std::optional<QDate> date;
+    if (record_ && record_->details) {
+        place = PanchangPlaceOfReading(*record_);
+        date = QDate(record_->birth.Year, record_->birth.Month, record_->birth.Day);
+    }
+    auto* panchang = new frmPanchang(desktop_, place, date, this);
+    panchang->setAttribute(Qt::WA_DeleteOnClose);
+    panchang->show();
 }
 
 void frmMain::cmdBack_Click() {
