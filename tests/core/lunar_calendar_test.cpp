@@ -70,6 +70,8 @@ TEST(LunarCalendar, EventsOf2023AtNewDelhi) {
         {"2023-03-21", "Amavasya"},
         {"2023-03-22", "Chaitra begins"},
         {"2023-04-14", "Mesha Sankranti"},
+        {"2023-07-03", "Purnima"},
+        {"2023-07-13", "Krishna Ekadashi"},
         {"2023-07-18", "Shravana begins (adhika)"},
         {"2023-07-29", "Shukla Ekadashi"},
         {"2023-08-01", "Purnima"},

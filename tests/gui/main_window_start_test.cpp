@@ -228,16 +228,16 @@ TEST_F(MainWindowStart, HasTheMenuBarOfTheDesign) {
 
     const QList<QAction*> file = Get<QMenu>("mnuFile").actions();
     EXPECT_EQ(texts(file),
-              QStringList({"Find My &Yoga", "&Details", "-", "&Exit", "-", "Save Chart &As…",
+              QStringList({"Find My &Yoga", "&Details", "&Panchang…", "-", "&Exit", "-", "Save Chart &As…",
                            "Open &Chart…", "&Recent Charts", "-", "Copy Reading", "&Print…",
                            "E&xport PDF…"}));
     QStringList fileNames;
     for (const QAction* action : file) fileNames << action->objectName();
     EXPECT_EQ(fileNames,
-              QStringList({"mnuCalculate", "mnuDetails", "mnuFileSep", "mnuExit", "mnuChartSep",
+              QStringList({"mnuCalculate", "mnuDetails", "mnuPanchang", "mnuFileSep", "mnuExit", "mnuChartSep",
                            "mnuSaveChart", "mnuOpenChart", "", "mnuReportSep", "mnuCopy",
                            "mnuPrint", "mnuExportPdf"}));
-    EXPECT_EQ(file.at(7)->menu(), &Get<QMenu>("mnuRecentCharts"));
+    EXPECT_EQ(file.at(8)->menu(), &Get<QMenu>("mnuRecentCharts"));
 
     const QList<QAction*> help = Get<QMenu>("mnuHelp").actions();
     EXPECT_EQ(texts(help),
