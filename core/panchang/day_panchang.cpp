@@ -32,6 +32,14 @@ SunriseSunset SunOfDate(double dayNumber, const GeoPlace& place, const ZoneOffse
     return ComputeSunriseSunset(dayNumber, leadHours, place);
 }
 
+// The universal moment of a civil date's midnight on the place's clock: the
+// offset read at the midnight that the first guess gives (a clock changes
+// at most once around a midnight, so a second reading settles it).
+double MidnightJd(double dayNumber, const ZoneOffsetAt& offsetAt) {
+    const double guess = dayNumber - kNoonDays - offsetAt(dayNumber - kNoonDays) / kMinutesPerDay;
+    return dayNumber - kNoonDays - offsetAt(guess) / kMinutesPerDay;
+}
+
 }  // namespace
 
 DayPanchangResult ComputeDayPanchang(const CivilDate& date, const GeoPlace& place, const ZoneOffsetAt& offsetAt) {
@@ -54,8 +62,8 @@ DayPanchangResult ComputeDayPanchang(const CivilDate& date, const GeoPlace& plac
     day.nextSunriseJd = *tomorrow.sunriseJd;
     day.weekday = CivilWeekday(dayNumber);
 
-    const double midnightJd = dayNumber - kNoonDays - offsetAt(day.sunriseJd) / kMinutesPerDay;
-    const double nextMidnightJd = dayNumber + kNoonDays - offsetAt(day.sunsetJd) / kMinutesPerDay;
+    const double midnightJd = MidnightJd(dayNumber, offsetAt);
+    const double nextMidnightJd = MidnightJd(dayNumber + 1, offsetAt);
     const MoonriseMoonset moon = ComputeMoonriseMoonset(midnightJd, nextMidnightJd, place);
     day.moonriseJd = moon.moonriseJd;
     day.moonsetJd = moon.moonsetJd;

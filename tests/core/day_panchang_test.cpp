@@ -230,6 +230,23 @@ TEST(DayPanchang, MoonRisesWithTheSunAtNewMoonAndSetsWithItAtFullMoon) {
     EXPECT_NEAR((*fullMoon.day->moonriseJd - fullMoon.day->sunsetJd) * kMinutesPerDay, 0, 60);
 }
 
+// Moonrise and moonset belong to the civil date on the place's clock, also
+// across the night the clocks go forward.
+TEST(DayPanchang, MoonEventsFallOnTheDateOnTheClock) {
+    const ZoneOffsetAt london = [](double jd) { return jd < Ut(2023, 3, 26, 1) ? 0 : 60; };
+    int events = 0;
+    for (int day = 20; day <= 31; ++day) {
+        const DayPanchangResult result = ComputeDayPanchang({2023, 3, day}, {51.5, -0.13}, london);
+        ASSERT_TRUE(result.day);
+        for (const std::optional<double>& moment : {result.day->moonriseJd, result.day->moonsetJd}) {
+            if (!moment) continue;
+            ++events;
+            EXPECT_EQ(ZoneClockAt(*moment, london(*moment)).date.day, day) << IsoMomentText(*moment, london(*moment));
+        }
+    }
+    EXPECT_GE(events, 20);  // one of each most days
+}
+
 TEST(DayPanchang, NoDayWhereTheSunDoesNotRise) {
     const DayPanchangResult polar = ComputeDayPanchang({2023, 12, 21}, {78.22, 15.65}, [](double) { return 60; });
     EXPECT_FALSE(polar.day);
