@@ -22,8 +22,9 @@ QString MonthTitle(int nameIndex, bool adhika) {
     return Text(zorvane::LunarMonthName(nameIndex)) + (adhika ? QStringLiteral(" (adhika)") : QString());
 }
 
-void SetUp(QPrinter& printer) {
+void SetUp(QPrinter& printer, PageTurn turn) {
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(turn == PageTurn::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres, kPageMarginMillimetres,
                                      kPageMarginMillimetres),
                            QPageLayout::Millimeter);
@@ -94,7 +95,7 @@ QString MonthCalendarHtml(const std::vector<zorvane::CalendarDayRow>& rows, cons
     return html;
 }
 
-std::optional<QString> WriteHtmlPdf(const QString& path, const QString& html) {
+std::optional<QString> WriteHtmlPdf(const QString& path, const QString& html, PageTurn turn) {
     {
         QFile probe(path);
         if (!probe.open(QIODevice::WriteOnly)) return probe.errorString();
@@ -102,12 +103,12 @@ std::optional<QString> WriteHtmlPdf(const QString& path, const QString& html) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    PrintHtml(printer, html);
+    PrintHtml(printer, html, turn);
     return std::nullopt;
 }
 
-void PrintHtml(QPrinter& printer, const QString& html) {
-    SetUp(printer);
+void PrintHtml(QPrinter& printer, const QString& html, PageTurn turn) {
+    SetUp(printer, turn);
     QTextDocument document;
     document.setHtml(html);
     document.print(&printer);

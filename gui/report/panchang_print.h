@@ -24,8 +24,11 @@ QString MonthNamesText(const std::vector<zorvane::CalendarDayRow>& rows);
 
 QString MonthCalendarHtml(const std::vector<zorvane::CalendarDayRow>& rows, const QString& title);
 
+// How a page is laid on the paper: a day upright, a month's grid across.
+enum class PageTurn { Portrait, Landscape };
+
 // Writes the document as PDF; the reason when the file could not be written.
-std::optional<QString> WriteHtmlPdf(const QString& path, const QString& html);
+std::optional<QString> WriteHtmlPdf(const QString& path, const QString& html, PageTurn turn);
 
 // Prints the document on a printer the print dialog set up.
-void PrintHtml(QPrinter& printer, const QString& html);
+void PrintHtml(QPrinter& printer, const QString& html, PageTurn turn);

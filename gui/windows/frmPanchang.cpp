@@ -273,7 +273,7 @@ void frmPanchang::cmdPrint_Click() {
     if (html.isEmpty()) return;
     QPrinter printer(QPrinter::HighResolution);
     if (!desktop_.askPrint(this, printer)) return;
-    PrintHtml(printer, html);
+    PrintHtml(printer, html, MonthInFront() ? PageTurn::Landscape : PageTurn::Portrait);
 }
 
 void frmPanchang::cmdExportPdf_Click() {
@@ -282,7 +282,7 @@ void frmPanchang::cmdExportPdf_Click() {
     const QString path =
         desktop_.askSaveFileName(this, {QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf")});
     if (path.isEmpty()) return;
-    if (const std::optional<QString> reason = WriteHtmlPdf(path, html)) {
+    if (const std::optional<QString> reason = WriteHtmlPdf(path, html, MonthInFront() ? PageTurn::Landscape : PageTurn::Portrait)) {
         desktop_.showMessage(this,
                              QStringLiteral("The PDF could not be written to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), *reason),

@@ -107,7 +107,17 @@ TEST_F(PanchangWindow, ExportsThePagePdfAndTheYearsCalendar) {
     QTest::mouseClick(&Control<QPushButton>(*window, "cmdExportPdf"), Qt::LeftButton);
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
+    const QByteArray dayPdf = written.readAll();
+    EXPECT_TRUE(dayPdf.startsWith("%PDF-"));
+    EXPECT_TRUE(dayPdf.contains("/MediaBox [0 0 595.000000 842.000000]"));  // A4 upright
+    // The month's grid goes across the page.
+    Control<QTabWidget>(*window, "tabPages").setCurrentIndex(1);
+    const QString monthPdf = folder.filePath("month.pdf");
+    desktop.savePaths.push_back(monthPdf);
+    QTest::mouseClick(&Control<QPushButton>(*window, "cmdExportPdf"), Qt::LeftButton);
+    QFile month(monthPdf);
+    ASSERT_TRUE(month.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(month.readAll().contains("/MediaBox [0 0 842.000000 595.000000]"));
 
     const QString ics = folder.filePath("2023.ics");
     desktop.savePaths.push_back(ics);
