@@ -17,6 +17,7 @@
 #include "cli/clock_choice.h"
 #include "cli/match_command.h"
 #include "cli/options.h"
+#include "cli/panchang_command.h"
 #include "cli/place_listing.h"
 #include "cli/reading_form_builder.h"
 #include "cli/reading_output.h"
@@ -287,6 +288,7 @@ int RunBatchFromStandardInput(const Options& options) {
 }  // namespace
 
 int RunCommandLine(std::span<const std::string_view> arguments) {
+    if (IsPanchangCommand(arguments)) return RunPanchangCommand(arguments);
     if (IsMatchCommand(arguments)) return RunMatchCommand(arguments);
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.usageFault.empty()) {

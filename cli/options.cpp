@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/match_command.h"
+#include "cli/panchang_command.h"
 #include "core/files/reading_file.h"
 #include "core/zones/clock_change.h"
 #include "core/zones/clock_standards.h"
@@ -368,6 +369,7 @@ std::string MakeUsageText() {
     AppendSynopsis(kOpen, Flag::Open, out);
     AppendSynopsis(kOpenChart, Flag::OpenChart, out);
     AppendSynopsis(kPlaces, Flag::Place, out);
+    out.append(PanchangUsageText());
     out.append("  zorvane-cli --help | --version\n");
     out.append(R"(
 Finds the birth nakshatra and the birth yoga of a reading, with the same
@@ -410,6 +412,15 @@ yoga_position,error appended; with --details, then the keys of the JSON
 dasha_balance_years, zone_applied and clock_note. A refused row keeps its results empty and says why in
 error. Lines end at LF, CR LF or CR; empty lines are skipped; a line over
 64 KiB is refused as a row.
+
+--panchang prints the panchang of a date at a place (the atlas's first match
+for --place with its zone's history, or --lat and --lon in degrees with a
+--zone of hours ahead of universal time): sunrise to the next sunrise, every
+limb with its start and end, the day's periods, choghadiya, horas, the lunar
+month and the year, as text or JSON. --calendar prints every day of a year
+(or of --month M) as CSV or JSON, or its events as an iCalendar file
+(--format ics): ekadashi (tithi at sunrise), purnima, amavasya, sankranti
+and the first days of the lunar months.
 
 Exit status: 0 success; 1 output that could not be written; 2 usage error;
 3 a reading or file was refused (batch: at least one row), the reading file

@@ -23,21 +23,6 @@ constexpr int kMaxEventIterations = 30;
 constexpr int kDaysPerWeek = 7;
 constexpr double kSmallestLatitudeCosine = 1e-15;
 
-// Greenwich mean sidereal time, degrees, for a universal-time Julian day.
-// Meeus, Astronomical Algorithms (2nd ed.), eq. 12.4.
-double GreenwichSiderealDegrees(double universalJd) {
-    const double T = (universalJd - kJ2000JulianDay) / kDaysPerJulianCentury;
-    return 280.46061837 + kSiderealDegreesPerDay * (universalJd - kJ2000JulianDay) + 0.000387933 * T * T -
-           T * T * T / 38710000.0;
-}
-
-// Mean obliquity of the ecliptic, degrees, for Julian centuries from J2000.
-// Meeus eq. 22.2: 23 degrees 26 minutes 21.448 seconds and its secular terms.
-double MeanObliquityDegrees(double T) {
-    const double arcseconds = 21.448 - 46.8150 * T - 0.00059 * T * T + 0.001813 * T * T * T;
-    return 23.0 + 26.0 / kMinutesPerDegree + arcseconds / kArcsecondsPerDegree;
-}
-
 // Into -180..180 degrees.
 double WrapHalfTurn(double degrees) {
     return degrees - kDegreesPerTurn * std::round(degrees / kDegreesPerTurn);
@@ -98,6 +83,21 @@ std::optional<double> SunEventOnDate(double guessJd, Horizon horizon, const GeoP
 }
 
 }  // namespace
+
+// Greenwich mean sidereal time, degrees, for a universal-time Julian day.
+// Meeus, Astronomical Algorithms (2nd ed.), eq. 12.4.
+double GreenwichSiderealDegrees(double universalJd) {
+    const double T = (universalJd - kJ2000JulianDay) / kDaysPerJulianCentury;
+    return 280.46061837 + kSiderealDegreesPerDay * (universalJd - kJ2000JulianDay) + 0.000387933 * T * T -
+           T * T * T / 38710000.0;
+}
+
+// Mean obliquity of the ecliptic, degrees, for Julian centuries from J2000.
+// Meeus eq. 22.2: 23 degrees 26 minutes 21.448 seconds and its secular terms.
+double MeanObliquityDegrees(double T) {
+    const double arcseconds = 21.448 - 46.8150 * T - 0.00059 * T * T + 0.001813 * T * T * T;
+    return 23.0 + 26.0 / kMinutesPerDegree + arcseconds / kArcsecondsPerDegree;
+}
 
 SunriseSunset ComputeSunriseSunset(double civilDayNumber, double clockLeadHours, const GeoPlace& place) {
     const double midnightJd = civilDayNumber - 0.5 - clockLeadHours / kHoursPerDay;

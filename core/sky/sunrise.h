@@ -37,6 +37,12 @@ inline constexpr double kSunriseAltitudeDegrees = -50.0 / 60.0;
 // Greenwich mean sidereal time until a step is below a tenth of a second.
 SunriseSunset ComputeSunriseSunset(double civilDayNumber, double clockLeadHours, const GeoPlace& place);
 
+// Greenwich mean sidereal time, degrees, for a universal-time Julian day.
+double GreenwichSiderealDegrees(double universalJd);
+
+// Mean obliquity of the ecliptic, degrees, for Julian centuries from J2000.
+double MeanObliquityDegrees(double centuries);
+
 // Weekday of a civil date from its day number, 0 for Sunday.
 int CivilWeekday(double civilDayNumber);
 

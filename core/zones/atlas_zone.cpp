@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTimeZone>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <cstdlib>
 #include <vector>
 
@@ -15,6 +17,8 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kMinutesPerHour = 60;
 // No zone is more than 14 hours from universal time, so every instant that
 // can show a clock time on a date lies within a day and a half of it.
+constexpr double kUnixEpochJulianDay = 2440587.5;  // 1970 January 1, 0h UT
+constexpr double kSecondsPerDay = 86400.0;
 constexpr qint64 kSearchSeconds = qint64{36} * 3600;
 
 QDateTime UtcAt(qint64 secondsSinceEpoch) {
@@ -55,6 +59,15 @@ QString ZoneNote(const ZoneAtBirth& zone) {
         parts << QStringLiteral("clock time repeated");
     }
     return parts.join(QStringLiteral("; "));
+}
+
+std::function<int(double)> ZoneOffsetFunction(const QByteArray& ianaZone) {
+    QTimeZone timeZone(ianaZone);
+    if (!timeZone.isValid()) return [](double) { return 0; };
+    return [timeZone = std::move(timeZone)](double universalJd) {
+        const auto seconds = static_cast<qint64>(std::llround((universalJd - kUnixEpochJulianDay) * kSecondsPerDay));
+        return RoundToMinutes(timeZone.offsetFromUtc(UtcAt(seconds)));
+    };
 }
 
 ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {

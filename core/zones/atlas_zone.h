@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QString>
 #include <QTime>
+#include <functional>
 
 namespace zorvane {
 
@@ -30,6 +31,11 @@ struct ZoneAtBirth {
 };
 
 ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime);
+
+// A zone's offset from universal time in minutes (east positive, rounded to
+// the minute) at a universal-time Julian day, following the zone's history:
+// the clock a day's panchang reads its times on. An unknown zone reads 0.
+std::function<int(double universalJd)> ZoneOffsetFunction(const QByteArray& ianaZone);
 
 // Seconds to the nearest minute, halves away from zero.
 int RoundToMinutes(int seconds);

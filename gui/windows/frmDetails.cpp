@@ -16,6 +16,7 @@
 #include "gui/widgets/star_day_page.h"
 #include "gui/report/chart_wheel.h"
 #include "gui/desktop/desktop.h"
+#include "gui/windows/frmPanchang.h"
 #include "gui/widgets/form_look.h"
 #include "core/format/dasha_text.h"
 #include "core/time/zone_date.h"
@@ -60,7 +61,8 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
       ui(std::make_unique<Ui::frmDetails>()),
-      desktop_(desktop) {
+      desktop_(desktop),
+      record_(record) {
     ui->setupUi(this);
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
@@ -81,6 +83,17 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
 
     connect(ui->cmdSavePicture, &QPushButton::clicked, this, &frmDetails::cmdSavePicture_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmDetails::cmdClose_Click);
+    connect(ui->cmdPanchang, &QPushButton::clicked, this, &frmDetails::cmdPanchang_Click);
+}
+
+// The panchang of the birth's date at the birth's place (without a latitude,
+// the last place used), opened beside the details.
+void frmDetails::cmdPanchang_Click() {
+    const zorvane::BirthData& birth = record_.birth;
+    auto* panchang = new frmPanchang(desktop_, PanchangPlaceOfReading(record_),
+                                     QDate(birth.Year, birth.Month, birth.Day), this);
+    panchang->setAttribute(Qt::WA_DeleteOnClose);
+    panchang->show();
 }
 
 frmDetails::~frmDetails() = default;

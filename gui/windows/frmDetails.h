@@ -35,7 +35,9 @@ private:
     void ShowDasha(const zorvane::VimshottariDasha& dasha, double clockLeadHours);
     void cmdSavePicture_Click();
     void cmdClose_Click();
+    void cmdPanchang_Click();
 
     std::unique_ptr<Ui::frmDetails> ui;
     Desktop& desktop_;
+    zorvane::BirthRecord record_;  // the birth's day and place for the panchang window
 };

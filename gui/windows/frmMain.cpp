@@ -37,6 +37,7 @@
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
 #include "gui/windows/frmDetails.h"
+#include "gui/windows/frmPanchang.h"
 #include "core/reading/offered_ranges.h"
 #include "core/files/reading_file.h"
 #include "gui/windows/frmTimeZone.h"
@@ -110,14 +111,10 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     ui->optLong->setId(ui->optLong_1, 1);
 
     // Designer leaves separators unnamed; these are the menus' names for them.
+    // The one before Exit closes the File menu; the items added to the menu
+    // stand above it.
     const QList<QAction*> fileItems = ui->mnuFile->actions();
     const QList<QAction*> helpItems = ui->mnuHelp->actions();
-    for (QAction* item : fileItems) {
-        if (item->isSeparator()) {
-            item->setObjectName(QStringLiteral("mnuFileSep"));
-            break;
-        }
-    }
     const QList<QAction*> fileSeparators = [&fileItems] {
         QList<QAction*> found;
         for (QAction* item : fileItems) {
@@ -125,8 +122,9 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
         }
         return found;
     }();
-    fileSeparators.at(1)->setObjectName(QStringLiteral("mnuChartSep"));
-    fileSeparators.at(2)->setObjectName(QStringLiteral("mnuReportSep"));
+    fileSeparators.at(0)->setObjectName(QStringLiteral("mnuChartSep"));
+    fileSeparators.at(1)->setObjectName(QStringLiteral("mnuReportSep"));
+    fileSeparators.at(2)->setObjectName(QStringLiteral("mnuFileSep"));
     helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
     helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
 
@@ -154,6 +152,7 @@ void frmMain::ConnectHandlers() {
     connect(ui->mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(ui->cmdDetails, &QPushButton::clicked, this, &frmMain::cmdDetails_Click);
+    connect(ui->mnuPanchang, &QAction::triggered, this, &frmMain::mnuPanchang_Click);
     connect(ui->mnuDetails, &QAction::triggered, this, &frmMain::mnuDetails_Click);
     connect(ui->mnuMatch, &QAction::triggered, this, &frmMain::mnuMatch_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
@@ -418,6 +417,20 @@ void frmMain::cmdDetails_Click() {
 
 void frmMain::mnuDetails_Click() {
     cmdDetails_Click();
+}
+
+// The panchang window, beside the main one: on the reading's date and
+// place when a reading shows, today and the last place used otherwise.
+void frmMain::mnuPanchang_Click() {
+    std::optional<PanchangWindowPlace> place;
+    std::optional<QDate> date;
+    if (record_ && record_->details) {
+        place = PanchangPlaceOfReading(*record_);
+        date = QDate(record_->birth.Year, record_->birth.Month, record_->birth.Day);
+    }
+    auto* panchang = new frmPanchang(desktop_, place, date, this);
+    panchang->setAttribute(Qt::WA_DeleteOnClose);
+    panchang->show();
 }
 
 void frmMain::cmdBack_Click() {

@@ -65,6 +65,7 @@ private:
     void cmdBack_Click();
     void cmdDetails_Click();
     void mnuDetails_Click();
+    void mnuPanchang_Click();
     void mnuMatch_Click();
     void cmdSave_Click();
     void cmdOpen_Click();

@@ -228,16 +228,17 @@ TEST_F(MainWindowStart, HasTheMenuBarOfTheDesign) {
 
     const QList<QAction*> file = Get<QMenu>("mnuFile").actions();
     EXPECT_EQ(texts(file),
-              QStringList({"Find My &Yoga", "&Details", "&Match…", "-", "&Exit", "-", "Save Chart &As…",
+              QStringList({"Find My &Yoga", "&Details", "&Panchang…", "&Match…", "-", "Save Chart &As…",
                            "Open &Chart…", "&Recent Charts", "-", "Copy Reading", "&Print…",
-                           "E&xport PDF…"}));
+                           "E&xport PDF…", "-", "&Exit"}));
     QStringList fileNames;
     for (const QAction* action : file) fileNames << action->objectName();
     EXPECT_EQ(fileNames,
-              QStringList({"mnuCalculate", "mnuDetails", "mnuMatch", "mnuFileSep", "mnuExit", "mnuChartSep",
+              QStringList({"mnuCalculate", "mnuDetails", "mnuPanchang", "mnuMatch", "mnuChartSep",
                            "mnuSaveChart", "mnuOpenChart", "", "mnuReportSep", "mnuCopy",
-                           "mnuPrint", "mnuExportPdf"}));
-    EXPECT_EQ(file.at(8)->menu(), &Get<QMenu>("mnuRecentCharts"));
+                           "mnuPrint", "mnuExportPdf", "mnuFileSep", "mnuExit"}));
+    EXPECT_EQ(file.at(7)->menu(), &Get<QMenu>("mnuRecentCharts"));
+    EXPECT_EQ(file.last(), &Get<QAction>("mnuExit")) << "Exit closes the File menu";
 
     const QList<QAction*> help = Get<QMenu>("mnuHelp").actions();
     EXPECT_EQ(texts(help),
