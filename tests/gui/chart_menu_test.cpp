@@ -138,7 +138,7 @@ TEST_F(ChartMenu, ARefusedFileChangesNothing) {
         chart = file.readAll();
     }
     QByteArray newer = chart;
-    newer.replace("\"version\": 1", "\"version\": 2");
+    newer.replace("\"version\": 2", "\"version\": 3");
     QByteArray huge = chart;
     huge.append(QByteArray(2 * 1024 * 1024, ' '));
 
