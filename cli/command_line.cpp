@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/batch.h"
+#include "cli/chart_output.h"
 #include "cli/options.h"
 #include "cli/place_listing.h"
 #include "cli/reading_form_builder.h"
@@ -52,9 +53,13 @@ int FinishOutput(int status) {
 
 // A computed reading, or its refusal, as text or JSON on standard output.
 void WriteReading(const Options& options, const ReadingFields& fields, const BirthRecord& record,
-                  const std::optional<std::string_view>& refusal) {
+                  const std::optional<std::string_view>& refusal,
+                  const ChartOptions& chartOptions) {
+    const std::optional<BirthChart> chart = ChartFor(options, chartOptions, record, refusal.has_value());
     if (options.format == OutputFormat::Json) {
-        Write(stdout, FormatReadingJson(fields, record, refusal.value_or(""), options.withDasha));
+        const std::optional<nlohmann::ordered_json> chartJson =
+            options.withChart ? std::optional(ChartObject(record, chart)) : std::nullopt;
+        Write(stdout, FormatReadingJson(fields, record, refusal.value_or(""), options.withDasha, chartJson));
         return;
     }
     if (refusal) return;
@@ -67,17 +72,24 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
             Write(stdout, FormatDashaText(*record.details));
         }
     }
+    if (chart) {
+        Write(stdout, "\n");
+        Write(stdout, FormatChartText(record, *chart));
+    }
 }
 
 // The chart of a computed reading, with its names for reference.
-std::optional<std::string> SaveChart(const std::string& path, const ReadingFields& fields,
-                                     const BirthRecord& record) {
+std::optional<std::string> SaveChart(const Options& options, const std::string& path,
+                                     const ReadingFields& fields, const BirthRecord& record) {
     ReadingForm form;
     if (std::optional<std::string_view> refusal = BuildReadingForm(fields, form)) {
         return std::string(*refusal);
     }
     ChartFile chart;
     PutFormInChart(form, chart);
+    const ChartOptions chartOptions = ChartOptionsFor(options);
+    chart.ayanamsa = chartOptions.ayanamsa;
+    chart.node = chartOptions.node;
     chart.nakshatraName = NakshatraNameOf(record);
     chart.yogaName = YogaNameOf(record);
     return SaveFile(path, SerializeChartFile(chart));
@@ -91,7 +103,7 @@ int FinishReading(const Options& options, const BirthRecord& record,
         return FinishOutput(kExitRefused);
     }
     if (!options.chartSavePath.empty()) {
-        if (std::optional<std::string> fault = SaveChart(options.chartSavePath, options.fields, record)) {
+        if (std::optional<std::string> fault = SaveChart(options, options.chartSavePath, options.fields, record)) {
             Complain("could not save the chart to " + options.chartSavePath + ": " + *fault);
             return FinishOutput(kExitRefused);
         }
@@ -110,7 +122,7 @@ int FinishReading(const Options& options, const BirthRecord& record,
 int RunSingleReading(const Options& options) {
     BirthRecord record;
     const std::optional<std::string_view> refusal = RunReading(options.fields, record, /*withDetails=*/true);
-    WriteReading(options, options.fields, record, refusal);
+    WriteReading(options, options.fields, record, refusal, ChartOptionsFor(options));
     return FinishReading(options, record, refusal);
 }
 
@@ -136,8 +148,12 @@ int RunReadingAtPlace(const Options& options) {
         {"query", options.placeText},
         {"total", listing.total},
         {"places", listing.places},
-        {"reading", nlohmann::json::parse(FormatReadingJson(atPlace.fields, record, refusal.value_or(""),
-                                                            options.withDasha))}};
+        {"reading", nlohmann::json::parse(FormatReadingJson(
+                        atPlace.fields, record, refusal.value_or(""), options.withDasha,
+                        options.withChart ? std::optional(ChartObject(
+                                                record, ChartFor(options, ChartOptionsFor(options), record,
+                                                                 refusal.has_value())))
+                                          : std::nullopt))}};
     Write(stdout, all.dump(2) + "\n");
     return FinishReading(atPlace, record, refusal);
 }
@@ -211,7 +227,8 @@ int RunOpenChart(const Options& options) {
     BirthRecord record;
     const std::optional<std::string_view> refusal =
         RunReadingForm(FormFromChart(chart), record, /*withDetails=*/true);
-    WriteReading(options, FieldsOfChart(chart), record, refusal);
+    WriteReading(options, FieldsOfChart(chart), record, refusal,
+                 ChartOptionsFor(options, chart.ayanamsa, chart.node));
     if (refusal) {
         Complain(*refusal);
         return FinishOutput(kExitRefused);
@@ -235,7 +252,8 @@ int RunBatchFromStandardInput(const Options& options) {
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
     const BatchOutcome outcome = RunBatch(
-        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails);
+        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails,
+        options.withChart ? std::optional(ChartOptionsFor(options)) : std::nullopt);
     if (!readFault.empty()) {
         Complain("could not read standard input: " + readFault);
         return FinishOutput(kExitUsage);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "cli/reading_fields.h"
+#include "core/sky/ephemeris.h"
 
 namespace zorvane::cli {
 
@@ -24,6 +26,10 @@ struct Options {
     std::string placeText;         // --place "NAME[, STATE][, COUNTRY]"
     std::string placeDate;         // YYYY-MM-DD, or empty: no offsets listed
     std::string placeTime;         // HH:MM with placeDate
+    bool withChart = false;        // --chart: add the birth chart
+    // The chart's choices as given; empty for a chart file's own (or the defaults).
+    std::optional<Ayanamsa> chartAyanamsa;
+    std::optional<NodeKind> chartNode;
 };
 
 struct ParsedOptions {

@@ -139,7 +139,8 @@ std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int>
 }
 
 std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
-                              std::string_view refusal, bool withDasha) {
+                              std::string_view refusal, bool withDasha,
+                              const std::optional<nlohmann::ordered_json>& chart) {
     const bool refused = !refusal.empty();
     Json json = Json::object();
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
@@ -156,6 +157,7 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
         json["dasha"] = refused || !record.details ? Json(nullptr) : DashaJson(DashaOf(*record.details),
                                                                                 record.details->clockLeadHours);
     }
+    if (chart) json["chart"] = *chart;
     return DumpLine(json);
 }
 

@@ -93,19 +93,26 @@ std::string FormatChartTable(const BirthChart& chart) {
 }
 
 std::string FormatVargaTable(const BirthChart& chart) {
-    std::string text = "Point  ";
+    // Signs by number, as Indian charts write them: full names would not fit
+    // sixteen columns, and their first letters are not unique.
+    std::string text = "Signs by number:";
+    for (std::size_t sign = 0; sign < kSignNames.size(); ++sign) {
+        text += ' ' + std::to_string(sign + 1) + ' ' + std::string(kSignNames[sign]);
+        text += sign + 1 < kSignNames.size() ? "," : "\n";
+    }
+    text += "Point";
     for (const VargaKind& varga : kVargas) {
         std::array<char, 16> cell{};
-        std::snprintf(cell.data(), cell.size(), " %-5s", VargaKey(varga.division).c_str());
+        std::snprintf(cell.data(), cell.size(), "%4s", VargaKey(varga.division).c_str());
         text += cell.data();
     }
     text += '\n';
     const auto row = [&text](const ChartPoint& point) {
         std::array<char, 16> cell{};
-        std::snprintf(cell.data(), cell.size(), "%-7s", std::string(point.shortName).c_str());
+        std::snprintf(cell.data(), cell.size(), "%-5s", std::string(point.shortName).c_str());
         text += cell.data();
         for (int sign : point.vargaSigns) {
-            std::snprintf(cell.data(), cell.size(), " %-5.5s", SignName(sign).c_str());
+            std::snprintf(cell.data(), cell.size(), "%4d", sign + 1);
             text += cell.data();
         }
         text += '\n';

@@ -15,7 +15,8 @@ namespace zorvane {
 // lord, house, retrograde mark and daily speed.
 std::string FormatChartTable(const BirthChart& chart);
 
-// Each point's sign in the sixteen divisional charts, one row a point.
+// Each point's sign (by number, 1 Mesha) in the sixteen divisional charts,
+// one row a point, after a line naming the numbers.
 std::string FormatVargaTable(const BirthChart& chart);
 
 // The chart as the command line's "chart" object: ayanamsa, its degrees,
