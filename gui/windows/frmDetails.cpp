@@ -16,6 +16,7 @@
 #include "gui/report/birth_texts.h"
 #include "gui/report/chart_wheel.h"
 #include "gui/desktop/desktop.h"
+#include "gui/desktop/startup.h"
 #include "gui/widgets/form_look.h"
 #include "core/format/dasha_text.h"
 #include "core/time/zone_date.h"
@@ -82,6 +83,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     ui->picWheel->setPicture(WheelPictureForBirth(details.moonSiderealDegrees,
                                                    details.sunSiderealDegrees,
                                                    details.nakshatra.index));
+    ui->pagChart->setBirth(desktop_, zorvane::ApplicationName(), record);
 
     connect(ui->cmdSavePicture, &QPushButton::clicked, this, &frmDetails::cmdSavePicture_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmDetails::cmdClose_Click);
