@@ -10,6 +10,7 @@
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/reading/record_chart.h"
+#include "gui/desktop/chart_choices.h"
 #include "gui/desktop/desktop.h"
 #include "gui/report/square_chart.h"
 #include "ui_chart_page.h"
@@ -17,11 +18,11 @@
 namespace {
 
 // Settings of the chart, one key each, holding the command line's keys.
-constexpr QLatin1String kSection("Chart");
-constexpr QLatin1String kStyleKey("Style");
-constexpr QLatin1String kAyanamsaKey("Ayanamsa");
-constexpr QLatin1String kNodeKey("Node");
-constexpr QLatin1String kDegreesKey("Degrees");
+using chart_choices::kAyanamsaKey;
+using chart_choices::kDegreesKey;
+using chart_choices::kNodeKey;
+using chart_choices::kSection;
+using chart_choices::kStyleKey;
 
 // A saved picture is this wide and half as high: sharp printed a page wide.
 constexpr int kSavedPictureWidthPixels = 2000;

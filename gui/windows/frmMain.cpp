@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "gui/desktop/chart_choices.h"
 #include "gui/desktop/chart_files.h"
 #include "gui/desktop/desktop.h"
 #include "gui/widgets/form_look.h"
@@ -594,6 +595,7 @@ zorvane::ChartFile frmMain::FormAsChart() const {
     chart.city = Utf8(ui->txtCity->text());
     chart.state = Utf8(ui->txtState->text());
     chart.country = Utf8(ui->txtCountry->text());
+    PutChartChoicesInFile(desktop_, applicationName_, chart);
     if (!atlasZoneId_.isEmpty()) {
         chart.atlasZoneId = atlasZoneId_.toStdString();
     }
@@ -691,6 +693,7 @@ void frmMain::OpenChart(const QString& path, bool fromRecentList) {
         return;
     }
     FillForm(std::get<zorvane::ChartFile>(opened));
+    KeepChartChoicesOfFile(desktop_, applicationName_, std::get<zorvane::ChartFile>(opened));
     RememberChart(path);
     // A chart whose boxes the checks refuse is shown in the form, with the
     // box to mend in focus, as a typed one would be.

@@ -191,13 +191,23 @@ double IndependentTropicalAscendant(double julianDayUt, double longitudeDegrees,
 }
 
 TEST(EphemerisChart, LagnaAgreesWithAnIndependentEvaluationWithinOneArcsecond) {
-    // The three births, and the New Delhi moment over a spread of places and
-    // hours (each quarter of the sky rising), north and south.
+    // The three births, the New Delhi moment over a spread of places and
+    // hours (each quarter of the sky rising), north and south, and 300 births
+    // spread over 1901 to October 2047 at latitudes up to 60 degrees. (From
+    // late 2047 the library's default sidereal time, its long-term model,
+    // parts from the IAU 1982 formula: 3.6" by 2050, see the README.)
     std::vector<Birth> births(kBirths.begin(), kBirths.end());
     for (int hour = 0; hour < 24; hour += 5) {
         for (double latitude : {-45.0, -12.5, 0.0, 19.0, 40.0, 60.0}) {
             births.push_back({"sweep", kBirths[0].julianDayUt + hour / 24.0, -73.0 + hour * 11.0, latitude});
         }
+    }
+    constexpr int kSpreadCount = 300;
+    constexpr double kFirstDay = 2415385.5;  // 1901 January 1
+    constexpr double kSpanDays = 53600.0;    // to October 2047
+    for (int k = 0; k < kSpreadCount; ++k) {
+        births.push_back({"spread", kFirstDay + kSpanDays * ((k * 97) % kSpreadCount) / kSpreadCount + (k % 24) / 24.0,
+                          (k * 37 % 360) - 180.0, (k * 23 % 121) - 60.0});
     }
     for (const Birth& birth : births) {
         const BirthChart chart = ChartOf(birth);

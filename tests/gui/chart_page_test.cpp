@@ -16,6 +16,7 @@
 #include "core/dasha/vimshottari_dasha.h"
 #include "core/reading/birth_record.h"
 #include "fake_desktop.h"
+#include "gui/desktop/chart_choices.h"
 #include "gui/desktop/startup.h"
 #include "gui/windows/frmDetails.h"
 #include "window_probe.h"
@@ -131,6 +132,29 @@ TEST_F(ChartPageTest, SavesThePictureAsPngOrSvgOrSaysWhyNot) {
     EXPECT_TRUE(bytes.contains("Navamsa (D9)"));
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_TRUE(desktop.messages.front().text.contains("could not be saved"));
+}
+
+// A chart saved from the window takes the page's choices; an opened one
+// puts its own back for the page; what the settings do not know is the default.
+TEST(ChartChoices, FilesTakeAndGiveBackTheChoices) {
+    FakeDesktop desktop;
+    const QString app = QStringLiteral("Zorvane");
+    desktop.settings.insert("Zorvane/Chart/Style", "east");
+    desktop.settings.insert("Zorvane/Chart/Ayanamsa", "true-chitra");
+    desktop.settings.insert("Zorvane/Chart/Node", "osculating");
+    zorvane::ChartFile chart;
+    PutChartChoicesInFile(desktop, app, chart);
+    EXPECT_EQ(chart.style, zorvane::ChartStyle::EastIndian);
+    EXPECT_EQ(chart.ayanamsa, zorvane::Ayanamsa::TrueChitra);
+    EXPECT_EQ(chart.node, zorvane::NodeKind::Mean);
+
+    chart.style = zorvane::ChartStyle::SouthIndian;
+    chart.ayanamsa = zorvane::Ayanamsa::FaganBradley;
+    chart.node = zorvane::NodeKind::True;
+    KeepChartChoicesOfFile(desktop, app, chart);
+    EXPECT_EQ(desktop.settings.value("Zorvane/Chart/Style"), "south");
+    EXPECT_EQ(desktop.settings.value("Zorvane/Chart/Ayanamsa"), "fagan-bradley");
+    EXPECT_EQ(desktop.settings.value("Zorvane/Chart/Node"), "true");
 }
 
 }  // namespace
