@@ -20,14 +20,7 @@ std::optional<BirthChart> ChartFor(const Options& options, const ChartOptions& c
 }
 
 std::string FormatChartText(const BirthRecord& record, const BirthChart& chart) {
-    std::string text = "Birth chart\n";
-    text += FormatChartTable(chart);
-    text += "\nDivisional charts (sign of each point)\n";
-    text += FormatVargaTable(chart);
-    if (const std::optional<std::string> note = MoonDisagreement(record.moonSidereal, chart)) {
-        text += '\n' + *note + '\n';
-    }
-    return text;
+    return FormatChartSection(chart, record.moonSidereal);
 }
 
 nlohmann::ordered_json ChartObject(const BirthRecord& record, const std::optional<BirthChart>& chart) {

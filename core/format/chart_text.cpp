@@ -143,6 +143,17 @@ nlohmann::ordered_json ChartJson(const BirthChart& chart) {
     return json;
 }
 
+std::string FormatChartSection(const BirthChart& chart, double readingMoonDegrees) {
+    std::string text = "Birth chart\n";
+    text += FormatChartTable(chart);
+    text += "\nDivisional charts (sign of each point)\n";
+    text += FormatVargaTable(chart);
+    if (const std::optional<std::string> note = MoonDisagreement(readingMoonDegrees, chart)) {
+        text += '\n' + *note + '\n';
+    }
+    return text;
+}
+
 std::optional<std::string> MoonDisagreement(double readingMoonDegrees, const BirthChart& chart) {
     const ChartPoint reading = MakeChartPoint("Moon", "Mo", readingMoonDegrees, 0.0, std::nullopt);
     const ChartPoint& moon = chart.grahas[static_cast<std::size_t>(Graha::Moon)];

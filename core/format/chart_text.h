@@ -30,6 +30,11 @@ nlohmann::ordered_json ChartJson(const BirthChart& chart);
 // nothing when they agree.
 std::optional<std::string> MoonDisagreement(double readingMoonDegrees, const BirthChart& chart);
 
+// The chart as one text, as the command line prints it after the details
+// and Copy Reading puts it on the clipboard: a heading, the position table,
+// the vargas, and the Moon's sentence when the two Moons disagree.
+std::string FormatChartSection(const BirthChart& chart, double readingMoonDegrees);
+
 // Degrees as D°MM'SS" (whole seconds, rounded).
 std::string DegreesMinutesSeconds(double degrees);
 

@@ -25,6 +25,15 @@ void PutChartChoicesInFile(Desktop& desktop, const QString& application, zorvane
                       .value_or(zorvane::ChartStyle::NorthIndian);
 }
 
+zorvane::ChartOptions ChartOptionsFromSettings(Desktop& desktop, const QString& application) {
+    zorvane::ChartFile chart;
+    PutChartChoicesInFile(desktop, application, chart);
+    zorvane::ChartOptions options;
+    options.ayanamsa = chart.ayanamsa;
+    options.node = chart.node;
+    return options;
+}
+
 void KeepChartChoicesOfFile(Desktop& desktop, const QString& application, const zorvane::ChartFile& chart) {
     using namespace chart_choices;
     desktop.writeSetting(application, kSection, kAyanamsaKey, FromKey(zorvane::AyanamsaKey(chart.ayanamsa)));

@@ -22,5 +22,9 @@ inline constexpr QLatin1String kDegreesKey("Degrees");
 // (the defaults for anything unset or unknown).
 void PutChartChoicesInFile(Desktop& desktop, const QString& application, zorvane::ChartFile& chart);
 
+// The ayanamsa and node of the settings, for a chart computed outside the
+// Chart page (Copy Reading).
+zorvane::ChartOptions ChartOptionsFromSettings(Desktop& desktop, const QString& application);
+
 // Keeps a chart file's ayanamsa, node and style in the settings.
 void KeepChartChoicesOfFile(Desktop& desktop, const QString& application, const zorvane::ChartFile& chart);

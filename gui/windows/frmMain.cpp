@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/format/chart_text.h"
+#include "core/reading/record_chart.h"
 #include "gui/desktop/chart_choices.h"
 #include "gui/desktop/chart_files.h"
 #include "gui/desktop/desktop.h"
@@ -734,7 +736,15 @@ ReadingReport frmMain::ReportOnShow() const {
 }
 
 void frmMain::mnuCopy_Click() {
-    desktop_.setClipboardText(ReadingPlainText(ReportOnShow()));
+    ReadingReport report = ReportOnShow();
+    // The birth chart follows, with the Chart page's ayanamsa and node.
+    if (record_ && record_->details) {
+        if (const std::optional<zorvane::BirthChart> chart =
+                zorvane::ChartOfRecord(*record_, ChartOptionsFromSettings(desktop_, applicationName_))) {
+            report.chartText = QString::fromStdString(zorvane::FormatChartSection(*chart, record_->moonSidereal));
+        }
+    }
+    desktop_.setClipboardText(ReadingPlainText(report));
 }
 
 void frmMain::mnuPrint_Click() {

@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
 #include "core/files/chart_file.h"
+#include "gui/desktop/startup.h"
 
 namespace {
 
@@ -222,6 +224,13 @@ TEST_F(ChartMenu, CtrlCCopiesTheWholeReadingOnlyFromTheResultPanel) {
     }
     EXPECT_TRUE(text.contains(LabelText("lblNakshatraDesc")));
     EXPECT_TRUE(text.contains(LabelText("lblYogaDesc")));
+    // The birth chart comes last, with the settings' ayanamsa.
+    EXPECT_TRUE(text.contains(QStringLiteral("\nBirth chart\nAyanamsa Lahiri"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\nLagna +3\\d\u00B0\\d\\d'\\d\\d\"  Vrishabha "))))
+        << text.toStdString();
+    desktop.settings.insert(zorvane::ApplicationName() + "/Chart/Ayanamsa", "raman");
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(desktop.clipboard.contains(QStringLiteral("Birth chart\nAyanamsa Raman")));
 
     desktop.clipboard.clear();
     Click("cmdBack");
