@@ -1,5 +1,7 @@
 #include "cli/batch.h"
 
+#include "cli/chart_columns.h"
+
 #include <algorithm>
 #include <array>
 #include <condition_variable>
@@ -54,6 +56,8 @@ struct BatchLayout {
     std::array<std::size_t, kInputColumnCount> position{};
     std::array<std::size_t, kLatitudeColumnNames.size()> latitudePosition{};  // kAbsent: not given
     bool withDetails = false;
+    // --details --chart: the chart's columns after the dasha's.
+    std::optional<ChartOptions> chart;
 };
 
 std::string ExpectedHeader() {
@@ -126,6 +130,7 @@ std::string OutputHeader(const BatchLayout& layout) {
         for (const std::string_view key : kDetailKeys) header.append(",").append(key);
         for (const std::string_view name : kDashaColumnNames) header.append(",").append(name);
         for (const std::string_view name : kZoneColumnNames) header.append(",").append(name);
+        if (layout.chart) AppendChartHeader(header);
     }
     header.push_back('\n');
     return header;
@@ -153,11 +158,12 @@ struct RowWorkspace {
     std::string fault;
 };
 
-void AppendRefusedResults(std::string_view reason, bool withDetails, std::string& out) {
+void AppendRefusedResults(std::string_view reason, const BatchLayout& layout, std::string& out) {
     // Two names and every number stay empty, and so do the details.
     out.append(2 + kNumberColumnCount, ',');
     AppendCsvField(reason, out);
-    if (withDetails) out.append(kDetailKeys.size() + kDashaColumnNames.size() + kZoneColumnNames.size(), ',');
+    if (layout.withDetails) out.append(kDetailKeys.size() + kDashaColumnNames.size() + kZoneColumnNames.size(), ',');
+    if (layout.withDetails && layout.chart) out.append(kChartColumnNames.size(), ',');
     out.push_back('\n');
 }
 
@@ -188,7 +194,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.append(columnCount, ',');
         AppendRefusedResults("input line " + std::to_string(row.line) + " is longer than " +
                                  std::to_string(kBatchMaxLineBytes) + " bytes",
-                             layout.withDetails, out);
+                             layout, out);
         return false;
     }
     std::optional<std::string_view> fault = ParseCsvRecord(record, work.csvFields);
@@ -214,7 +220,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         }
     }
     if (fault) {
-        AppendRefusedResults(*fault, layout.withDetails, out);
+        AppendRefusedResults(*fault, layout, out);
         return false;
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
@@ -232,7 +238,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
     if (std::optional<std::string_view> refusal = RunReading(work.fields, result,
                                                                    layout.withDetails ? ReadingParts::WithDetailsAndDasha
                                                                                       : ReadingParts::NamesOnly)) {
-        AppendRefusedResults(*refusal, layout.withDetails, out);
+        AppendRefusedResults(*refusal, layout, out);
         return false;
     }
     AppendCsvField(NakshatraNameOf(result), out);
@@ -251,6 +257,7 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         out.push_back(',');
         AppendCsvField(result.clockNote, out);
     }
+    if (result.details && layout.chart) AppendChartColumns(result, *layout.chart, out);
     out.push_back('\n');
     return true;
 }
@@ -357,12 +364,13 @@ private:
 }  // namespace
 
 BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
-                      bool withDetails) {
+                      bool withDetails, const std::optional<ChartOptions>& chart) {
     BatchOutcome outcome;
     CsvRecordReader reader(input, kBatchMaxLineBytes);
     CsvRecord record;
     BatchLayout layout;
     layout.withDetails = withDetails;
+    if (withDetails) layout.chart = chart;
     const std::optional<CsvRecord> first = reader.Next(record) ? std::optional(record) : std::nullopt;
     if (std::optional<std::string> fault = ReadHeader(first, layout)) {
         outcome.headerFault = std::move(*fault);
@@ -413,7 +421,8 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
     return outcome;
 }
 
-BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink, bool withDetails) {
+BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink, bool withDetails,
+                      const std::optional<ChartOptions>& chart) {
     return RunBatch(
         [&csv](std::span<char> room) {
             const std::size_t count = std::min(room.size(), csv.size());
@@ -421,7 +430,7 @@ BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSin
             csv.remove_prefix(count);
             return count;
         },
-        threadCount, sink, withDetails);
+        threadCount, sink, withDetails, chart);
 }
 
 }  // namespace zorvane::cli

@@ -2,10 +2,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/csv_records.h"
+#include "core/chart/birth_chart.h"
+
 
 namespace zorvane::cli {
 
@@ -33,12 +36,13 @@ using BatchSink = std::function<void(std::string_view)>;
 // that cannot be read or is refused gets empty results and its reason in the
 // error column; the other rows still run. Empty lines are skipped. With
 // details, the details' and the dasha's columns follow the error column, and
-// the optional columns lat_deg, lat_min and lat_dir give the latitude.
+// the optional columns lat_deg, lat_min and lat_dir give the latitude; with
+// a chart as well, the chart's columns (chart_columns.h) follow the dasha's.
 BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const BatchSink& sink,
-                      bool withDetails = false);
+                      bool withDetails = false, const std::optional<ChartOptions>& chart = std::nullopt);
 
 // The same over a text already in memory.
 BatchOutcome RunBatch(std::string_view csv, unsigned threadCount, const BatchSink& sink,
-                      bool withDetails = false);
+                      bool withDetails = false, const std::optional<ChartOptions>& chart = std::nullopt);
 
 }  // namespace zorvane::cli

@@ -16,6 +16,7 @@
 #include "cli/batch.h"
 #include "cli/clock_choice.h"
 #include "cli/match_command.h"
+#include "cli/chart_output.h"
 #include "cli/options.h"
 #include "cli/panchang_command.h"
 #include "cli/place_listing.h"
@@ -56,9 +57,13 @@ int FinishOutput(int status) {
 
 // A computed reading, or its refusal, as text or JSON on standard output.
 void WriteReading(const Options& options, const ReadingFields& fields, const BirthRecord& record,
-                  const std::optional<std::string_view>& refusal) {
+                  const std::optional<std::string_view>& refusal,
+                  const ChartOptions& chartOptions) {
+    const std::optional<BirthChart> chart = ChartFor(options, chartOptions, record, refusal.has_value());
     if (options.format == OutputFormat::Json) {
-        Write(stdout, FormatReadingJson(fields, record, refusal.value_or(""), options.withDasha));
+        const std::optional<nlohmann::ordered_json> chartJson =
+            options.withChart ? std::optional(ChartObject(record, chart)) : std::nullopt;
+        Write(stdout, FormatReadingJson(fields, record, refusal.value_or(""), options.withDasha, chartJson));
         return;
     }
     if (refusal) return;
@@ -73,17 +78,24 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
             Write(stdout, DashaTextTable(*record.dasha, record.details->clockLeadHours));
         }
     }
+    if (chart) {
+        Write(stdout, "\n");
+        Write(stdout, FormatChartText(record, *chart));
+    }
 }
 
 // The chart of a computed reading, with its names for reference.
-std::optional<std::string> SaveChart(const std::string& path, const ReadingFields& fields,
-                                     const BirthRecord& record) {
+std::optional<std::string> SaveChart(const Options& options, const std::string& path,
+                                     const ReadingFields& fields, const BirthRecord& record) {
     std::variant<BirthInput, std::string_view> input = InputFromFields(fields);
     if (const auto* refusal = std::get_if<std::string_view>(&input)) return std::string(*refusal);
     BirthInput& typed = std::get<BirthInput>(input);
     typed.name = record.name;
     typed.place = record.place;
     ChartFile chart = ChartFromInput(typed);
+    const ChartOptions chartOptions = ChartOptionsFor(options);
+    chart.ayanamsa = chartOptions.ayanamsa;
+    chart.node = chartOptions.node;
     chart.nakshatraName = NakshatraNameOf(record);
     chart.yogaName = YogaNameOf(record);
     return SaveFile(path, SerializeChartFile(chart));
@@ -97,7 +109,7 @@ int FinishReading(const Options& options, const BirthRecord& record,
         return FinishOutput(kExitRefused);
     }
     if (!options.chartSavePath.empty()) {
-        if (std::optional<std::string> fault = SaveChart(options.chartSavePath, options.fields, record)) {
+        if (std::optional<std::string> fault = SaveChart(options, options.chartSavePath, options.fields, record)) {
             Complain("could not save the chart to " + options.chartSavePath + ": " + *fault);
             return FinishOutput(kExitRefused);
         }
@@ -125,7 +137,7 @@ int RunSingleReading(const Options& options, const ClockChoice* clock = nullptr)
     const std::optional<std::string_view> refusal = RunReading(
         options.fields, record, ReadingParts::WithDetailsAndDasha, options.name, options.place);
     Stamp(clock, record);
-    WriteReading(options, options.fields, record, refusal);
+    WriteReading(options, options.fields, record, refusal, ChartOptionsFor(options));
     if (clock != nullptr && !refusal && options.format == OutputFormat::Text) {
         for (const std::string& line : clock->standards) Write(stdout, "Clock standard " + line + "\n");
     }
@@ -162,8 +174,12 @@ int RunReadingAtPlace(const Options& options) {
         {"query", options.placeText},
         {"total", listing.total},
         {"places", listing.places},
-        {"reading", nlohmann::json::parse(FormatReadingJson(atPlace.fields, record, refusal.value_or(""),
-                                                            options.withDasha))},
+        {"reading", nlohmann::json::parse(FormatReadingJson(
+                        atPlace.fields, record, refusal.value_or(""), options.withDasha,
+                        options.withChart ? std::optional(ChartObject(
+                                                record, ChartFor(options, ChartOptionsFor(options), record,
+                                                                 refusal.has_value())))
+                                          : std::nullopt))},
         {"clock_standards", clock.standards}};
     Write(stdout, all.dump(2) + "\n");
     return FinishReading(atPlace, record, refusal);
@@ -244,7 +260,8 @@ int RunOpenChart(const Options& options) {
     } else {
         record = ComputeReading(std::get<BirthInput>(input));
     }
-    WriteReading(options, FieldsOfChart(chart), record, refusal);
+    WriteReading(options, FieldsOfChart(chart), record, refusal,
+                 ChartOptionsFor(options, chart.ayanamsa, chart.node));
     if (refusal) {
         Complain(*refusal);
         return FinishOutput(kExitRefused);
@@ -268,7 +285,8 @@ int RunBatchFromStandardInput(const Options& options) {
                                      ? options.threadCount
                                      : std::max(1U, std::thread::hardware_concurrency());
     const BatchOutcome outcome = RunBatch(
-        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails);
+        standardInput, threadCount, [](std::string_view piece) { Write(stdout, piece); }, options.withDetails,
+        options.withChart ? std::optional(ChartOptionsFor(options)) : std::nullopt);
     if (!readFault.empty()) {
         Complain("could not read standard input: " + readFault);
         return FinishOutput(kExitUsage);

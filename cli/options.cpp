@@ -36,7 +36,7 @@ constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | kOpenChart | kPlaces | 
 
 enum class Flag {
     Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads,
-    Details, Place, Name, City, State, Country, Clock, Repeated
+    Details, Place, Name, City, State, Country, Clock, Repeated, Chart, Ayanamsa, Node
 };
 
 // Everything about one option in one row: its spelling, the value it takes
@@ -110,6 +110,18 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      "with --place: for a clock time that a change of\n"
      "the clocks skipped or repeated, the offset before\n"
      "the change (earlier, the default) or after it"},
+    {Flag::Chart, "--chart", "", false, kReading | kOpenChart | kBatch, "",
+     "add the birth chart from the Swiss Ephemeris: the\n"
+     "lagna and the nine grahas with nakshatra, pada,\n"
+     "lord, house and speed, and the sixteen vargas (JSON:\n"
+     "the object \"chart\"; with --batch --details: the\n"
+     "columns lagna_sign and <graha>_longitude)"},
+    {Flag::Ayanamsa, "--ayanamsa", "NAME", false, kReading | kOpenChart | kBatch, "",
+     "the chart's ayanamsa: lahiri (default), lahiri-icrc,\n"
+     "krishnamurti, raman, true-chitra, yukteshwar or\n"
+     "fagan-bradley"},
+    {Flag::Node, "--node", "mean|true", false, kReading | kOpenChart | kBatch, "",
+     "Rahu from the mean node (default) or the true node"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
     {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
@@ -118,11 +130,12 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
 std::string_view OutOfModeComplaint(RunMode mode) {
     switch (mode) {
         case RunMode::Batch:
-            return "--batch reads its readings from standard input and takes only --threads and --details";
+            return "--batch reads its readings from standard input and takes only --threads and --details, "
+                   "or --chart with --ayanamsa and --node";
         case RunMode::OpenFile:
             return "--open takes only --format";
         case RunMode::OpenChart:
-            return "--open-chart takes only --format and --dasha";
+            return "--open-chart takes only --format and --dasha, or --chart with --ayanamsa and --node";
         case RunMode::PlaceList:
             return "--place without --date and --time lists places and takes only --format";
         default:
@@ -197,6 +210,31 @@ struct Collected {
     bool has(Flag flag) const { return values[Index(flag)].has_value(); }
     const std::string& value(Flag flag) const { return *values[Index(flag)]; }
 };
+
+// --chart and its choices; the choices alone would be silently ignored.
+std::string ReadChartOptions(const Collected& given, Options& options) {
+    options.withChart = given.has(Flag::Chart);
+    if ((given.has(Flag::Ayanamsa) || given.has(Flag::Node)) && !options.withChart) {
+        return "--ayanamsa and --node go with --chart";
+    }
+    if (options.withChart && options.mode == RunMode::Batch && !given.has(Flag::Details)) {
+        return "with --batch, --chart goes with --details";
+    }
+    if (given.has(Flag::Ayanamsa)) {
+        const std::optional<Ayanamsa> ayanamsa = AyanamsaFromKey(given.value(Flag::Ayanamsa));
+        if (!ayanamsa) {
+            return "--ayanamsa takes lahiri, lahiri-icrc, krishnamurti, raman, true-chitra, yukteshwar or "
+                   "fagan-bradley";
+        }
+        options.chartAyanamsa = *ayanamsa;
+    }
+    if (given.has(Flag::Node)) {
+        const std::optional<NodeKind> node = NodeFromKey(given.value(Flag::Node));
+        if (!node) return "--node takes mean or true";
+        options.chartNode = *node;
+    }
+    return {};
+}
 
 std::string FillReadingFields(const Collected& given, ReadingFields& fields) {
     // With --place the zone, longitude and DST come from the atlas later.
@@ -486,6 +524,10 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
         options.threadCount = count;
     }
     options.withDasha = given.has(Flag::Dasha);
+    if (std::string fault = ReadChartOptions(given, options); !fault.empty()) {
+        parsed.usageFault = std::move(fault);
+        return parsed;
+    }
     if (options.mode == RunMode::OpenFile) {
         options.openPath = given.value(Flag::Open);
     }

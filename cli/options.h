@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "cli/reading_fields.h"
 #include "core/reading/validate_input.h"
+#include "core/sky/ephemeris.h"
 
 namespace zorvane::cli {
 
@@ -29,6 +31,10 @@ struct Options {
     BirthPlace place;              // --city, --state, --country, or the --place match
     std::string clock;             // --clock: a clock standard's key, empty for the default
     std::string repeated;          // --repeated: earlier or later, empty for the default
+    bool withChart = false;        // --chart: add the birth chart
+    // The chart's choices as given; empty for a chart file's own (or the defaults).
+    std::optional<Ayanamsa> chartAyanamsa;
+    std::optional<NodeKind> chartNode;
 };
 
 struct ParsedOptions {

@@ -117,7 +117,8 @@ std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int>
 }
 
 std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
-                              std::string_view refusal, bool withDasha) {
+                              std::string_view refusal, bool withDasha,
+                              const std::optional<nlohmann::ordered_json>& chart) {
     const bool refused = !refusal.empty();
     Json json = Json::object();
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
@@ -137,6 +138,7 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
                             ? Json(nullptr)
                             : DashaJson(*record.dasha, record.details->clockLeadHours);
     }
+    if (chart) json["chart"] = *chart;
     return DumpLine(json);
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/reading_fields.h"
 #include "core/dasha/vimshottari_dasha.h"
 #include "core/reading/birth_record.h"
@@ -21,10 +23,12 @@ std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int>
 
 // One reading as a JSON object with the keys of the batch columns, then
 // "details" (null without them) and, when asked for, "dasha" (null without
-// the details). The inputs are the texts as given; with a refusal, names and
-// numbers are null and error holds the message, otherwise error is null.
+// the details), and with --chart the object "chart" (null when refused). The
+// inputs are the texts as given; with a refusal, names and numbers are null
+// and error holds the message, otherwise error is null.
 std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& record,
-                              std::string_view refusal, bool withDasha = false);
+                              std::string_view refusal, bool withDasha = false,
+                              const std::optional<nlohmann::ordered_json>& chart = std::nullopt);
 
 // The details readably, one line each, times in the birth's clock, ending
 // with the sentences on bounds that lie near the birth.

@@ -171,6 +171,10 @@ private:
         return &*found;
     }
 
+public:
+    void Reject(ChartFileRefusal refusal) { Fail(std::move(refusal)); }
+
+private:
     void Fail(ChartFileRefusal refusal) {
         if (!problem_) {
             problem_ = std::move(refusal);
@@ -180,7 +184,30 @@ private:
     std::optional<ChartFileRefusal> problem_;
 };
 
-std::variant<ChartFile, ChartFileRefusal> ReadVersionOne(const Json& root) {
+// The group "chart" of version 2: each a key of the command line's options.
+template <typename Value>
+void ReadKey(FieldReader& read, const Json* parent, const char* key, std::optional<Value> (*parse)(std::string_view),
+             Value& out) {
+    std::string text;
+    read.Text(parent, key, text);
+    if (read.problem()) return;
+    const std::optional<Value> value = parse(text);
+    if (value) {
+        out = *value;
+    } else {
+        read.Reject(Damaged(Quoted(key) + " is not one this version knows"));
+    }
+}
+
+void ReadChartOptions(const Json& root, ChartFile& chart, FieldReader& read) {
+    const Json* options = read.Object(root, "chart");
+    if (options == nullptr) return;
+    ReadKey(read, options, "ayanamsa", &AyanamsaFromKey, chart.ayanamsa);
+    ReadKey(read, options, "node", &NodeFromKey, chart.node);
+    ReadKey(read, options, "style", &ChartStyleFromKey, chart.style);
+}
+
+std::variant<ChartFile, ChartFileRefusal> ReadVersionOne(const Json& root, int version) {
     ChartFile chart;
     FieldReader read;
     read.Text(&root, "name", chart.name);
@@ -230,6 +257,7 @@ std::variant<ChartFile, ChartFileRefusal> ReadVersionOne(const Json& root) {
     const Json* computed = read.Object(root, "computed");
     read.Text(computed, "nakshatra", chart.nakshatraName);
     read.Text(computed, "yoga", chart.yogaName);
+    if (version >= 2) ReadChartOptions(root, chart, read);
 
     if (read.problem()) {
         return *read.problem();
@@ -272,6 +300,10 @@ std::string SerializeChartFile(const ChartFile& chart) {
           {"hemisphere", SideJson(LongitudeSideText(chart.lonSide))}}},
         {"place", {{"city", chart.city}, {"state", chart.state}, {"country", chart.country}}},
         {"computed", {{"nakshatra", chart.nakshatraName}, {"yoga", chart.yogaName}}},
+        {"chart",
+         {{"ayanamsa", AyanamsaKey(chart.ayanamsa)},
+          {"node", NodeKey(chart.node)},
+          {"style", ChartStyleKey(chart.style)}}},
     };
     return root.dump(kIndentSpaces, ' ', false, Json::error_handler_t::replace) + '\n';
 }
@@ -315,10 +347,10 @@ std::variant<ChartFile, ChartFileRefusal> ParseChartFile(std::string_view bytes)
                           version->dump() + "); this version reads format " +
                           std::to_string(kChartFileVersion) + ". Please update Zorvane.");
     }
-    if (*number < kChartFileVersion) {
+    if (*number < 1) {
         return Damaged("its version " + version->dump() + " never existed");
     }
-    return ReadVersionOne(root);
+    return ReadVersionOne(root, static_cast<int>(*number));
 }
 
 void PutFormInChart(const ReadingForm& form, ChartFile& chart) {

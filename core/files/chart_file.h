@@ -7,13 +7,18 @@
 #include <variant>
 
 #include "core/reading/birth_input.h"
+#include "core/chart/indian_chart_layout.h"
+#include "core/reading/validate_input.h"
+#include "core/sky/ephemeris.h"
 
 namespace zorvane {
 
 // Chart files (*.zchart): everything the input form holds, as UTF-8 JSON,
 // so that a reading can be reopened into the form and computed again.
+// Version 2 adds the group "chart" (ayanamsa, node, style); a version-1 file
+// still opens, with the defaults in their place.
 inline constexpr std::string_view kChartFileFormat = "zorvane-chart";
-inline constexpr int kChartFileVersion = 1;
+inline constexpr int kChartFileVersion = 2;
 
 // Limits that keep a damaged or hostile file from costing memory or time.
 inline constexpr std::size_t kMaxChartFileBytes = std::size_t{1024} * 1024;
@@ -49,6 +54,10 @@ struct ChartFile {
     // For reference only: opening a chart computes the names again.
     std::string nakshatraName;
     std::string yogaName;
+    // How the birth chart is reckoned and drawn (version 2).
+    Ayanamsa ayanamsa = Ayanamsa::Lahiri;
+    NodeKind node = NodeKind::Mean;
+    ChartStyle style = ChartStyle::NorthIndian;
 
     bool operator==(const ChartFile&) const = default;
 };

@@ -121,5 +121,6 @@ QString ReadingPlainText(const ReadingReport& report) {
                    .arg(period.lord, period.starts, period.ends,
                         period.runningToday ? QStringLiteral(" (running today)") : QString());
     }
+    if (!report.chartText.isEmpty()) out += u'\n' + report.chartText;
     return out;
 }

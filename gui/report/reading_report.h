@@ -44,6 +44,9 @@ struct ReadingReport {
     QString dashaBalance;
     QList<ReportPeriod> mahadashas;
     std::optional<WheelPicture> wheel;
+    // The birth chart as text (FormatChartSection), for the clipboard only;
+    // empty when there is none.
+    QString chartText;
 };
 
 // What the form says of the birth beyond the record: who and where.

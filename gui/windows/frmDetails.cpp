@@ -17,6 +17,7 @@
 #include "gui/report/chart_wheel.h"
 #include "gui/desktop/desktop.h"
 #include "gui/windows/frmPanchang.h"
+#include "gui/desktop/startup.h"
 #include "gui/widgets/form_look.h"
 #include "core/format/dasha_text.h"
 #include "core/time/zone_date.h"
@@ -80,6 +81,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     if (StarDayPage* page = MakeStarDayPage(record, desktop_.today(), ui->tabPages)) {
         ui->tabPages->addTab(page, QStringLiteral("Day for the &Star"));
     }
+    ui->pagChart->setBirth(desktop_, zorvane::ApplicationName(), record);
 
     connect(ui->cmdSavePicture, &QPushButton::clicked, this, &frmDetails::cmdSavePicture_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmDetails::cmdClose_Click);

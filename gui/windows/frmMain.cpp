@@ -16,6 +16,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/format/chart_text.h"
+#include "core/reading/record_chart.h"
+#include "gui/desktop/chart_choices.h"
 #include "gui/desktop/chart_files.h"
 #include "gui/desktop/desktop.h"
 #include "gui/widgets/form_look.h"
@@ -663,6 +666,7 @@ zorvane::ChartFile frmMain::FormAsChart() const {
     zorvane::ChartFile chart;
     const zorvane::ReadingForm form = ReadForm();
     zorvane::PutFormInChart(form, chart);
+    PutChartChoicesInFile(desktop_, applicationName_, chart);
     const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
         zorvane::ParseForm(form, UserNumberFormat());
     if (const auto* parsed = std::get_if<zorvane::BirthInput>(&input)) {
@@ -757,6 +761,7 @@ void frmMain::OpenChart(const QString& path, bool fromRecentList) {
         return;
     }
     FillForm(std::get<zorvane::ChartFile>(opened));
+    KeepChartChoicesOfFile(desktop_, applicationName_, std::get<zorvane::ChartFile>(opened));
     RememberChart(path);
     // A chart whose boxes the checks refuse is shown in the form, with the
     // box to mend in focus, as a typed one would be.
@@ -797,7 +802,15 @@ ReadingReport frmMain::ReportOnShow() const {
 }
 
 void frmMain::mnuCopy_Click() {
-    desktop_.setClipboardText(ReadingPlainText(ReportOnShow()));
+    ReadingReport report = ReportOnShow();
+    // The birth chart follows, with the Chart page's ayanamsa and node.
+    if (record_ && record_->details) {
+        if (const std::optional<zorvane::BirthChart> chart =
+                zorvane::ChartOfRecord(*record_, ChartOptionsFromSettings(desktop_, applicationName_))) {
+            report.chartText = QString::fromStdString(zorvane::FormatChartSection(*chart, record_->moonSidereal));
+        }
+    }
+    desktop_.setClipboardText(ReadingPlainText(report));
 }
 
 void frmMain::mnuPrint_Click() {

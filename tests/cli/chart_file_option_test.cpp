@@ -95,7 +95,7 @@ TEST(CliChartFile, RefusedFilesGiveStatusThreeAndStayAsTheyWere) {
     const std::filesystem::path good = scratch.path() / "good.zchart";
     ASSERT_EQ(RunCli(With(kReading, {"--save-chart", good.string()})).exitStatus, kSuccess);
     std::string newer = ReadWholeFile(good);
-    newer.replace(newer.find("\"version\": 1"), std::string("\"version\": 1").size(), "\"version\": 2");
+    newer.replace(newer.find("\"version\": 2"), std::string("\"version\": 2").size(), "\"version\": 3");
 
     struct Case {
         std::string name;

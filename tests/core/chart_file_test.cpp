@@ -34,6 +34,9 @@ ChartFile FullChart() {
     chart.atlasZoneId = "Asia/Kolkata";
     chart.nakshatraName = "Pushya";
     chart.yogaName = "Siddhi";
+    chart.ayanamsa = Ayanamsa::TrueChitra;
+    chart.node = NodeKind::True;
+    chart.style = ChartStyle::SouthIndian;
     return chart;
 }
 
@@ -71,6 +74,9 @@ TEST(ChartFile, FormRoundTripLeavesTheRestOfTheChart) {
     rebuilt.atlasZoneId = chart.atlasZoneId;
     rebuilt.nakshatraName = chart.nakshatraName;
     rebuilt.yogaName = chart.yogaName;
+    rebuilt.ayanamsa = chart.ayanamsa;
+    rebuilt.node = chart.node;
+    rebuilt.style = chart.style;
     PutFormInChart(FormFromChart(chart), rebuilt);
     EXPECT_EQ(rebuilt, chart);
 }
@@ -89,6 +95,10 @@ TEST(ChartFile, CommittedVersionOneSampleKeepsLoading) {
     EXPECT_EQ(chart.lonSide, LongitudeSide::East);
     EXPECT_EQ(chart.atlasZoneId, "Asia/Kolkata");
     EXPECT_EQ(chart.yogaName, "Siddhi");
+    // Version 1 had no chart options: the defaults stand in.
+    EXPECT_EQ(chart.ayanamsa, Ayanamsa::Lahiri);
+    EXPECT_EQ(chart.node, NodeKind::Mean);
+    EXPECT_EQ(chart.style, ChartStyle::NorthIndian);
     const ReadingForm form = FormFromChart(chart);
     EXPECT_EQ(form.monthIndex, 7);
     EXPECT_EQ(form.dayText, "15");
@@ -127,14 +137,18 @@ TEST(ChartFile, RefusesWhatItCannotTrust) {
         {"bad hemisphere", Replaced(good, "\"S\"", "\"E\""), ChartFileFault::Damaged},
         {"group not an object", Replaced(good, "\"place\": {", "\"place\": [], \"x\": {"),
          ChartFileFault::Damaged},
-        {"version zero", Replaced(good, "\"version\": 1", "\"version\": 0"),
+        {"version zero", Replaced(good, "\"version\": 2", "\"version\": 0"),
          ChartFileFault::Damaged},
-        {"version a text", Replaced(good, "\"version\": 1", "\"version\": \"1\""),
+        {"version a text", Replaced(good, "\"version\": 2", "\"version\": \"2\""),
          ChartFileFault::Damaged},
-        {"newer version", Replaced(good, "\"version\": 1", "\"version\": 2"),
+        {"newer version", Replaced(good, "\"version\": 2", "\"version\": 3"),
          ChartFileFault::NewerVersion},
-        {"far newer version", Replaced(good, "\"version\": 1", "\"version\": 18446744073709551615"),
+        {"far newer version", Replaced(good, "\"version\": 2", "\"version\": 18446744073709551615"),
          ChartFileFault::NewerVersion},
+        {"unknown ayanamsa", Replaced(good, "\"true-chitra\"", "\"galactic\""), ChartFileFault::Damaged},
+        {"unknown style", Replaced(good, "\"south\"", "\"western\""), ChartFileFault::Damaged},
+        {"version 2 without its chart group", Replaced(good, "\"chart\": {", "\"chart_\": {"),
+         ChartFileFault::Damaged},
     };
     for (const RefusalCase& test : cases) {
         const auto parsed = ParseChartFile(test.bytes);

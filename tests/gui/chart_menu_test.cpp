@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "main_window_fixture.h"
 #include "core/files/chart_file.h"
+#include "gui/desktop/startup.h"
 
 namespace {
 
@@ -138,7 +140,7 @@ TEST_F(ChartMenu, ARefusedFileChangesNothing) {
         chart = file.readAll();
     }
     QByteArray newer = chart;
-    newer.replace("\"version\": 1", "\"version\": 2");
+    newer.replace("\"version\": 2", "\"version\": 3");
     QByteArray huge = chart;
     huge.append(QByteArray(2 * 1024 * 1024, ' '));
 
@@ -222,6 +224,13 @@ TEST_F(ChartMenu, CtrlCCopiesTheWholeReadingOnlyFromTheResultPanel) {
     }
     EXPECT_TRUE(text.contains(LabelText("lblNakshatraDesc")));
     EXPECT_TRUE(text.contains(LabelText("lblYogaDesc")));
+    // The birth chart comes last, with the settings' ayanamsa.
+    EXPECT_TRUE(text.contains(QStringLiteral("\nBirth chart\nAyanamsa Lahiri"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\nLagna +3\\d\u00B0\\d\\d'\\d\\d\"  Vrishabha "))))
+        << text.toStdString();
+    desktop.settings.insert(zorvane::ApplicationName() + "/Chart/Ayanamsa", "raman");
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(desktop.clipboard.contains(QStringLiteral("Birth chart\nAyanamsa Raman")));
 
     desktop.clipboard.clear();
     Click("cmdBack");

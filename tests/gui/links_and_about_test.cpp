@@ -129,7 +129,8 @@ TEST_F(LinksAndAbout, TheAboutBoxShowsItsTextsOpensItsLinksAndClosesWithOk) {
         WithAbout([this](frmAbout& about) {
             EXPECT_EQ(about.windowTitle(), "Zorvane v1.95");
             EXPECT_TRUE(about.isModal());
-            EXPECT_EQ(about.size(), QSize(475, 227));
+            // Taller than the first About box by the licence's line.
+            EXPECT_EQ(about.size(), QSize(475, 262));
             EXPECT_EQ(about.minimumSize(), about.maximumSize());
             const auto text = [&about](const char* name) {
                 return Control<QLabel>(about, name).text();
@@ -150,6 +151,7 @@ TEST_F(LinksAndAbout, TheAboutBoxShowsItsTextsOpensItsLinksAndClosesWithOk) {
             EXPECT_EQ(text("lblCoBrand"), "Click here for more details");
             EXPECT_TRUE(text("lblAtlasCredit").contains("GeoNames"));
             EXPECT_TRUE(text("lblAtlasCredit").contains("CC BY 4.0"));
+            EXPECT_TRUE(text("lblLicence").contains("AGPL-3.0-or-later"));
 
             EXPECT_EQ(Opened([&] {
                           QTest::mouseClick(&Control<QWidget>(about, "lblHomePage"),
