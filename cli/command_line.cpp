@@ -24,6 +24,7 @@
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
 #include "core/files/reading_file.h"
+#include "core/text/utf8.h"
 
 namespace zorvane::cli {
 namespace {
@@ -133,7 +134,7 @@ int RunReadingAtPlace(const Options& options) {
     BirthRecord record;
     const std::optional<std::string_view> refusal = RunReading(atPlace.fields, record, /*withDetails=*/true);
     const nlohmann::json all = {
-        {"query", options.placeText},
+        {"query", ValidUtf8(options.placeText)},
         {"total", listing.total},
         {"places", listing.places},
         {"reading", nlohmann::json::parse(FormatReadingJson(atPlace.fields, record, refusal.value_or(""),
