@@ -23,6 +23,12 @@ QDateTime UtcAt(qint64 secondsSinceEpoch) {
 
 }  // namespace
 
+bool IsKnownZoneId(const QByteArray& ianaZone) {
+    // Sorted by Qt; read once, never changed.
+    static const QList<QByteArray> known = QTimeZone::availableTimeZoneIds();
+    return std::binary_search(known.begin(), known.end(), ianaZone);
+}
+
 int RoundToMinutes(int seconds) {
     const int magnitude = (std::abs(seconds) + kSecondsPerMinute / 2) / kSecondsPerMinute;
     return seconds < 0 ? -magnitude : magnitude;
@@ -60,6 +66,9 @@ QString ZoneNote(const ZoneAtBirth& zone) {
 ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {
     ZoneAtBirth zone;
     if (ianaZone.isEmpty() || !date.isValid() || !clockTime.isValid()) {
+        return zone;
+    }
+    if (!IsKnownZoneId(ianaZone)) {
         return zone;
     }
     const QTimeZone timeZone(ianaZone);

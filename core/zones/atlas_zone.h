@@ -29,7 +29,13 @@ struct ZoneAtBirth {
     int summerMinutes() const { return offsetMinutes - standardOffsetMinutes; }
 };
 
+// Unknown for any zone id that is not one of the system's known ids: an id
+// read from a file is never handed to the zone library as it stands, since
+// the library would open "../../some/fifo" as a path.
 ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime);
+
+// One of the ids QTimeZone::availableTimeZoneIds() lists.
+bool IsKnownZoneId(const QByteArray& ianaZone);
 
 // Seconds to the nearest minute, halves away from zero.
 int RoundToMinutes(int seconds);
