@@ -19,7 +19,7 @@ LINT_DIR ?= build-lint
 # tests read back the PDF reports.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
-            fonts-dejavu-core nlohmann-json3-dev libcli11-dev poppler-utils
+            fonts-dejavu-core nlohmann-json3-dev libcli11-dev poppler-utils libssl-dev
 
 # Only for `make package`, `make fuzz` and `make lint`; the build never needs them.
 # dpkg-dev and file let CPack work out the package's library dependencies.

@@ -2,9 +2,8 @@
 
 #include <zlib.h>
 
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QCryptographicHash>
+#include <openssl/evp.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -177,9 +176,21 @@ private:
 }  // namespace
 
 std::string AtlasBodySha256(std::string_view body) {
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(body.data(), static_cast<qsizetype>(body.size())), QCryptographicHash::Sha256);
-    return digest.toHex().toStdString();
+    std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
+    unsigned int digestBytes = 0;
+    if (EVP_Digest(body.data(), body.size(), digest.data(), &digestBytes, EVP_sha256(), nullptr) != 1) {
+        return {};  // matches no header's checksum
+    }
+    constexpr std::string_view kHexDigits = "0123456789abcdef";
+    constexpr unsigned kNibbleBits = 4;
+    constexpr unsigned kNibbleMask = 0xF;
+    std::string hex;
+    hex.reserve(std::size_t{2} * digestBytes);
+    for (unsigned int i = 0; i < digestBytes; ++i) {
+        hex.push_back(kHexDigits[digest.at(i) >> kNibbleBits]);
+        hex.push_back(kHexDigits[digest.at(i) & kNibbleMask]);
+    }
+    return hex;
 }
 
 AtlasOrError ReadAtlasBytes(std::string_view bytes) {

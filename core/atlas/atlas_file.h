@@ -25,8 +25,10 @@ AtlasOrError ReadAtlasBytes(std::string_view bytes);
 AtlasOrError ReadAtlasFile(const std::filesystem::path& path);
 
 // The lowercase hexadecimal SHA-256 of the places, as the header gives it.
-// Qt Core's QCryptographicHash computes it: the atlas already depends on Qt
-// Core through the zones, so no other library is needed for it.
+// OpenSSL's libcrypto computes it: Qt Core's QCryptographicHash would do
+// without another library, but took 1.1 to 1.5 s for today's 23 MB here,
+// against 0.13 to 0.15 s (both with builds running), which would have made
+// loading the atlas ten times slower.
 std::string AtlasBodySha256(std::string_view body);
 
 // Where the atlas is looked for, first found first: $ZORVANE_ATLAS, then

@@ -239,6 +239,17 @@ TEST(SaveFile, KeepsTheModeAndRefusesAFileWithoutWritePermission) {
         EXPECT_EQ(Read(folder / c.name), c.saved ? "new" : "old");
         EXPECT_EQ(ModeOf(folder / c.name), c.mode);
     }
+    // The owner too, where the system lets a save give the file away.
+    if (::geteuid() == 0) {
+        constexpr uid_t kSomeoneElse = 4321;
+        Write(folder / "theirs", "old");
+        ASSERT_EQ(::chown((folder / "theirs").c_str(), kSomeoneElse, kSomeoneElse), 0);
+        ASSERT_FALSE(SaveFile(folder / "theirs", "new"));
+        struct stat info {};
+        ::stat((folder / "theirs").c_str(), &info);
+        EXPECT_EQ(info.st_uid, kSomeoneElse);
+        EXPECT_EQ(info.st_gid, kSomeoneElse);
+    }
 }
 
 // A process that has ended, for a leftover of a save that was killed.
