@@ -5,6 +5,7 @@
 #include <QTimeZone>
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace zorvane {
@@ -116,9 +117,16 @@ ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {
     }
 
     const QTimeZone::OffsetData data = timeZone.offsetData(reading);
+    // Qt marks an offset it does not have with the smallest int; the fixed
+    // zones ("UTC") have no standard offset of their own.
+    constexpr int kNoOffset = std::numeric_limits<int>::min();
+    if (data.offsetFromUtc == kNoOffset) {
+        return zone;
+    }
     zone.known = true;
     zone.offsetMinutes = RoundToMinutes(data.offsetFromUtc);
-    zone.standardOffsetMinutes = RoundToMinutes(data.standardTimeOffset);
+    zone.standardOffsetMinutes =
+        RoundToMinutes(data.standardTimeOffset == kNoOffset ? data.offsetFromUtc : data.standardTimeOffset);
     return zone;
 }
 
