@@ -20,7 +20,7 @@ LINT_DIR ?= build-lint
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
             fonts-dejavu-core nlohmann-json3-dev libcli11-dev poppler-utils \
-            libical-dev libswe-dev swe-basic-data qt6-svg-dev
+            libical-dev libswe-dev swe-basic-data qt6-svg-dev libssl-dev
 
 # Only for `make package`, `make fuzz` and `make lint`; the build never needs them.
 # dpkg-dev and file let CPack work out the package's library dependencies.

@@ -29,6 +29,7 @@
 #include "core/files/file_store.h"
 #include "core/files/reading_file.h"
 #include "core/format/dasha_text.h"
+#include "core/text/utf8.h"
 
 namespace zorvane::cli {
 namespace {
@@ -171,7 +172,7 @@ int RunReadingAtPlace(const Options& options) {
         atPlace.fields, record, ReadingParts::WithDetailsAndDasha, atPlace.name, atPlace.place);
     Stamp(&clock, record);
     const nlohmann::json all = {
-        {"query", options.placeText},
+        {"query", ValidUtf8(options.placeText)},
         {"total", listing.total},
         {"places", listing.places},
         {"reading", nlohmann::json::parse(FormatReadingJson(

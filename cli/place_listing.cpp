@@ -10,6 +10,7 @@
 #include "core/zones/atlas_zone.h"
 #include "core/atlas/atlas_file.h"
 #include "core/atlas/atlas_search.h"
+#include "core/text/utf8.h"
 
 namespace zorvane::cli {
 namespace {
@@ -72,7 +73,8 @@ PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
     const AtlasMatches matches =
         FindPlaces(std::get<Atlas>(read), SplitPlaceText(placeText));
     if (matches.places.empty()) {
-        listing.fault = "no place called '" + placeText + "' is in the atlas";
+        // Escaped: the text goes to a terminal, and may hold anything.
+        listing.fault = "no place called '" + EscapeControls(placeText) + "' is in the atlas";
         return listing;
     }
 
@@ -81,10 +83,14 @@ PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
     bool first = true;
     for (const AtlasMatch& match : matches.places) {
         const AtlasPlace& place = match.place;
-        nlohmann::json row = {{"name", place.name},         {"division", place.state},
-                              {"country", place.country},   {"country_code", place.countryCode},
-                              {"latitude", place.latitude}, {"longitude", place.longitude},
-                              {"zone", place.zoneId}};
+        // JSON holds only UTF-8, and the atlas file could hold anything.
+        nlohmann::json row = {{"name", ValidUtf8(place.name)},
+                              {"division", ValidUtf8(place.state)},
+                              {"country", ValidUtf8(place.country)},
+                              {"country_code", ValidUtf8(place.countryCode)},
+                              {"latitude", place.latitude},
+                              {"longitude", place.longitude},
+                              {"zone", ValidUtf8(place.zoneId)}};
         text += std::string(place.name) + '\t' + std::string(place.state) + '\t' +
                 std::string(place.country) + '\t' + std::to_string(place.latitude) + '\t' +
                 std::to_string(place.longitude) + '\t' + std::string(place.zoneId);
@@ -120,7 +126,7 @@ std::string ListingOutput(const std::string& placeText, const PlaceListing& list
                           OutputFormat format) {
     if (format == OutputFormat::Json) {
         const nlohmann::json all = {
-            {"query", placeText}, {"total", listing.total}, {"places", listing.places}};
+            {"query", ValidUtf8(placeText)}, {"total", listing.total}, {"places", listing.places}};
         return all.dump(2) + '\n';
     }
     std::string text = listing.text;

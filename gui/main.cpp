@@ -12,10 +12,12 @@
 #include "gui/windows/frmMain.h"
 
 int main(int argc, char* argv[]) {
-    // The export shows no window, so it needs no display either.
+    // The export, the help and the version show no window, so they need no
+    // display either, whatever platform the environment asks for.
     const bool exporting = AsksForExport(argc, argv);
-    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (exporting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        QuietHeadlessWarnings();
     }
     QApplication app(argc, argv);
     QApplication::setWindowIcon(zorvane::ApplicationIcon());
@@ -25,8 +27,9 @@ int main(int argc, char* argv[]) {
     // Declared before the window so that both outlive it.
     SystemDesktop desktop;
     if (exporting) {
+        QTextStream out(stdout);
         QTextStream errors(stderr);
-        return RunExportCommand(argc, argv, desktop.today(), errors);
+        return RunExportCommand(argc, argv, desktop.today(), out, errors);
     }
     const QString applicationName = zorvane::ApplicationName();
     zorvane::SingleInstanceLock lock(zorvane::DefaultLockPath(applicationName));

@@ -113,9 +113,10 @@ std::variant<Atlas, std::string> Atlas::Parse(std::string body) {
         row.name = spanOf(fields[NameField]);
         row.asciiName = fields[AsciiNameField].empty() ? row.name : spanOf(fields[AsciiNameField]);
         row.alternates = spanOf(fields[AlternatesField]);
-        if (!ParseNumber(fields[LatitudeField], row.latitude) ||
+        // from_chars reads "nan" and "inf" too: neither is on the globe.
+        if (!ParseNumber(fields[LatitudeField], row.latitude) || !std::isfinite(row.latitude) ||
             std::abs(row.latitude) > kLargestLatitudeDegrees ||
-            !ParseNumber(fields[LongitudeField], row.longitude) ||
+            !ParseNumber(fields[LongitudeField], row.longitude) || !std::isfinite(row.longitude) ||
             std::abs(row.longitude) > kLargestLongitudeDegrees) {
             return LineError(lineNumber, "a position off the globe");
         }

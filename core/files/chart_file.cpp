@@ -22,6 +22,10 @@ using Json = nlohmann::ordered_json;
 // A chart is four levels deep; anything far deeper is not one of ours, and
 // refusing it early keeps nesting from costing stack or memory.
 constexpr int kMaxNestingDepth = 8;
+// A chart has 30 keys; an object whose keys are looked up one by one must not
+// be fed a hundred thousand of them, so keys past this many are dropped
+// unread and the file refused.
+constexpr int kMaxChartKeys = 64;
 
 constexpr int kIndentSpaces = 2;
 
@@ -315,19 +319,29 @@ std::variant<ChartFile, ChartFileRefusal> ParseChartFile(std::string_view bytes)
                                                     " KiB).");
     }
     bool tooDeep = false;
-    const Json::parser_callback_t limitDepth = [&tooDeep](int depth, Json::parse_event_t, Json&) {
+    int keys = 0;
+    const Json::parser_callback_t limitShape = [&tooDeep, &keys](int depth, Json::parse_event_t event,
+                                                                  Json&) {
         if (depth > kMaxNestingDepth) {
             tooDeep = true;
             return false;  // drop the value: nothing deep is ever kept
         }
-        return true;
+        return event != Json::parse_event_t::key || ++keys <= kMaxChartKeys;
     };
-    const Json root = Json::parse(bytes, limitDepth, /*allow_exceptions=*/false);
+    // The library takes a NUL byte for the end of the text, so whatever
+    // follows one would go unread: no chart holds one.
+    const bool holdsNul = bytes.find('\0') != std::string_view::npos;
+    const Json root = holdsNul ? Json(Json::value_t::discarded)
+                               : Json::parse(bytes, limitShape, /*allow_exceptions=*/false);
     const bool mentionsFormat = bytes.find(kChartFileFormat) != std::string_view::npos;
-    if (root.is_discarded() || tooDeep) {
+    const bool tooManyKeys = keys > kMaxChartKeys;
+    if (root.is_discarded() || tooDeep || tooManyKeys) {
         // A chart cut short still names its format near the top.
         if (mentionsFormat) {
-            return Damaged(tooDeep ? "it is nested too deeply" : "it is not complete JSON");
+            return Damaged(tooDeep       ? "it is nested too deeply"
+                           : tooManyKeys ? "it holds far more fields than a chart has"
+                           : holdsNul    ? "it holds a NUL byte, with bytes after the chart"
+                                         : "it is not complete JSON");
         }
         return Refuse(ChartFileFault::Foreign, "This file is not a Zorvane chart.");
     }

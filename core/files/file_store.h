@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,17 @@ struct LoadedFile {
 // incomplete one itself.
 LoadedFile LoadFile(const std::string& path, std::size_t maxBytes);
 
+// The bytes of a regular file handed to `consume` a block at a time, at most
+// maxBytes of them, so that a large file is never held whole; `consume`
+// returns false to stop early. Refuses what LoadFile refuses, unopened.
+struct StreamedFile {
+    LoadFault fault = LoadFault::None;
+    std::string reason;     // the system's text for Missing and Unreadable
+    bool complete = true;   // false when the file held more or consume stopped
+};
+StreamedFile StreamFile(const std::string& path, std::size_t maxBytes,
+                        const std::function<bool(std::string_view)>& consume);
+
 // What LoadFile would refuse without reading a byte: Missing, NotRegularFile
 // or TooLarge, else None. For files another library then reads itself.
 LoadFault InspectFile(const std::string& path, std::size_t maxBytes);
@@ -45,6 +57,14 @@ SaveCalls SystemSaveCalls();
 // the bytes go to a new file in the same folder, every write and the flush to
 // the disk are checked, and only then does the new file take the path's place.
 // On failure the new file is removed and the system's reason returned.
+//
+// Only a regular file is replaced, or a new one made: a symbolic link is
+// followed and the regular file it names replaced, the link kept; a device, a
+// named pipe, a folder or a link to nothing is refused with the reason. A file
+// without write permission is refused too (even for the superuser). The new
+// file keeps the old one's permissions, and its owner where the system lets
+// us. Temporary files that an earlier save to the same file left behind when
+// its process was killed are removed first.
 std::optional<std::string> SaveFile(const std::string& path, std::string_view bytes,
                                     const SaveCalls& calls = SystemSaveCalls());
 

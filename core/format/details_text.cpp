@@ -57,11 +57,29 @@ std::string Padded(long long value, std::size_t digits) {
     return text;
 }
 
+// A moment this close before midnight is midnight: a Julian day near
+// 2.4 million carries about 0.05 ms, so a clock time typed as 00:00:00 may
+// come back a hair before it. Anything earlier is truly the day before.
+constexpr double kMidnightToleranceSeconds = 1e-3;
+
+// Seconds since the midnight that begins day number 0, to the nearest second
+// but never rounded over midnight into the next day: a sunset at 23:59:59.6
+// stays 23:59:59 of its own day.
+long long SecondsWithinTheDay(double exact) {
+    const long long rounded = std::llround(exact);
+    const auto nextMidnight = static_cast<double>(FloorDivide(rounded, kSecondsPerDay) * kSecondsPerDay);
+    if (rounded % kSecondsPerDay == 0 && exact < nextMidnight - kMidnightToleranceSeconds) {
+        return rounded - 1;
+    }
+    return rounded;
+}
+
 // Date and time of day of a moment shifted by a whole number of minutes.
 std::string FormatDateTime(double universalJd, long long leadMinutes) {
     // Seconds since the midnight that begins day number 0.
-    const long long seconds = std::llround((universalJd + 0.5) * static_cast<double>(kSecondsPerDay)) +
-                              leadMinutes * kSecondsPerMinute;
+    const long long seconds =
+        SecondsWithinTheDay((universalJd + 0.5) * static_cast<double>(kSecondsPerDay) +
+                            static_cast<double>(leadMinutes * kSecondsPerMinute));
     const long long dayNumber = FloorDivide(seconds, kSecondsPerDay);
     const long long secondOfDay = seconds - dayNumber * kSecondsPerDay;
     const CivilDate date = DateOfDayNumber(dayNumber);

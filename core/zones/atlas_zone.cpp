@@ -7,6 +7,7 @@
 #include <cmath>
 #include <utility>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace zorvane {
@@ -26,6 +27,12 @@ QDateTime UtcAt(qint64 secondsSinceEpoch) {
 }
 
 }  // namespace
+
+bool IsKnownZoneId(const QByteArray& ianaZone) {
+    // Sorted by Qt; read once, never changed.
+    static const QList<QByteArray> known = QTimeZone::availableTimeZoneIds();
+    return std::binary_search(known.begin(), known.end(), ianaZone);
+}
 
 int RoundToMinutes(int seconds) {
     const int magnitude = (std::abs(seconds) + kSecondsPerMinute / 2) / kSecondsPerMinute;
@@ -75,6 +82,9 @@ ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {
     if (ianaZone.isEmpty() || !date.isValid() || !clockTime.isValid()) {
         return zone;
     }
+    if (!IsKnownZoneId(ianaZone)) {
+        return zone;
+    }
     const QTimeZone timeZone(ianaZone);
     if (!timeZone.isValid()) {
         return zone;
@@ -120,9 +130,16 @@ ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime) {
     }
 
     const QTimeZone::OffsetData data = timeZone.offsetData(reading);
+    // Qt marks an offset it does not have with the smallest int; the fixed
+    // zones ("UTC") have no standard offset of their own.
+    constexpr int kNoOffset = std::numeric_limits<int>::min();
+    if (data.offsetFromUtc == kNoOffset) {
+        return zone;
+    }
     zone.known = true;
     zone.offsetMinutes = RoundToMinutes(data.offsetFromUtc);
-    zone.standardOffsetMinutes = RoundToMinutes(data.standardTimeOffset);
+    zone.standardOffsetMinutes =
+        RoundToMinutes(data.standardTimeOffset == kNoOffset ? data.offsetFromUtc : data.standardTimeOffset);
     return zone;
 }
 

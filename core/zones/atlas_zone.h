@@ -30,12 +30,17 @@ struct ZoneAtBirth {
     int summerMinutes() const { return offsetMinutes - standardOffsetMinutes; }
 };
 
+// Unknown for any zone id that is not one of the system's known ids: an id
+// read from a file is never handed to the zone library as it stands, since
+// the library would open "../../some/fifo" as a path.
 ZoneAtBirth ZoneAt(const QByteArray& ianaZone, QDate date, QTime clockTime);
 
 // A zone's offset from universal time in minutes (east positive, rounded to
 // the minute) at a universal-time Julian day, following the zone's history:
 // the clock a day's panchang reads its times on. An unknown zone reads 0.
 std::function<int(double universalJd)> ZoneOffsetFunction(const QByteArray& ianaZone);
+// One of the ids QTimeZone::availableTimeZoneIds() lists.
+bool IsKnownZoneId(const QByteArray& ianaZone);
 
 // Seconds to the nearest minute, halves away from zero.
 int RoundToMinutes(int seconds);

@@ -20,7 +20,12 @@ QString Shown(const QString& path) {
 }  // namespace
 
 std::variant<zorvane::ChartFile, QString> OpenChartFile(const QString& path) {
-    const zorvane::LoadedFile loaded = zorvane::LoadFile(LocalPath(path), zorvane::kMaxChartFileBytes);
+    return OpenLocalChartFile(LocalPath(path));
+}
+
+std::variant<zorvane::ChartFile, QString> OpenLocalChartFile(const std::string& localPath) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(localPath));
+    const zorvane::LoadedFile loaded = zorvane::LoadFile(localPath, zorvane::kMaxChartFileBytes);
     if (!loaded.reason.empty()) {
         return QStringLiteral("The chart could not be read from %1: %2.")
             .arg(Shown(path), QString::fromStdString(loaded.reason));

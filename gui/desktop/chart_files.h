@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "core/reading/birth_record.h"
@@ -17,6 +18,9 @@ inline constexpr QLatin1String kChartFileSuffix("zchart");
 
 // The chart at path, or why it is refused.
 std::variant<zorvane::ChartFile, QString> OpenChartFile(const QString& path);
+// The same for a path given as the system's bytes (a command-line argument),
+// which may not be UTF-8 and is passed to the system as it is.
+std::variant<zorvane::ChartFile, QString> OpenLocalChartFile(const std::string& localPath);
 
 // True when nothing is at path any more (a recent chart that has gone).
 bool ChartFileHasGone(const QString& path);

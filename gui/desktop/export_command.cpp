@@ -3,6 +3,9 @@
 #include <QLocale>
 #include <QTextStream>
 #include <CLI/CLI.hpp>
+#include <QtGlobal>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -15,6 +18,8 @@ namespace {
 
 constexpr std::string_view kChartOption = "--chart";
 constexpr std::string_view kExportOption = "--export-pdf";
+// Answered without a window too.
+constexpr auto kNoWindowFlags = std::to_array<std::string_view>({"--help", "-h", "--version"});
 
 bool NamesOption(std::string_view argument, std::string_view option) {
     // "--chart FILE" and "--chart=FILE" alike.
@@ -29,12 +34,28 @@ bool AsksForExport(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
         if (NamesOption(argument, kChartOption) || NamesOption(argument, kExportOption)) return true;
+        if (std::find(kNoWindowFlags.begin(), kNoWindowFlags.end(), argument) != kNoWindowFlags.end()) {
+            return true;
+        }
     }
     return false;
 }
 
-int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream& errors) {
-    CLI::App app("Writes the one-page report of a chart file as PDF, without a window.", "zorvane");
+void QuietHeadlessWarnings() {
+    static const QtMessageHandler next = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && text.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+        next(type, context, text);
+    });
+}
+
+int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream& out,
+                     QTextStream& errors) {
+    CLI::App app(
+        "Zorvane. Without options it opens its window; with --chart and --export-pdf it writes the\n"
+        "one-page report of a chart file as PDF, without a window.",
+        "zorvane");
+    app.set_version_flag("--version", std::string("zorvane ") + ZORVANE_VERSION);
     std::string chartPath;
     std::string pdfPath;
     app.add_option(std::string(kChartOption), chartPath, "the chart file (.zchart) to report")
@@ -43,7 +64,10 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        errors << QString::fromStdString(app.help());
+        out << QString::fromStdString(app.help());
+        return kExitWritten;
+    } catch (const CLI::CallForVersion&) {
+        out << QString::fromStdString(app.version()) << "\n";
         return kExitWritten;
     } catch (const CLI::ParseError& error) {
         errors << "zorvane: " << error.what() << "\n";
@@ -51,7 +75,7 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
     }
 
     const QString chartFile = QString::fromLocal8Bit(chartPath);
-    const std::variant<zorvane::ChartFile, QString> opened = OpenChartFile(chartFile);
+    const std::variant<zorvane::ChartFile, QString> opened = OpenLocalChartFile(chartPath);
     if (const QString* refusal = std::get_if<QString>(&opened)) {
         errors << "zorvane: " << *refusal << "\n";
         return kExitRefused;
@@ -69,7 +93,7 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
     }
     const ReadingReport report = MakeReadingReport(std::get<zorvane::BirthRecord>(computed), today);
     if (const std::optional<QString> reason =
-            WriteReportPdf(QString::fromLocal8Bit(pdfPath), report)) {
+            WriteReportPdfTo(pdfPath, report)) {
         errors << "zorvane: the report could not be written to "
                << QString::fromLocal8Bit(pdfPath) << ": " << *reason << "\n";
         return kExitNotWritten;

@@ -1,6 +1,9 @@
 #include "gui/desktop/recent_charts.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include "core/text/utf8.h"
 
 #include "gui/desktop/desktop.h"
 
@@ -18,7 +21,9 @@ QStringList ReadRecentCharts(Desktop& desktop, const QString& application) {
     QStringList paths;
     for (int i = 0; i < kRecentChartCount; ++i) {
         const QString path = desktop.readSetting(application, kSection, Key(i));
-        if (!path.isEmpty() && !paths.contains(path)) paths.append(path);
+        if (!path.isEmpty() && path.size() <= kLongestRecentChartPath && !paths.contains(path)) {
+            paths.append(path);
+        }
     }
     return paths;
 }
@@ -33,6 +38,27 @@ void WriteRecentCharts(Desktop& desktop, const QString& application, const QStri
 QStringList WithRecentChart(QStringList paths, const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     paths.removeAll(absolute);
-    paths.prepend(absolute);
+    if (absolute.size() <= kLongestRecentChartPath) paths.prepend(absolute);
     return paths.mid(0, kRecentChartCount);
+}
+
+QString RecentChartMenuText(int position, const QString& path, qsizetype maxCharacters) {
+    const QByteArray utf8 = QDir::toNativeSeparators(path).toUtf8();
+    QString shown = QString::fromStdString(
+        zorvane::EscapeControls(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
+    if (shown.size() > maxCharacters) {
+        // The front names the folder, the back the file: both are kept.
+        const QChar ellipsis(0x2026);
+        qsizetype front = (maxCharacters - 1) / 2;
+        qsizetype back = maxCharacters - 1 - front;
+        // Never between the two halves of a character outside the BMP.
+        if (front > 0 && shown.at(front - 1).isHighSurrogate()) --front;
+        if (back > 0 && shown.at(shown.size() - back).isLowSurrogate()) --back;
+        shown = shown.left(front) + ellipsis + shown.right(back);
+    }
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    // "&1" .. "&9", then "1&0": each entry has its own key.
+    const QString number = position + 1 < kRecentChartCount ? QStringLiteral("&%1").arg(position + 1)
+                                                            : QStringLiteral("1&0");
+    return number + u' ' + shown;
 }

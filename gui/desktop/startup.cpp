@@ -69,8 +69,11 @@ std::unique_ptr<frmMain> StartUp(Desktop& desktop, SingleInstanceLock& lock,
                                  const QString& applicationName,
                                  const std::function<void()>& exitProgram) {
     if (!lock.acquire()) {
-        desktop.showMessage(nullptr, QStringLiteral("Application is already running"),
-                            Desktop::Icon::Information, Desktop::Buttons::Ok);
+        const QString problem = lock.problem();
+        desktop.showMessage(nullptr,
+                            problem.isEmpty() ? QStringLiteral("Application is already running") : problem,
+                            problem.isEmpty() ? Desktop::Icon::Information : Desktop::Icon::Error,
+                            Desktop::Buttons::Ok);
         exitProgram();
         return nullptr;
     }

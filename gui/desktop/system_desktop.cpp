@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -52,16 +53,29 @@ QString SettingsPath(const QString& folder, const QString& application) {
     return folder + QLatin1Char('/') + application + QStringLiteral(".ini");
 }
 
+}  // namespace
+
 // A settings file that is no regular file (a named pipe would block the
 // start) or is oversized is neither read nor written: the program runs on
-// its defaults and leaves the file alone.
-bool SettingsFileUsable(const QString& path) {
+// its defaults and leaves the file alone, and says so once.
+bool SystemDesktop::SettingsUsable(const QString& path) {
     const zorvane::LoadFault fault =
         zorvane::InspectFile(QFile::encodeName(path).toStdString(), kSettingsFileMaxBytes);
-    return fault == zorvane::LoadFault::None || fault == zorvane::LoadFault::Missing;
+    if (fault == zorvane::LoadFault::None || fault == zorvane::LoadFault::Missing) return true;
+    if (!toldSettingsUnusable_) {
+        toldSettingsUnusable_ = true;
+        const QString why = fault == zorvane::LoadFault::TooLarge
+                                ? QStringLiteral("is larger than %1 KiB").arg(kSettingsFileMaxBytes / 1024)
+                                : QStringLiteral("is not a regular file");
+        showMessage(nullptr,
+                    QStringLiteral("The settings file %1 %2, so it is neither read nor written: "
+                                   "Recent Charts and the update reminder are not kept. Remove or "
+                                   "shorten it to keep them again.")
+                        .arg(QDir::toNativeSeparators(path), why),
+                    Icon::Error);
+    }
+    return false;
 }
-
-}  // namespace
 
 SystemDesktop::SystemDesktop(QString settingsFolder)
     : settingsFolder_(std::move(settingsFolder)),
@@ -137,7 +151,7 @@ int SystemDesktop::drawNumber(int low, int high) {
 QString SystemDesktop::readSetting(const QString& application, const QString& section,
                                    const QString& key) {
     const QString path = SettingsPath(settingsFolder_, application);
-    if (!SettingsFileUsable(path)) return {};
+    if (!SettingsUsable(path)) return {};
     QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(section);
     return settings.value(key).toString();
@@ -146,7 +160,7 @@ QString SystemDesktop::readSetting(const QString& application, const QString& se
 bool SystemDesktop::writeSetting(const QString& application, const QString& section,
                                  const QString& key, const QString& value) {
     const QString path = SettingsPath(settingsFolder_, application);
-    if (!SettingsFileUsable(path)) return false;
+    if (!SettingsUsable(path)) return false;
     QSettings settings(path, QSettings::IniFormat);
     if (!settings.isWritable()) return false;
     settings.beginGroup(section);

@@ -31,6 +31,11 @@ public:
     bool askPrint(QWidget* parent, QPrinter& printer) override;
 
 private:
+    // False, after telling the user once per run, when the settings file is
+    // no regular file or too large to be read.
+    bool SettingsUsable(const QString& path);
+
     QString settingsFolder_;
+    bool toldSettingsUnusable_ = false;
     QRandomGenerator random_;  // seeded from the clock once per run
 };

@@ -343,9 +343,13 @@ QByteArray ReportPdf(const ReadingReport& report) {
 }
 
 std::optional<QString> WriteReportPdf(const QString& path, const ReadingReport& report) {
+    return WriteReportPdfTo(QFile::encodeName(path).toStdString(), report);
+}
+
+std::optional<QString> WriteReportPdfTo(const std::string& localPath, const ReadingReport& report) {
     const QByteArray bytes = ReportPdf(report);
     if (const std::optional<std::string> reason =
-            zorvane::SaveFile(QFile::encodeName(path).toStdString(),
+            zorvane::SaveFile(localPath,
                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         return QString::fromStdString(*reason);
     }

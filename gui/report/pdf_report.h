@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "gui/report/reading_report.h"
 
@@ -22,6 +23,8 @@ QByteArray ReportPdf(const ReadingReport& report);
 // Writes the PDF to path through the atomic file store: an earlier file
 // there is replaced whole or left as it was. The reason when it was not written.
 std::optional<QString> WriteReportPdf(const QString& path, const ReadingReport& report);
+// The same for a path given as the system's bytes, passed on as they are.
+std::optional<QString> WriteReportPdfTo(const std::string& localPath, const ReadingReport& report);
 
 // Sets the printer to A4 portrait and prints the report on it; false when
 // the printer could not be started.

@@ -781,10 +781,7 @@ void frmMain::ShowRecentCharts() {
     const QStringList recent = ReadRecentCharts(desktop_, applicationName_);
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        // "&1" .. "&9", then "1&0": each entry has its own key.
-        const QString number = i + 1 < kRecentChartCount ? QStringLiteral("&%1").arg(i + 1)
-                                                         : QStringLiteral("1&0");
-        QAction* item = menu.addAction(number + u' ' + QDir::toNativeSeparators(path));
+        QAction* item = menu.addAction(RecentChartMenuText(static_cast<int>(i), path));
         item->setObjectName(QStringLiteral("mnuRecentChart%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, path] { OpenChart(path, true); });
     }

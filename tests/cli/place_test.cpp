@@ -86,4 +86,36 @@ TEST(PlaceOption, RefusesWhatItCannotList) {
     }
 }
 
+// An argument may hold any bytes: JSON gets them mended into UTF-8 (never an
+// abort, and the chart is still saved), a terminal gets controls escaped.
+TEST(PlaceOption, HostileBytesInThePlaceNeverAbortNorReachTheTerminalRaw) {
+    cli_test::ScratchFolder folder;
+    const std::string chart = (folder.path() / "mumbai.zchart").string();
+    const struct Case {
+        std::vector<std::string> arguments;
+        int exitStatus;
+        std::string query;  // the JSON's "query", when JSON is written
+    } cases[] = {
+        {{"--place", "Mumbai\xff", "--format", "json"}, 0, "Mumbai\uFFFD"},
+        {{"--place", "Mumbai\xff", "--date", "1990-02-01", "--time", "12:00", "--format", "json",
+          "--save-chart", chart},
+         0, "Mumbai\uFFFD"},
+        {{"--place", "Xyzzy\x1b[2J\xe2\x80\xae"}, kRefused, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments[1]);
+        const RunResult result = RunCli(c.arguments);
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << result.err;
+        if (!c.query.empty()) {
+            const nlohmann::json all = nlohmann::json::parse(result.out, nullptr, false);
+            ASSERT_FALSE(all.is_discarded()) << result.out;
+            EXPECT_EQ(all["query"], c.query);
+        }
+        EXPECT_EQ(result.err.find('\x1b'), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find("\xe2\x80\xae"), std::string::npos) << result.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(chart));
+    EXPECT_NE(RunCli({"--place", "Xyzzy\x1b[2J"}).err.find("Xyzzy\\x1b[2J"), std::string::npos);
+}
+
 }  // namespace

@@ -1,7 +1,12 @@
 // The atlas's folding of names and its refusal of damaged data.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "core/atlas/atlas_file.h"
 #include "core/atlas/atlas_search.h"
@@ -50,8 +55,8 @@ std::string Deflated(std::string_view body) {
 }
 
 std::string AtlasFile(std::string_view body) {
-    return "zorvane-atlas 1\nbody-bytes: " + std::to_string(body.size()) + "\n\n" +
-           Deflated(body);
+    return "zorvane-atlas 1\nbody-sha256: " + AtlasBodySha256(body) +
+           "\nbody-bytes: " + std::to_string(body.size()) + "\n\n" + Deflated(body);
 }
 
 constexpr std::string_view kGoodBody =
@@ -94,6 +99,9 @@ TEST(AtlasFile, RefusesDamagedFilesWithAReason) {
              truncated,
              AtlasFile(wrongLine + "\n"),
              AtlasFile("P\tNowhere\t\tnowhere\t\t91.5\t0\tXX\t\t0\tUTC\n"),
+             AtlasFile("P\tNowhere\t\tnowhere\t\tnan\t0\tXX\t\t0\tUTC\n"),
+             AtlasFile("P\tNowhere\t\tnowhere\t\t1\t-nan\tXX\t\t0\tUTC\n"),
+             AtlasFile("P\tNowhere\t\tnowhere\t\tinf\t0\tXX\t\t0\tUTC\n"),
              AtlasFile("P\tNowhere\t\tnowhere\t\t1\t0\tXX\t\t-4\tUTC\n"),
              AtlasFile("Q\tsomething\n"),
              AtlasFile(""),
@@ -105,6 +113,72 @@ TEST(AtlasFile, RefusesDamagedFilesWithAReason) {
     const AtlasOrError missing = ReadAtlasFile("/nonexistent/atlas.zat");
     ASSERT_TRUE(std::holds_alternative<std::string>(missing));
     EXPECT_NE(std::get<std::string>(missing).find("/nonexistent/atlas.zat"), std::string::npos);
+}
+
+// The checksum the header carries is SHA-256 as tools/make_atlas.py's
+// hashlib writes it (FIPS 180-4, its example "abc").
+TEST(AtlasFile, ChecksumIsSha256InLowercaseHex) {
+    EXPECT_EQ(AtlasBodySha256("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+}
+
+// Each header or body that must be refused before much is read or expanded,
+// with the words of its reason.
+TEST(AtlasFile, ChecksTheHeaderFirstAndBoundsWhatItExpands) {
+    const std::string body(kGoodBody);
+    const std::string goodHash = AtlasBodySha256(body);
+    const auto withHeader = [](const std::string& header, std::string_view places) {
+        return "zorvane-atlas 1\n" + header + "\n\n" + Deflated(places);
+    };
+    const std::string sizeLine = "body-bytes: " + std::to_string(body.size());
+    const struct Case {
+        const char* what;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"no checksum", withHeader(sizeLine, body), "no checksum"},
+        {"wrong checksum", withHeader("body-sha256: " + AtlasBodySha256("x") + "\n" + sizeLine, body),
+         "do not match the checksum"},
+        {"a gibibyte claimed",
+         withHeader("body-sha256: " + goodHash + "\nbody-bytes: 1073741824", body), "claims more"},
+        {"expands past its size",
+         withHeader("body-sha256: " + goodHash + "\nbody-bytes: 10", body), "expand beyond"},
+        {"bytes after the places", AtlasFile(body) + "junk", "bytes follow"},
+        {"a foreign file of zeros", std::string(std::size_t{1} << 20U, '\0'), "not an atlas file"},
+        {"a longer format line", "zorvane-atlas 10\n" + sizeLine + "\n\n", "not an atlas file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const AtlasOrError read = ReadAtlasBytes(c.bytes);
+        ASSERT_TRUE(std::holds_alternative<std::string>(read));
+        EXPECT_NE(std::get<std::string>(read).find(c.reason), std::string::npos)
+            << std::get<std::string>(read);
+    }
+}
+
+// ZORVANE_ATLAS may name anything: only a regular file is read, and a folder
+// or a pipe is refused at once instead of exhausting memory or blocking.
+TEST(AtlasFile, ReadsOnlyARegularFile) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zorvane-atlas-XXXXXX").string();
+    const std::filesystem::path folder = ::mkdtemp(pattern.data());
+    std::ofstream(folder / "atlas.zat", std::ios::binary) << AtlasFile(kGoodBody);
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const struct Case {
+        const char* name;
+        const char* reason;  // empty for an atlas read
+    } cases[] = {{"atlas.zat", ""}, {".", "not a regular file"}, {"pipe", "not a regular file"},
+                 {"missing", "cannot be read"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AtlasOrError read = ReadAtlasFile(folder / c.name);
+        const std::string* reason = std::get_if<std::string>(&read);
+        if (*c.reason == '\0') {
+            EXPECT_EQ(reason, nullptr) << *reason;
+        } else {
+            ASSERT_NE(reason, nullptr);
+            EXPECT_NE(reason->find(c.reason), std::string::npos) << *reason;
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(AtlasSearch, SplitsTheCommandLinesPlaceText) {

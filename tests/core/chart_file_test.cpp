@@ -110,6 +110,16 @@ struct RefusalCase {
     ChartFileFault fault;
 };
 
+// Keys "k0": 0, "k1": 0, ... each followed by a comma.
+std::string ManyKeys(int count) {
+    std::string keys;
+    for (int i = 0; i < count; ++i) keys += "\"k" + std::to_string(i) + "\": 0, ";
+    return keys;
+}
+// Near a 1 MiB chart's worth: the library's ordered object looks each key up
+// one by one, so reading them all would take minutes.
+constexpr int kManyKeys = 60000;
+
 TEST(ChartFile, RefusesWhatItCannotTrust) {
     const std::string good = SerializeChartFile(FullChart());
     const std::string deep = std::string(100, '[') + std::string(100, ']');
@@ -140,6 +150,11 @@ TEST(ChartFile, RefusesWhatItCannotTrust) {
         {"version zero", Replaced(good, "\"version\": 2", "\"version\": 0"),
          ChartFileFault::Damaged},
         {"version a text", Replaced(good, "\"version\": 2", "\"version\": \"2\""),
+         ChartFileFault::Damaged},
+        {"trailing NUL and garbage", good + std::string(1, '\0') + "garbage", ChartFileFault::Damaged},
+        {"a NUL inside", Replaced(good, "\n", std::string("\n\0", 2)), ChartFileFault::Damaged},
+        {"trailing text", good + "{}", ChartFileFault::Damaged},
+        {"many unknown keys", Replaced(good, "\"name\"", ManyKeys(kManyKeys) + "\"name\""),
          ChartFileFault::Damaged},
         {"newer version", Replaced(good, "\"version\": 2", "\"version\": 3"),
          ChartFileFault::NewerVersion},

@@ -29,8 +29,13 @@ TEST(DetailsText, MomentsInTheBirthClockAndInUniversalTime) {
         {birth, -5.0, "1947-08-14T13:30:00-05:00"},
         {birth, 5.75, "1947-08-15T00:15:00+05:45"},
         {birth, 0.0, "1947-08-14T18:30:00+00:00"},
-        // Under half a second before midnight rounds up into the next year.
-        {UniversalJd(1999, 12, 31, 24 - 0.4 / 3600), 0.0, "2000-01-01T00:00:00+00:00"},
+        // Under half a second before midnight stays in its own day (a sunset
+        // at 23:59:59.6 is not one of the next day), with or without a lead.
+        {UniversalJd(1999, 12, 31, 24 - 0.4 / 3600), 0.0, "1999-12-31T23:59:59+00:00"},
+        {UniversalJd(1999, 12, 31, 18.5 - 0.4 / 3600), 5.5, "1999-12-31T23:59:59+05:30"},
+        // Midnight a hair early, as a Julian day carries it, is midnight.
+        {UniversalJd(1999, 12, 31, 24 - 1e-5 / 3600), 0.0, "2000-01-01T00:00:00+00:00"},
+        {UniversalJd(1999, 12, 31, 24 - 0.6 / 3600), 0.0, "1999-12-31T23:59:59+00:00"},
         {UniversalJd(2000, 2, 28, 23.0), 2.0, "2000-02-29T01:00:00+02:00"},
     };
     for (const Case& c : cases) EXPECT_EQ(FormatBirthClock(c.jd, c.leadHours), c.clock);

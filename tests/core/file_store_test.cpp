@@ -3,6 +3,7 @@
 
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -171,6 +172,111 @@ TEST(SaveFile, OnAFullDiskKeepsTheOldFile) {
     EXPECT_EQ(fresh, std::strerror(ENOSPC));
     EXPECT_EQ(kept, old);
     EXPECT_EQ(entries, (std::vector<std::string>{"filler", "kept.vrn"}));
+}
+
+
+// What stands at the path decides whether a save may replace it: only a
+// regular file (directly or through a link) is replaced, everything else is
+// refused and left as it was.
+TEST(SaveFile, ReplacesOnlyARegularFileAndWritesThroughALink) {
+    ScratchFolder folder;
+    Write(folder / "plain", "old");
+    Write(folder / "aimed", "old");
+    fs::create_symlink(folder / "aimed", folder / "link");
+    fs::create_directory(folder / "folder");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", folder / "device");
+    fs::create_symlink(folder / "nowhere", folder / "dangling");
+    const struct Case {
+        const char* name;
+        bool saved;
+        const char* written;  // where the bytes must land when saved
+    } cases[] = {
+        {"plain", true, "plain"},   {"link", true, "aimed"},      {"fresh", true, "fresh"},
+        {"folder", false, nullptr}, {"pipe", false, nullptr},     {"device", false, nullptr},
+        {"dangling", false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::file_status before = fs::symlink_status(folder / c.name);
+        const std::optional<std::string> reason = SaveFile(folder / c.name, "new");
+        EXPECT_EQ(!reason.has_value(), c.saved) << reason.value_or("");
+        if (c.saved) {
+            EXPECT_EQ(Read(folder / c.written), "new");
+        }
+        // A link stays a link, a pipe a pipe, /dev/null a device.
+        if (fs::exists(before)) {
+            EXPECT_EQ(fs::symlink_status(folder / c.name).type(), before.type());
+        }
+    }
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+    EXPECT_FALSE(fs::exists(folder / "nowhere"));
+}
+
+mode_t ModeOf(const fs::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(SaveFile, KeepsTheModeAndRefusesAFileWithoutWritePermission) {
+    ScratchFolder folder;
+    const struct Case {
+        const char* name;
+        mode_t mode;
+        bool saved;
+    } cases[] = {
+        {"private", 0600, true},
+        {"shared", 0664, true},
+        {"read-only", 0444, false},  // refused even for the superuser
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write(folder / c.name, "old");
+        ASSERT_EQ(::chmod((folder / c.name).c_str(), c.mode), 0);
+        const std::optional<std::string> reason = SaveFile(folder / c.name, "new");
+        EXPECT_EQ(!reason.has_value(), c.saved) << reason.value_or("");
+        EXPECT_EQ(Read(folder / c.name), c.saved ? "new" : "old");
+        EXPECT_EQ(ModeOf(folder / c.name), c.mode);
+    }
+    // The owner too, where the system lets a save give the file away.
+    if (::geteuid() == 0) {
+        constexpr uid_t kSomeoneElse = 4321;
+        Write(folder / "theirs", "old");
+        ASSERT_EQ(::chown((folder / "theirs").c_str(), kSomeoneElse, kSomeoneElse), 0);
+        ASSERT_FALSE(SaveFile(folder / "theirs", "new"));
+        struct stat info {};
+        ::stat((folder / "theirs").c_str(), &info);
+        EXPECT_EQ(info.st_uid, kSomeoneElse);
+        EXPECT_EQ(info.st_gid, kSomeoneElse);
+    }
+}
+
+// A process that has ended, for a leftover of a save that was killed.
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+TEST(SaveFile, ClearsTheLeftoversOfAKilledSaveToTheSameFileOnly) {
+    ScratchFolder folder;
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string alive = std::to_string(::getppid());
+    Write(folder / "kept.vrn", "old");
+    const std::vector<std::string> left = {
+        "kept.vrn.tmp" + dead + "-0",    // ours, its process gone: removed
+        "kept.vrn.tmp" + alive + "-0",   // a save still running: kept
+        "other.vrn.tmp" + dead + "-0",   // another file's: kept
+        "kept.vrn.tmp" + dead + "-0x",   // not a name we give: kept
+    };
+    for (const std::string& name : left) Write(folder / name, "partial");
+    ASSERT_FALSE(SaveFile(folder / "kept.vrn", "new"));
+    std::vector<std::string> expected = {"kept.vrn", left[1], left[2], left[3]};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries(folder.path()), expected);
 }
 
 }  // namespace

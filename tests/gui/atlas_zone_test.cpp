@@ -3,6 +3,10 @@
 #include "core/zones/atlas_zone.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 
 #include "core/atlas/atlas_fill.h"
 
@@ -111,6 +115,35 @@ TEST(AtlasZone, UnknownWithoutARealDateOrAZoneTheDatabaseHolds) {
     EXPECT_FALSE(ZoneAt("Europe/Madrid", QDate(1990, 2, 31), QTime(12, 0)).known);
     EXPECT_FALSE(ZoneAt("Europe/Nowhere", QDate(1990, 2, 1), QTime(12, 0)).known);
     EXPECT_FALSE(ZoneAt("", QDate(1990, 2, 1), QTime(12, 0)).known);
+}
+
+// A chart file may carry any text as its zone: only the system's known ids
+// reach the zone library, which would read any file an id leads it to (and
+// wait for ever on a named pipe).
+TEST(AtlasZone, OnlyTheSystemsKnownZoneIdsAreLookedUp) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("zorvane-zone-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    // A real zone file outside the database, reached by climbing out of it.
+    std::filesystem::copy_file("/usr/share/zoneinfo/Asia/Kolkata", folder / "zone",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string climbed = "../../../.." + (folder / "zone").string();
+    const struct Case {
+        std::string id;
+        bool known;
+    } cases[] = {
+        {"Asia/Kolkata", true},
+        {"Europe/London", true},
+        {"Asia/Kolkata/../Kolkata", false},
+        {climbed, false},
+        {"Asia/Kolkata\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        EXPECT_EQ(zorvane::IsKnownZoneId(QByteArray::fromStdString(c.id)), c.known);
+        EXPECT_EQ(ZoneAt(QByteArray::fromStdString(c.id), QDate(1990, 2, 1), QTime(12, 0)).known, c.known);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 TEST(AtlasZone, RoundsSecondsToTheNearestMinute) {

@@ -26,8 +26,19 @@ public:
         return store.writeSetting(application, section, key, value);
     }
 
+    // The real store, whose own messages are counted instead of shown.
+    class Store : public SystemDesktop {
+    public:
+        using SystemDesktop::SystemDesktop;
+        Answer showMessage(QWidget*, const QString& text, Icon, Buttons) override {
+            told << text;
+            return Answer::Ok;
+        }
+        QStringList told;
+    };
+
     QTemporaryDir configFolder;
-    SystemDesktop store{configFolder.path()};
+    Store store{configFolder.path()};
 };
 
 QByteArray Contents(const QString& path) {
@@ -83,7 +94,11 @@ TEST(SettingsStore, ASettingsFileThatIsNoRegularFileOrIsHugeGivesTheDefaults) {
             out.write(huge);
         }
         zorvane::UpdateReminder(desktop, kApplication, us);
+        zorvane::UpdateReminder(desktop, kApplication, us);
         EXPECT_TRUE(desktop.messages.isEmpty());
+        // Said once, naming the file, however often the settings are asked.
+        ASSERT_EQ(desktop.store.told.size(), 1);
+        EXPECT_TRUE(desktop.store.told[0].contains(file));
         EXPECT_EQ(QFileInfo(file).isFile(), !pipe);
         if (!pipe) {
             EXPECT_EQ(Contents(file), huge);
