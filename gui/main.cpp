@@ -7,7 +7,7 @@
 #include "gui/desktop/app_icon.h"
 #include "gui/desktop/export_command.h"
 #include "gui/desktop/single_instance.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "gui/desktop/system_desktop.h"
 #include "gui/windows/frmMain.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/atlas/atlas_fill.h"
-#include "gui/desktop/place_search.h"
+#include "gui/windows/place_search.h"
 #include "core/atlas/atlas_file.h"
 #include "core/atlas/atlas_search.h"
 

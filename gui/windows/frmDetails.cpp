@@ -17,7 +17,7 @@
 #include "gui/report/chart_wheel.h"
 #include "gui/desktop/desktop.h"
 #include "gui/windows/frmPanchang.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "gui/widgets/form_look.h"
 #include "core/format/dasha_text.h"
 #include "core/time/zone_date.h"

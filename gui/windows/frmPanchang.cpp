@@ -14,7 +14,7 @@
 #include "core/time/zone_clock.h"
 #include "core/zones/atlas_zone.h"
 #include "gui/desktop/desktop.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "gui/report/panchang_print.h"
 #include "gui/widgets/day_timeline.h"
 #include "gui/widgets/form_look.h"

@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 
 #include "gui/windows/frmAtlas.h"
-#include "gui/desktop/place_search.h"
+#include "gui/windows/place_search.h"
 #include "main_window_fixture.h"
 #include "core/reading/calculation_driver.h"
 

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "main_window_fixture.h"
 
 namespace {

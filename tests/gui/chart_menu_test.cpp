@@ -10,7 +10,7 @@
 
 #include "main_window_fixture.h"
 #include "core/files/chart_file.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 
 namespace {
 

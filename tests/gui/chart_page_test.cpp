@@ -17,7 +17,7 @@
 #include "core/reading/birth_record.h"
 #include "fake_desktop.h"
 #include "gui/desktop/chart_choices.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "gui/windows/frmDetails.h"
 #include "window_probe.h"
 

@@ -6,7 +6,7 @@
 
 #include "gui/windows/frmAbout.h"
 #include "gui/desktop/links.h"
-#include "gui/desktop/place_search.h"
+#include "gui/windows/place_search.h"
 #include "main_window_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <QTemporaryDir>
 
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "gui/desktop/system_desktop.h"
 #include "fake_desktop.h"
 

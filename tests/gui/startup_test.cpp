@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "gui/desktop/single_instance.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "fake_desktop.h"
 #include "gui/windows/frmMain.h"
 

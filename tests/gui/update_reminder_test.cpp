@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "gui/desktop/links.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "fake_desktop.h"
 
 namespace {

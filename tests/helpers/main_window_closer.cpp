@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "gui/desktop/single_instance.h"
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 #include "gui/windows/frmMain.h"
 #include "tests/gui/fake_desktop.h"
 

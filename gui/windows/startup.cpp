@@ -1,4 +1,4 @@
-#include "gui/desktop/startup.h"
+#include "gui/windows/startup.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "gui/desktop/place_search.h"
+#include "gui/windows/place_search.h"
 
 #include <QByteArray>
 
