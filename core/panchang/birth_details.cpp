@@ -51,24 +51,13 @@ int SignOf(double siderealDegrees) {
     return static_cast<int>(std::floor(siderealDegrees / kSignSpanDegrees)) % kSignCount;
 }
 
-SunNote NoteFor(SunPassage passage) {
-    switch (passage) {
-        case SunPassage::RisesAndSets: return SunNote::None;
-        case SunPassage::PolarNight: return SunNote::PolarNight;
-        case SunPassage::PolarDay: return SunNote::PolarDay;
-        case SunPassage::NoSunrise: return SunNote::NoSunrise;
-        case SunPassage::NoSunset: return SunNote::NoSunset;
-    }
-    return SunNote::None;
-}
-
 // Sunrise, sunset and the vara, which runs from sunrise to sunrise.
 void AddSunDay(const ChartState& chart, const GeoPlace& place, BirthDetails& details) {
     const double dayNumber = chart.JulianDayNumber;
     const SunriseSunset today = ComputeSunriseSunset(dayNumber, details.clockLeadHours, place);
     details.sunriseJd = today.sunriseJd;
     details.sunsetJd = today.sunsetJd;
-    details.sunNote = NoteFor(today.passage);
+    details.sunNote = SunNoteOf(today.passage);
     const int civil = CivilWeekday(dayNumber);
     details.weekday = civil;
     if (!today.sunriseJd) return;  // no sunrise to count from: the civil weekday
@@ -83,6 +72,17 @@ void AddSunDay(const ChartState& chart, const GeoPlace& place, BirthDetails& det
 }
 
 }  // namespace
+
+SunNote SunNoteOf(SunPassage passage) {
+    switch (passage) {
+        case SunPassage::RisesAndSets: return SunNote::None;
+        case SunPassage::PolarNight: return SunNote::PolarNight;
+        case SunPassage::PolarDay: return SunNote::PolarDay;
+        case SunPassage::NoSunrise: return SunNote::NoSunrise;
+        case SunPassage::NoSunset: return SunNote::NoSunset;
+    }
+    return SunNote::None;
+}
 
 BirthDetails ComputeBirthDetails(const ChartState& chart, std::optional<double> latitudeNorthDegrees) {
     BirthDetails details;

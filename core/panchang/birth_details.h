@@ -64,6 +64,9 @@ struct BirthDetails {
 // The details of a reading that ComputeBirthNakshatra and ComputeBirthYoga
 // have computed into chart. The latitude is in degrees, north positive;
 // nothing when the reading has no valid one.
+// What the details say of a day whose Sun does not both rise and set.
+SunNote SunNoteOf(SunPassage passage);
+
 BirthDetails ComputeBirthDetails(const ChartState& chart, std::optional<double> latitudeNorthDegrees);
 
 }  // namespace zorvane

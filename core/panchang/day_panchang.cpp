@@ -13,17 +13,6 @@ namespace {
 constexpr double kMinutesPerDay = 1440.0;
 constexpr double kNoonDays = 0.5;
 
-SunNote NoteOf(SunPassage passage) {
-    switch (passage) {
-        case SunPassage::RisesAndSets: return SunNote::None;
-        case SunPassage::PolarNight: return SunNote::PolarNight;
-        case SunPassage::PolarDay: return SunNote::PolarDay;
-        case SunPassage::NoSunrise: return SunNote::NoSunrise;
-        case SunPassage::NoSunset: return SunNote::NoSunset;
-    }
-    return SunNote::None;
-}
-
 // Sunrise and sunset of the civil date on the clock in force at the place's
 // mean noon of that date (the clocks change at night, so that is the day's).
 SunriseSunset SunOfDate(double dayNumber, const GeoPlace& place, const ZoneOffsetAt& offsetAt) {
@@ -47,10 +36,10 @@ DayPanchangResult ComputeDayPanchang(const CivilDate& date, const GeoPlace& plac
     const double dayNumber = DayNumber(date.month, date.day, date.year);
     const SunriseSunset today = SunOfDate(dayNumber, place, offsetAt);
     const SunriseSunset tomorrow = SunOfDate(dayNumber + 1, place, offsetAt);
-    result.sunNote = NoteOf(today.passage);
+    result.sunNote = SunNoteOf(today.passage);
     if (!today.sunriseJd || !today.sunsetJd || !tomorrow.sunriseJd || *today.sunsetJd < *today.sunriseJd) {
         result.refusal = DayRefusal::NoSunrise;
-        if (result.sunNote == SunNote::None) result.sunNote = NoteOf(tomorrow.passage);
+        if (result.sunNote == SunNote::None) result.sunNote = SunNoteOf(tomorrow.passage);
         return result;
     }
 
