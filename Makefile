@@ -14,12 +14,12 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 LINT_DIR ?= build-lint
 
-# Debian 12 packages the build needs; the font gives the headless window
-# tests the same text metrics on every machine, and poppler-utils lets the
+# Debian 12 packages the build needs; DejaVu gives the headless window
+# tests the same text metrics on every machine, Noto draws Devanagari, and poppler-utils lets the
 # tests read back the PDF reports.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
-            fonts-dejavu-core nlohmann-json3-dev libcli11-dev poppler-utils \
+            fonts-dejavu-core fonts-noto-core nlohmann-json3-dev libcli11-dev poppler-utils \
             libical-dev libswe-dev swe-basic-data qt6-svg-dev libssl-dev
 
 # Only for `make package`, `make fuzz` and `make lint`; the build never needs them.

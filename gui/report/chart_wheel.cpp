@@ -1,6 +1,7 @@
 #include "gui/report/chart_wheel.h"
 
 #include "gui/report/palette.h"
+#include "gui/widgets/form_look.h"
 
 #include <QColor>
 #include <QFont>
@@ -41,7 +42,8 @@ constexpr double kCaptionTitleScale = 1.45;
 constexpr double kMinutesPerSign = zorvane::kDegreesPerSign * zorvane::kMinutesPerDegree;
 
 QFont WheelFont(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font;
+    font.setFamilies(zorvane::FormFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, pixels));
     font.setBold(bold);

@@ -1,6 +1,7 @@
 #include "gui/report/pdf_report.h"
 
 #include "gui/report/palette.h"
+#include "gui/widgets/form_look.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -54,7 +55,8 @@ const QString kFooter = QStringLiteral(
     "Made with Zorvane.");
 
 QFont ReportFont(double points, bool bold = false, bool italic = false) {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font;
+    font.setFamilies(zorvane::FormFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

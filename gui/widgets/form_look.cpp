@@ -9,9 +9,13 @@
 
 namespace zorvane {
 
+QStringList FormFontFamilies() {
+    return {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+}
+
 void RequestVerdana(QWidget& widget, double points) {
     QFont font = widget.font();
-    font.setFamily(QStringLiteral("Verdana"));
+    font.setFamilies(FormFontFamilies());
     font.setPointSizeF(points);
     widget.setFont(font);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QLineEdit;
 class QWidget;
@@ -11,9 +12,14 @@ namespace zorvane {
 
 inline constexpr double kFormFontPoints = 8.25;
 
+// Verdana first; where it is missing, DejaVu Sans (a dependency of the
+// package) rather than whatever face the system would pick, so that widths
+// stay the same on every machine whichever other fonts are installed.
+// Scripts neither face covers (Devanagari) fall through to the system's own.
+QStringList FormFontFamilies();
+
 // Asks for Verdana at the given size, keeping the widget's other font
-// settings. Designer stores whole points only, hence the fractional sizes here;
-// where Verdana is missing the system substitutes its nearest sans face.
+// settings. Designer stores whole points only, hence the fractional sizes here.
 void RequestVerdana(QWidget& widget, double points = kFormFontPoints);
 
 // "Zorvane v1.95": every window's caption, with the version the project is
