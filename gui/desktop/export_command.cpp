@@ -1,5 +1,6 @@
 #include "gui/desktop/export_command.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QLocale>
 #include <QTextStream>
 #include <CLI/CLI.hpp>
@@ -81,8 +82,7 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
         return kExitRefused;
     }
     const auto& chart = std::get<zorvane::ChartFile>(opened);
-    zorvane::NumberFormat format;
-    format.decimalPoint = QLocale().decimalPoint().toStdString();
+    const zorvane::NumberFormat format = zorvane::UserNumberFormat();
     // A chart written by the command line may hold no name and no latitude:
     // the report then leaves the name line blank and says no sunrise.
     const std::variant<zorvane::BirthRecord, QString> computed =

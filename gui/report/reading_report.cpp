@@ -1,5 +1,6 @@
 #include "gui/report/reading_report.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QLocale>
 #include <cmath>
 #include <cstdlib>
@@ -18,9 +19,7 @@
 namespace {
 
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using zorvane::FromUtf8;
 
 QList<ReportLine> Lines(const std::vector<zorvane::TextLine>& lines) {
     QList<ReportLine> out;

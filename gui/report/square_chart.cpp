@@ -1,5 +1,6 @@
 #include "gui/report/square_chart.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
@@ -31,9 +32,7 @@ constexpr int kNavamsaIndex = 5;           // D9 in kVargas
 constexpr double kSavedHeightShare = 0.5;  // of the width
 constexpr int kSvgWidthPixels = 1200;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using zorvane::FromUtf8;
 
 QPointF Scaled(const QRectF& square, zorvane::ChartPoint2D point) {
     return {square.left() + point.x * square.width(), square.top() + point.y * square.height()};

@@ -1,5 +1,6 @@
 #include "gui/windows/chart_page.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QDir>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -33,9 +34,7 @@ constexpr int kRowPaddingPixels = 4;
 enum PositionColumn { PointColumn, LongitudeColumn, SignColumn, InSignColumn, NakshatraColumn, PadaColumn,
                       LordColumn, HouseColumn, RetrogradeColumn, SpeedColumn };
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using zorvane::FromUtf8;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 

@@ -1,5 +1,6 @@
 #include "gui/windows/frmAtlas.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QEvent>
 #include <QHeaderView>
 #include <QTreeWidgetItem>
@@ -28,9 +29,7 @@ enum Column {
 constexpr int kColumnWidths[] = {128, 118, 112, 62, 66, 124, 52};
 static_assert(std::size(kColumnWidths) == NoteColumn);
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using zorvane::FromUtf8;
 
 QString Quoted(const QString& text) {
     return QStringLiteral("\u201c") + text + QStringLiteral("\u201d");

@@ -1,5 +1,6 @@
 #include "gui/windows/frmDetails.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QDate>
 #include <QDir>
 #include <QImage>
@@ -43,9 +44,7 @@ const QString kBeforeBirth = QStringLiteral("before birth");
 // A saved wheel is this many pixels square: sharp when printed a hand wide.
 constexpr int kSavedWheelPixels = 1200;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using zorvane::FromUtf8;
 
 void MarkRow(QTreeWidgetItem& item, const QString& note) {
     item.setText(NoteColumn, note);

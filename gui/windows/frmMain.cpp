@@ -7,37 +7,31 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QLayout>
-#include <QLocale>
 #include <QButtonGroup>
 #include <QMenu>
-#include <QPrinter>
 #include <QShortcutEvent>
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "core/format/chart_text.h"
-#include "core/reading/record_chart.h"
-#include "gui/desktop/chart_choices.h"
-#include "gui/desktop/chart_files.h"
 #include "gui/desktop/desktop.h"
 #include "gui/widgets/form_look.h"
 #include "gui/windows/frmAbout.h"
 #include "gui/windows/frmHelp.h"
 #include "gui/desktop/links.h"
 #include "gui/widgets/mnemonic_click.h"
-#include "core/atlas/atlas_fill.h"
-#include "core/zones/atlas_zone.h"
-#include "gui/report/pdf_report.h"
 #include "gui/windows/place_search.h"
 #include "gui/desktop/recent_charts.h"
 #include "gui/windows/frmMatch.h"
 #include "gui/windows/startup.h"
-#include "core/reading/applied_zone_of_form.h"
 #include "core/reading/birth_record.h"
 #include "core/reading/compute_reading.h"
 #include "core/files/chart_file.h"
 #include "core/format/display_tables.h"
+#include "gui/widgets/utf8_text.h"
+#include "gui/windows/atlas_zone_link.h"
+#include "gui/windows/chart_file_actions.h"
+#include "gui/windows/report_actions.h"
 #include "core/files/file_store.h"
 #include "gui/windows/frmDetails.h"
 #include "gui/windows/frmPanchang.h"
@@ -58,8 +52,6 @@ const QString kDetailsOfThisReading =
     QStringLiteral("Birth details and dasha of this reading");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
-const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
-const QString kPdfSuffix = QStringLiteral("pdf");
 
 constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
     "January", "February", "March",     "April",   "May",      "June",
@@ -67,19 +59,9 @@ constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
 });
 static_assert(kMonthNames.size() == zorvane::kOfferedMonths.highest);
 
-std::string Utf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-zorvane::NumberFormat UserNumberFormat() {
-    zorvane::NumberFormat format;
-    format.decimalPoint = Utf8(QLocale().decimalPoint());
-    return format;
-}
+using zorvane::FromUtf8;
+using zorvane::Utf8;
+using zorvane::UserNumberFormat;
 
 void FillWithNumbers(QComboBox& list, zorvane::OfferedRange range) {
     for (int n = range.lowest; n <= range.highest; ++n) {
@@ -131,6 +113,22 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     helpItems.at(3)->setObjectName(QStringLiteral("mnuHelpSep1"));
     helpItems.at(5)->setObjectName(QStringLiteral("mnuHelpSep2"));
 
+    zoneLink_ = new zorvane::AtlasZoneLink(
+        {*ui->txtZoneHour, *ui->txtZoneMinute, *ui->chkDST, *ui->lblAppliedZone,
+         *ui->lblZoneAsApplied},
+        [this] { return ReadForm(); }, [this] { return ChosenBirthMoment(); }, this);
+    chartFiles_ = new zorvane::ChartFileActions(
+        desktop_, applicationName_, *ui->mnuRecentCharts, *this,
+        {[this] { return ReadForm(); },
+         [this](const zorvane::ChartFile& chart) { FillForm(chart); },
+         [this] {
+             BringToFront(*ui->picMain);
+             cmdCalculate_Click();
+         }});
+    reports_ = new zorvane::ReportActions(
+        desktop_, applicationName_, *this,
+        {[this] { return record_ ? &*record_ : nullptr; }, [this] { return NamesOnShow(); }});
+
     ShowDesignTexts();
     ConnectHandlers();
     ShowPromotion(true);
@@ -171,32 +169,16 @@ void frmMain::ConnectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(ui->mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(ui->mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
-    // A zone the atlas wrote follows the birth date and clock time until the
-    // user writes the zone boxes or "DST" another way.
-    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute}) {
-        connect(box, &QLineEdit::textChanged, this, &frmMain::EndAtlasZoneLink);
-    }
-    connect(ui->chkDST, &QCheckBox::toggled, this, &frmMain::EndAtlasZoneLink);
+    // A zone the atlas wrote follows the birth date and clock time; the line
+    // of the zone as applied follows every box it depends on.
     for (QComboBox* list : {ui->cboDate, ui->cboMonth, ui->cboYear, ui->cboHH, ui->cboMM}) {
-        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowAtlasZone);
+        connect(list, &QComboBox::currentIndexChanged, zoneLink_, &zorvane::AtlasZoneLink::Follow);
     }
-    // The zone as applied follows every box it depends on; typing a zone box
-    // makes the zone the user's own, and so does DST once the atlas let go.
-    for (QLineEdit* box : {ui->txtZoneHour, ui->txtZoneMinute}) {
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            if (!writingAtlasZone_) zoneSource_ = zorvane::ZoneSource::Typed;
-            ShowZoneAsApplied();
-        });
-    }
-    connect(ui->chkDST, &QCheckBox::toggled, this, [this] {
-        if (!writingAtlasZone_ && zoneSource_ == zorvane::ZoneSource::Atlas) zoneSource_ = zorvane::ZoneSource::Typed;
-        ShowZoneAsApplied();
-    });
     for (QLineEdit* box : {ui->txtLonD, ui->txtLonM}) {
-        connect(box, &QLineEdit::textChanged, this, &frmMain::ShowZoneAsApplied);
+        connect(box, &QLineEdit::textChanged, zoneLink_, &zorvane::AtlasZoneLink::ShowApplied);
     }
-    connect(ui->optLong_0, &QRadioButton::toggled, this, &frmMain::ShowZoneAsApplied);
-    ShowZoneAsApplied();
+    connect(ui->optLong_0, &QRadioButton::toggled, zoneLink_, &zorvane::AtlasZoneLink::ShowApplied);
+    zoneLink_->ShowApplied();
     connect(ui->mnuSaveChart, &QAction::triggered, this, &frmMain::mnuSaveChart_Click);
     connect(ui->mnuOpenChart, &QAction::triggered, this, &frmMain::mnuOpenChart_Click);
     connect(ui->mnuCopy, &QAction::triggered, this, &frmMain::mnuCopy_Click);
@@ -230,7 +212,7 @@ void frmMain::Form_Load() {
         list->setCurrentIndex(0);
     }
     BringToFront(*ui->picMain);
-    ShowRecentCharts();
+    chartFiles_->ShowRecent();
     // A reading starts with the name, so typing can start at once.
     ui->txtName->setFocus();
 }
@@ -310,7 +292,7 @@ zorvane::ReadingForm frmMain::ReadForm() const {
     form.place.city = Utf8(ui->txtCity->text());
     form.place.state = Utf8(ui->txtState->text());
     form.place.country = Utf8(ui->txtCountry->text());
-    if (!atlasZoneId_.isEmpty()) form.place.atlasZoneId = atlasZoneId_.toStdString();
+    if (!zoneLink_->zoneId().isEmpty()) form.place.atlasZoneId = zoneLink_->zoneId().toStdString();
     return form;
 }
 
@@ -362,7 +344,7 @@ void frmMain::ShowRefusal(const zorvane::Refusal& refusal) {
 }
 
 void frmMain::cmdCalculate_Click() {
-    FollowAtlasZone();
+    zoneLink_->Follow();
     const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
         zorvane::ParseForm(ReadForm(), UserNumberFormat());
     if (const auto* refusal = std::get_if<zorvane::Refusal>(&input)) {
@@ -372,7 +354,7 @@ void frmMain::cmdCalculate_Click() {
     record_ = zorvane::ComputeReading(std::get<zorvane::BirthInput>(input));
     shownNames_ = {std::string(zorvane::NakshatraNameOf(*record_)),
                    std::string(zorvane::YogaNameOf(*record_))};
-    record_->zoneApplied = ZoneAsAppliedText();
+    record_->zoneApplied = zoneLink_->AppliedSentence();
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
@@ -511,8 +493,7 @@ void frmMain::lblTZHelp_Click() {
     frmTimeZone picker(*ui->txtZoneHour, *ui->txtZoneMinute, this);
     runModal_(picker);
     if (ui->txtZoneHour->text() != hourBefore || ui->txtZoneMinute->text() != minuteBefore) {
-        zoneSource_ = zorvane::ZoneSource::Picker;
-        ShowZoneAsApplied();
+        zoneLink_->NoteSource(zorvane::ZoneSource::Picker);
     }
 }
 
@@ -552,61 +533,10 @@ void frmMain::WritePlace(const zorvane::PlaceBoxes& place) {
     ui->txtLonD->setText(place.lonDegrees);
     ui->txtLonM->setText(place.lonMinutes);
     (place.east ? ui->optLong_0 : ui->optLong_1)->setChecked(true);
-    EndAtlasZoneLink();
+    zoneLink_->End();
     if (place.writesZone) {
-        atlasZoneId_ = place.zoneId;
-        atlasPlaceEast_ = place.east;
-        FollowAtlasZone();
+        zoneLink_->Link(place.zoneId, place.east);
     }
-}
-
-void frmMain::FollowAtlasZone() {
-    if (atlasZoneId_.isEmpty()) {
-        return;
-    }
-    const zorvane::BirthMoment moment = ChosenBirthMoment();
-    const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(atlasZoneId_, moment.date, moment.clockTime);
-    const zorvane::AtlasZoneBoxes boxes = zorvane::ZoneBoxesFor(zone, atlasPlaceEast_);
-    if (!boxes.writes) {
-        // No real date: the boxes keep the last moment's zone until there is one.
-        ui->lblAppliedZone->setText(QString::fromLatin1(atlasZoneId_));
-        return;
-    }
-    writingAtlasZone_ = true;
-    ui->txtZoneHour->setText(boxes.hour);
-    ui->txtZoneMinute->setText(boxes.minute);
-    ui->chkDST->setChecked(boxes.daylightSaving);
-    writingAtlasZone_ = false;
-    ui->lblAppliedZone->setText(zorvane::AppliedZoneText(atlasZoneId_, zone));
-    zoneSource_ = zorvane::ZoneSource::Atlas;
-    atlasNote_ = zorvane::ZoneNote(zone).toStdString();
-    ShowZoneAsApplied();
-}
-
-std::string frmMain::ZoneAsAppliedText() const {
-    std::optional<zorvane::AppliedZone> zone = zorvane::AppliedZoneOfForm(ReadForm(), UserNumberFormat());
-    if (!zone) return "The zone or longitude boxes do not give an offset yet";
-    const std::string zoneId = atlasZoneId_.toStdString();
-    zone->source = zoneSource_;
-    if (zoneSource_ == zorvane::ZoneSource::Atlas) {
-        zone->sourceName = zoneId;
-        zone->note = atlasNote_;
-    }
-    return zorvane::AppliedZoneSentence(*zone);
-}
-
-void frmMain::ShowZoneAsApplied() {
-    const QString text = FromUtf8(ZoneAsAppliedText());
-    ui->lblZoneAsApplied->setText(text);
-    ui->lblZoneAsApplied->setToolTip(text);
-}
-
-void frmMain::EndAtlasZoneLink() {
-    if (writingAtlasZone_) {
-        return;
-    }
-    atlasZoneId_.clear();
-    ui->lblAppliedZone->clear();
 }
 
 void frmMain::Label1_Click() {
@@ -659,25 +589,6 @@ void frmMain::mnuMakeMoney_Click() {
 
 // ---- Chart files -------------------------------------------------------------
 
-zorvane::ChartFile frmMain::FormAsChart() const {
-    // A chart keeps the form as typed, whole or not, so that it reopens
-    // into the same boxes; the names for reference are what the button would
-    // show for it.
-    zorvane::ChartFile chart;
-    const zorvane::ReadingForm form = ReadForm();
-    zorvane::PutFormInChart(form, chart);
-    PutChartChoicesInFile(desktop_, applicationName_, chart);
-    const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
-        zorvane::ParseForm(form, UserNumberFormat());
-    if (const auto* parsed = std::get_if<zorvane::BirthInput>(&input)) {
-        const zorvane::BirthRecord record =
-            zorvane::ComputeReading(*parsed, zorvane::ReadingParts::NamesOnly);
-        chart.nakshatraName = std::string(zorvane::NakshatraNameOf(record));
-        chart.yogaName = std::string(zorvane::YogaNameOf(record));
-    }
-    return chart;
-}
-
 void frmMain::FillForm(const zorvane::ChartFile& chart) {
     const zorvane::ReadingForm form = zorvane::FormFromChart(chart);
     ui->txtName->setText(FromUtf8(form.name));
@@ -711,132 +622,35 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     ui->txtCountry->setText(FromUtf8(form.place.country));
     // Writing the boxes ended any earlier link; a chart the atlas filled
     // links its zone to the date again, as "Use this place" did.
-    zoneSource_ = zorvane::ZoneSource::ChartFile;
-    ShowZoneAsApplied();
+    zoneLink_->NoteSource(zorvane::ZoneSource::ChartFile);
     if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
-        atlasZoneId_ = QByteArray::fromStdString(*chart.atlasZoneId);
-        atlasPlaceEast_ = form.eastSelected;
-        FollowAtlasZone();
+        zoneLink_->Link(QByteArray::fromStdString(*chart.atlasZoneId), form.eastSelected);
     }
 }
 
 void frmMain::mnuSaveChart_Click() {
-    const QString path = desktop_.askSaveFileName(
-        this, {QStringLiteral("Save Chart As"), kChartFileFilter, kChartFileSuffix});
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const std::optional<QString> failure = SaveChartFile(path, FormAsChart())) {
-        desktop_.showMessage(this, *failure, Desktop::Icon::Error);
-        return;
-    }
-    RememberChart(path);
+    chartFiles_->SaveAs();
 }
 
 void frmMain::mnuOpenChart_Click() {
-    const QString path = desktop_.askOpenFileName(
-        this, {QStringLiteral("Open Chart"), kChartFileFilter, kChartFileSuffix});
-    if (!path.isEmpty()) {
-        OpenChart(path, false);
-    }
-}
-
-void frmMain::OpenChart(const QString& path, bool fromRecentList) {
-    if (fromRecentList && ChartFileHasGone(path)) {
-        QStringList recent = ReadRecentCharts(desktop_, applicationName_);
-        recent.removeAll(path);
-        WriteRecentCharts(desktop_, applicationName_, recent);
-        ShowRecentCharts();
-        desktop_.showMessage(this,
-                             QStringLiteral("The chart %1 is no longer there, so it has been "
-                                            "taken off Recent Charts.")
-                                 .arg(QDir::toNativeSeparators(path)),
-                             Desktop::Icon::Information);
-        return;
-    }
-    // A refused file changes nothing: the form is filled only from a whole chart.
-    const std::variant<zorvane::ChartFile, QString> opened = OpenChartFile(path);
-    if (const QString* refusal = std::get_if<QString>(&opened)) {
-        desktop_.showMessage(this, *refusal, Desktop::Icon::Error);
-        return;
-    }
-    FillForm(std::get<zorvane::ChartFile>(opened));
-    KeepChartChoicesOfFile(desktop_, applicationName_, std::get<zorvane::ChartFile>(opened));
-    RememberChart(path);
-    // A chart whose boxes the checks refuse is shown in the form, with the
-    // box to mend in focus, as a typed one would be.
-    BringToFront(*ui->picMain);
-    cmdCalculate_Click();
-}
-
-void frmMain::RememberChart(const QString& path) {
-    WriteRecentCharts(desktop_, applicationName_,
-                      WithRecentChart(ReadRecentCharts(desktop_, applicationName_), path));
-    ShowRecentCharts();
-}
-
-void frmMain::ShowRecentCharts() {
-    QMenu& menu = *ui->mnuRecentCharts;
-    menu.clear();
-    const QStringList recent = ReadRecentCharts(desktop_, applicationName_);
-    for (qsizetype i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        QAction* item = menu.addAction(RecentChartMenuText(static_cast<int>(i), path));
-        item->setObjectName(QStringLiteral("mnuRecentChart%1").arg(i + 1));
-        connect(item, &QAction::triggered, this, [this, path] { OpenChart(path, true); });
-    }
-    menu.setEnabled(!recent.isEmpty());
+    chartFiles_->AskAndOpen();
 }
 
 // ---- Copy, print and PDF -------------------------------------------------------
 
-ReadingReport frmMain::ReportOnShow() const {
-    if (record_ && record_->details && record_->dasha) {
-        return MakeReadingReport(*record_, desktop_.today());
-    }
+ReadingReport frmMain::NamesOnShow() const {
     return NamesOnlyReport(ui->lblNakshatraName->text(), ui->lblNakshatraDesc->text(),
                            ui->lblYogaName->text(), ui->lblYogaDesc->text());
 }
 
 void frmMain::mnuCopy_Click() {
-    ReadingReport report = ReportOnShow();
-    // The birth chart follows, with the Chart page's ayanamsa and node.
-    if (record_ && record_->details) {
-        if (const std::optional<zorvane::BirthChart> chart =
-                zorvane::ChartOfRecord(*record_, ChartOptionsFromSettings(desktop_, applicationName_))) {
-            report.chartText = QString::fromStdString(zorvane::FormatChartSection(*chart, record_->moonSidereal));
-        }
-    }
-    desktop_.setClipboardText(ReadingPlainText(report));
+    reports_->Copy();
 }
 
 void frmMain::mnuPrint_Click() {
-    if (!record_ || !record_->details) {
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    if (!desktop_.askPrint(this, printer)) {
-        return;
-    }
-    if (!PrintReport(printer, ReportOnShow())) {
-        desktop_.showMessage(this, QStringLiteral("The report could not be printed."),
-                             Desktop::Icon::Error);
-    }
+    reports_->Print();
 }
 
 void frmMain::mnuExportPdf_Click() {
-    if (!record_ || !record_->details) {
-        return;
-    }
-    const QString path =
-        desktop_.askSaveFileName(this, {QStringLiteral("Export PDF"), kPdfFilter, kPdfSuffix});
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const std::optional<QString> reason = WriteReportPdf(path, ReportOnShow())) {
-        desktop_.showMessage(this,
-                             QStringLiteral("The report could not be saved to %1: %2.")
-                                 .arg(QDir::toNativeSeparators(path), *reason),
-                             Desktop::Icon::Error);
-    }
+    reports_->ExportPdf();
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "core/zones/applied_zone.h"
-#include <QByteArray>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <optional>
 
-#include "gui/report/reading_report.h"
 #include "core/atlas/atlas_loader.h"
 #include "core/files/reading_file.h"
 #include "core/reading/birth_record.h"
 #include "core/reading/validate_input.h"
+#include "gui/report/reading_report.h"
 
 class Desktop;
 class QDialog;
@@ -23,11 +21,16 @@ namespace zorvane {
 struct ChartFile;
 struct PlaceBoxes;
 struct BirthMoment;
+class AtlasZoneLink;
+class ChartFileActions;
+class ReportActions;
 }  // namespace zorvane
 
 // The main window: the input panel and the result panel in one place, the
 // menus and the links. It only carries values between its controls and the
 // core (checks, calculation, tables, file format) and shows what comes back.
+// The zone boxes' link to the atlas, the chart files and the report actions
+// are collaborators of their own; the window's handlers hand over to them.
 class frmMain : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMain)
@@ -86,27 +89,16 @@ private:
     void mnuPrint_Click();
     void mnuExportPdf_Click();
 
-    // Chart files: the form as a chart, a chart into the form, the list of
-    // recent ones in the settings.
-    zorvane::ChartFile FormAsChart() const;
+    // A chart into the form, as typed when it was saved.
     void FillForm(const zorvane::ChartFile& chart);
-    void OpenChart(const QString& path, bool fromRecentList);
-    void RememberChart(const QString& path);
-    void ShowRecentCharts();
-    // The reading on show as the report, the printout and the clipboard show it.
-    ReadingReport ReportOnShow() const;
+    // The result panel's two names and paragraphs, for a report without a record.
+    ReadingReport NamesOnShow() const;
 
     void DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
 
     zorvane::ReadingForm ReadForm() const;
     zorvane::BirthMoment ChosenBirthMoment() const;
     void WritePlace(const zorvane::PlaceBoxes& place);
-    void FollowAtlasZone();
-    void EndAtlasZoneLink();
-    // The line of the zone as the calculation will apply it, for every
-    // source of the zone boxes.
-    void ShowZoneAsApplied();
-    std::string ZoneAsAppliedText() const;
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
@@ -128,14 +120,10 @@ private:
     // Made on first use and kept, so the help reopens where the user left it.
     std::unique_ptr<frmHelp> help_;
     bool centred_ = false;
-    // The atlas place's zone while the zone boxes and "DST" hold what the
-    // atlas wrote; empty once the user sets the zone another way.
-    QByteArray atlasZoneId_;
-    bool atlasPlaceEast_ = true;
-    bool writingAtlasZone_ = false;
-    // Who last wrote the zone boxes, and what the atlas said beside them.
-    zorvane::ZoneSource zoneSource_ = zorvane::ZoneSource::Typed;
-    std::string atlasNote_;
     // The window's atlas, read on a worker thread while the city is typed.
     zorvane::AtlasLoader atlas_;
+    // Owned by the window as their Qt parent.
+    zorvane::AtlasZoneLink* zoneLink_ = nullptr;
+    zorvane::ChartFileActions* chartFiles_ = nullptr;
+    zorvane::ReportActions* reports_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "gui/windows/frmMatch.h"
 
+#include "gui/widgets/utf8_text.h"
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLocale>
@@ -51,8 +52,7 @@ void Put(QTableWidget& table, int row, int column, const QString& text) {
 // The chart's reading as the calculation makes it, without the name and the
 // latitude a star does not need; or the refusal of its inputs.
 std::variant<zorvane::BirthRecord, QString> ComputeStarOfChart(const zorvane::ChartFile& chart) {
-    zorvane::NumberFormat format;
-    format.decimalPoint = QLocale().decimalPoint().toStdString();
+    const zorvane::NumberFormat format = zorvane::UserNumberFormat();
     return ComputeChart(chart, format, zorvane::ValidationScope::WithoutNameAndLatitude);
 }
 
