@@ -166,32 +166,69 @@ struct Tally {
     void add(double v) { values.push_back(v); }
 };
 
+struct Sample {
+    BirthData birth;
+    double latitude = 0;
+};
+
+// A reading of 1901-2050 at a random place, its zone the nearest whole hour.
+Sample RandomSample(std::mt19937& random) {
+    auto uniform = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    BirthData birth;
+    birth.Year = static_cast<std::int16_t>(uniform(1901, 2050));
+    birth.Month = static_cast<std::int16_t>(uniform(1, 12));
+    birth.Day = static_cast<std::int16_t>(uniform(1, 28));
+    birth.Hour = static_cast<std::int16_t>(uniform(0, 23));
+    birth.Minute = static_cast<std::int16_t>(uniform(0, 59));
+    const int longitudeMinutes = uniform(-180 * 60, 180 * 60);
+    birth.LonEast = longitudeMinutes > 0;
+    birth.LonDegrees = static_cast<std::int16_t>(std::abs(longitudeMinutes) / 60);
+    birth.LonMinutes = static_cast<std::int16_t>(std::abs(longitudeMinutes) % 60);
+    const int zone = static_cast<int>(std::lround(longitudeMinutes / 60.0 / 15.0));
+    birth.ZoneHour = static_cast<std::int16_t>(std::abs(zone));
+    birth.ZoneAheadOfUniversalTime = zone > 0;
+    const double latitude = uniform(-60 * 60, 60 * 60) / kMinutesPerDegree;
+
+    return {birth, latitude};
+}
+
+// Prints the reference values of a few readings as the rows of the table in
+// tests/core/reference_pins_test.cpp, which guards the accuracy table above.
+int PrintPins(int count, unsigned seed) {
+    std::mt19937 random(seed);
+    for (int n = 0; n < count; ++n) {
+        const auto [birth, latitude] = RandomSample(random);
+        ChartState chart;
+        ComputeBirthNakshatra(birth, chart);
+        ComputeBirthYoga(chart);
+        const BirthDetails details = ComputeBirthDetails(chart, latitude);
+        const double jd = details.universalJd;
+        const GeoPlace place{latitude, -chart.LongitudeWest};
+        const double sunrise = details.sunriseJd ? ReferenceSunEvent(*details.sunriseJd, place) : 0.0;
+        std::printf("    {{%d, %d, %d, %d, %d, %d, %d}, %.4f, %.6f, %.6f, %.7f, %.7f, %.7f},\n", birth.Year,
+                    birth.Month, birth.Day, birth.Hour, birth.Minute,
+                    (birth.LonEast ? 1 : -1) * (birth.LonDegrees * 60 + birth.LonMinutes),
+                    (birth.ZoneAheadOfUniversalTime ? 1 : -1) * birth.ZoneHour, latitude,
+                    ReferenceLongitude(jd, SE_MOON), ReferenceLongitude(jd, SE_SUN), sunrise,
+                    ReferenceBound(Limb::Tithi, details.tithi.endJd, details.tithi.index + 1),
+                    ReferenceBound(Limb::Nakshatra, details.nakshatra.endJd, details.nakshatra.index + 1));
+    }
+    swe_close();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 7 && std::string(argv[1]) == "--reading") return ShowReading(argv);
+    if (argc == 3 && std::string(argv[1]) == "--pins") return PrintPins(std::atoi(argv[2]), 1901u);
     const int readings = argc > 1 ? std::atoi(argv[1]) : 2000;
     std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1901u);
-    auto uniform = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
 
     std::map<std::string, Tally> seconds;
     std::map<std::string, Tally> arcseconds;
     for (int n = 0; n < readings; ++n) {
-        BirthData birth;
-        birth.Year = static_cast<std::int16_t>(uniform(1901, 2050));
-        birth.Month = static_cast<std::int16_t>(uniform(1, 12));
-        birth.Day = static_cast<std::int16_t>(uniform(1, 28));
-        birth.Hour = static_cast<std::int16_t>(uniform(0, 23));
-        birth.Minute = static_cast<std::int16_t>(uniform(0, 59));
-        const int longitudeMinutes = uniform(-180 * 60, 180 * 60);
-        birth.LonEast = longitudeMinutes > 0;
-        birth.LonDegrees = static_cast<std::int16_t>(std::abs(longitudeMinutes) / 60);
-        birth.LonMinutes = static_cast<std::int16_t>(std::abs(longitudeMinutes) % 60);
-        const int zone = static_cast<int>(std::lround(longitudeMinutes / 60.0 / 15.0));
-        birth.ZoneHour = static_cast<std::int16_t>(std::abs(zone));
-        birth.ZoneAheadOfUniversalTime = zone > 0;
-        const double latitude = uniform(-60 * 60, 60 * 60) / kMinutesPerDegree;
-
+        const auto [birth, latitude] = RandomSample(random);
         ChartState chart;
         ComputeBirthNakshatra(birth, chart);
         ComputeBirthYoga(chart);

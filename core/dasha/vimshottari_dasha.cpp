@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <stdexcept>
 
+#include "core/sky/sidereal_moon.h"
 #include "core/time/angles.h"
 #include "core/state/chart_state.h"
 
@@ -58,7 +59,7 @@ MoonInNakshatra LocateMoonInNakshatra(double moonSiderealDegrees) {
     if (moon < 0.0) moon += kDegreesPerTurn;
     if (moon >= kDegreesPerTurn) moon = 0.0;
 
-    const double position = kMinutesPerDegree * moon / kNakshatraSpanArcminutes;
+    const double position = NakshatraPositionOf(moon);
     // No double below 360 reaches 27 here; the bound keeps the index in the
     // table should that ever change.
     const double slot = std::min(std::floor(position), static_cast<double>(kNakshatraCount - 1));

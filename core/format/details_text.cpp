@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/time/angles.h"
+#include "core/time/zone_date.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
@@ -22,28 +23,6 @@ constexpr long long kSecondsPerDay = 86400;
 constexpr double kMinutesPerDay = 1440.0;
 constexpr long long kArcsecondsPerSign = 30 * kWholeArcsecondsPerDegree;
 constexpr long long kArcsecondsPerTurn = 360 * kWholeArcsecondsPerDegree;
-
-struct CivilDate {
-    long long year;
-    int month;
-    int day;
-};
-
-// Gregorian date of the day number that begins at its noon (Fliegel and
-// Van Flandern's integer inverse of the day count); every year offered is
-// Gregorian.
-CivilDate DateOfDayNumber(long long dayNumber) {
-    long long l = dayNumber + 68569;
-    const long long n = 4 * l / 146097;
-    l = l - (146097 * n + 3) / 4;
-    const long long i = 4000 * (l + 1) / 1461001;
-    l = l - 1461 * i / 4 + 31;
-    const long long j = 80 * l / 2447;
-    const int day = static_cast<int>(l - 2447 * j / 80);
-    l = j / 11;
-    const int month = static_cast<int>(j + 2 - 12 * l);
-    return {100 * (n - 49) + i + l, month, day};
-}
 
 long long FloorDivide(long long a, long long b) {
     const long long q = a / b;
@@ -82,7 +61,7 @@ std::string FormatDateTime(double universalJd, long long leadMinutes) {
                             static_cast<double>(leadMinutes * kSecondsPerMinute));
     const long long dayNumber = FloorDivide(seconds, kSecondsPerDay);
     const long long secondOfDay = seconds - dayNumber * kSecondsPerDay;
-    const CivilDate date = DateOfDayNumber(dayNumber);
+    const CivilDate date = CivilDateOfDayNumber(dayNumber);
     return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2) + "T" +
            Padded(secondOfDay / kSecondsPerHour, 2) + ":" + Padded(secondOfDay % kSecondsPerHour / kSecondsPerMinute, 2) +
            ":" + Padded(secondOfDay % kSecondsPerMinute, 2);

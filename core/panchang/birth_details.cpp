@@ -8,6 +8,7 @@
 #include "core/time/universal_time.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/limbs.h"
+#include "core/sky/sidereal_moon.h"
 
 namespace zorvane {
 

@@ -67,10 +67,6 @@ double KaranaPositionOf(double moonUnreducedDegrees, double sunUnreducedDegrees)
     return ElongationDegrees(moonUnreducedDegrees, sunUnreducedDegrees) / kKaranaSpanDegrees;
 }
 
-double NakshatraPositionOf(double siderealDegrees) {
-    return kMinutesPerDegree * siderealDegrees / kNakshatraSpanArcminutes;
-}
-
 double LimbPositionAt(Limb limb, double universalJd) {
     if (limb == Limb::Nakshatra) {
         const double centuries = (universalJd - kJ2000JulianDay) / kDaysPerJulianCentury;

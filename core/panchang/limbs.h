@@ -24,7 +24,4 @@ double LimbPositionAt(Limb limb, double universalJd);
 double TithiPositionOf(double moonUnreducedDegrees, double sunUnreducedDegrees);
 double KaranaPositionOf(double moonUnreducedDegrees, double sunUnreducedDegrees);
 
-// The nakshatra position of a sidereal longitude in degrees.
-double NakshatraPositionOf(double siderealDegrees);
-
 }  // namespace zorvane

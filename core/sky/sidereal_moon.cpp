@@ -105,8 +105,12 @@ double NakshatraMoonSiderealDegrees(double T) {
     return ComputeNakshatraMoon(T).siderealDegrees;
 }
 
+double NakshatraPositionOf(double siderealDegrees) {
+    return kMinutesPerDegree * siderealDegrees / kNakshatraSpanArcminutes;
+}
+
 std::optional<int> NakshatraSlotOf(double siderealDegrees) {
-    const double slot = std::floor(kMinutesPerDegree * siderealDegrees / kNakshatraSpanArcminutes);
+    const double slot = std::floor(NakshatraPositionOf(siderealDegrees));
     // Only reachable with a positive offset, which no year offered gives.
     if (!(slot >= 0 && slot < kNakshatraSlots)) return std::nullopt;
     return static_cast<int>(slot);

@@ -27,6 +27,11 @@ NakshatraMoon ComputeNakshatraMoon(double centuries);
 // ComputeBirthNakshatra names the nakshatra from.
 double NakshatraMoonSiderealDegrees(double centuries);
 
+// Nakshatras elapsed at a sidereal longitude (degrees): the whole part
+// counts the nakshatras passed, the fraction how far into the current one.
+// The one conversion the birth nakshatra, its bounds and the dasha share.
+double NakshatraPositionOf(double siderealDegrees);
+
 // The nakshatra slot of a sidereal longitude (degrees): 0..26, or 27 (the
 // empty name slot) for exactly 360. Nothing outside 0..360.
 std::optional<int> NakshatraSlotOf(double siderealDegrees);

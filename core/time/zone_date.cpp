@@ -24,6 +24,11 @@ CivilDate ZoneCivilDate(double universalJulianDay, double zoneOffsetHours) {
     return CivilDate{date.year, date.month, static_cast<int>(std::floor(date.day))};
 }
 
+CivilDate CivilDateOfDayNumber(long long dayNumber) {
+    const CalendarDate date = JulianDayToDate(static_cast<double>(dayNumber));
+    return CivilDate{date.year, date.month, static_cast<int>(std::floor(date.day))};
+}
+
 std::string IsoDateText(const CivilDate& date) {
     std::string text;
     AppendPadded(text, date.year, 4);

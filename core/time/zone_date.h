@@ -15,6 +15,10 @@ struct CivilDate {
 // 1582-10-15, as the rest of the program.
 CivilDate ZoneCivilDate(double universalJulianDay, double zoneOffsetHours);
 
+// The calendar date of the day number that begins at its noon (the Julian
+// day of that noon).
+CivilDate CivilDateOfDayNumber(long long dayNumber);
+
 // "YYYY-MM-DD", the year with at least four digits.
 std::string IsoDateText(const CivilDate& date);
 
