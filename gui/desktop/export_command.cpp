@@ -54,7 +54,7 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
                      QTextStream& errors) {
     CLI::App app(
         "Zorvane. Without options it opens its window; with --chart and --export-pdf it writes the\n"
-        "one-page report of a chart file as PDF, without a window.",
+        "report of a chart file as PDF, without a window.",
         "zorvane");
     app.set_version_flag("--version", std::string("zorvane ") + ZORVANE_VERSION);
     std::string chartPath;
@@ -91,7 +91,11 @@ int RunExportCommand(int argc, const char* const* argv, QDate today, QTextStream
         errors << "zorvane: " << chartFile << " holds a reading that is refused: " << *refusal << "\n";
         return kExitRefused;
     }
-    const ReadingReport report = MakeReadingReport(std::get<zorvane::BirthRecord>(computed), today);
+    ReadingReport report = MakeReadingReport(std::get<zorvane::BirthRecord>(computed), today);
+    zorvane::ChartOptions options;
+    options.ayanamsa = chart.ayanamsa;
+    options.node = chart.node;
+    AddBirthChart(report, std::get<zorvane::BirthRecord>(computed), options, chart.style);
     if (const std::optional<QString> reason =
             WriteReportPdfTo(pdfPath, report)) {
         errors << "zorvane: the report could not be written to "

@@ -1,6 +1,7 @@
 #include "gui/report/pdf_report.h"
 
 #include "gui/report/palette.h"
+#include "gui/report/square_chart.h"
 #include "gui/widgets/form_look.h"
 
 #include <QBuffer>
@@ -48,6 +49,7 @@ constexpr double kResultNamePoints = 11.5;
 constexpr double kBodyPoints = 9.2;
 constexpr double kTablePoints = 8.4;
 constexpr double kFootPoints = 6.8;
+constexpr double kChartTablePoints = 7.2;
 
 const QString kFooter = QStringLiteral(
     "Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days; "
@@ -80,6 +82,21 @@ public:
         y = Names(report, y) + Mm(kSectionGap);
         if (!report.limbs.isEmpty()) y = LimbsAndDasha(report, y);
         return y - content_.top();
+    }
+
+    // The second page: the band again, D1 and D9 across the width, and the
+    // table of lagna and grahas in a fixed-width face so its columns align.
+    void ChartPage(const ReadingReport& report) {
+        double y = Band(report, content_.top()) + Mm(kSectionGap);
+        y = SectionTitle(QStringLiteral("Birth chart"), content_.left(), content_.width(), y);
+        const QRectF charts(content_.left(), y, content_.width(), content_.width() / 2);
+        if (draw_) PaintRasiAndNavamsa(p_, charts, report.chart->chart, report.chart->style, true);
+        y = charts.bottom() + Mm(kSectionGap);
+        QFont fixed = ReportFont(kChartTablePoints);
+        fixed.setFamilies({QStringLiteral("DejaVu Sans Mono")});
+        fixed.setStyleHint(QFont::Monospace);
+        Text(QRectF(content_.left(), y, content_.width(), 0), report.chart->text, fixed, kText,
+             Qt::AlignLeft);
     }
 
     void Footer() {
@@ -301,7 +318,7 @@ void SetA4(QPagedPaintDevice& device) {
 
 }  // namespace
 
-void PaintReport(QPainter& painter, const QPagedPaintDevice& device, const ReadingReport& report) {
+void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReadingReport& report) {
     const double unitsPerMillimetre = device.logicalDpiX() / kMillimetresPerInch;
     // The printable area of the page, less the report's own margin.
     const QRectF page =
@@ -324,6 +341,11 @@ void PaintReport(QPainter& painter, const QPagedPaintDevice& device, const Readi
     ReportPainter draw(painter, content, unitsPerMillimetre, scale, true);
     draw.Paint(report);
     draw.Footer();
+    if (report.chart && device.newPage()) {
+        ReportPainter chartPage(painter, content, unitsPerMillimetre, 1.0, true);
+        chartPage.ChartPage(report);
+        chartPage.Footer();
+    }
     painter.restore();
 }
 

@@ -10,14 +10,15 @@ class QPainter;
 class QPagedPaintDevice;
 class QPrinter;
 
-// The one-page A4 report of a reading: the birth, the two names with their
-// paragraphs, the details table, the mahadashas and the wheel. The same
-// painting goes to a PDF file and to a printer.
+// The A4 report of a reading: on its first page the birth, the two names
+// with their paragraphs, the details table, the mahadashas and the wheel; on
+// a second, when the report has one, the birth chart. The same painting
+// goes to a PDF file and to a printer.
 
-// Paints the report on the painter's current page, which belongs to device.
-void PaintReport(QPainter& painter, const QPagedPaintDevice& device, const ReadingReport& report);
+// Paints the report from the painter's current page, which belongs to device.
+void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReadingReport& report);
 
-// The report as the bytes of a one-page PDF.
+// The report as the bytes of a PDF.
 QByteArray ReportPdf(const ReadingReport& report);
 
 // Writes the PDF to path through the atomic file store: an earlier file

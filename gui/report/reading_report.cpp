@@ -1,5 +1,7 @@
 #include "gui/report/reading_report.h"
 
+#include "core/format/chart_text.h"
+#include "core/reading/record_chart.h"
 #include "gui/widgets/utf8_text.h"
 #include <QLocale>
 #include <cmath>
@@ -96,6 +98,15 @@ ReadingReport NamesOnlyReport(const QString& nakshatraName, const QString& naksh
     report.yogaName = yogaName;
     report.yogaParagraph = yogaParagraph;
     return report;
+}
+
+void AddBirthChart(ReadingReport& report, const zorvane::BirthRecord& record,
+                   const zorvane::ChartOptions& options, zorvane::ChartStyle style) {
+    if (!record.details) return;
+    const std::optional<zorvane::BirthChart> chart = zorvane::ChartOfRecord(record, options);
+    if (!chart) return;
+    report.chartText = FromUtf8(zorvane::FormatChartSection(*chart, record.moonSidereal));
+    report.chart = ReportChart{*chart, style, report.chartText};
 }
 
 QString ReadingPlainText(const ReadingReport& report) {

@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "gui/report/chart_wheel.h"
+#include "core/chart/birth_chart.h"
+#include "core/chart/indian_chart_layout.h"
 #include "core/reading/birth_record.h"
 
 // One reading as the report, the printout and the clipboard show it: every
@@ -31,6 +33,14 @@ struct ReportPeriod {
     bool runningToday = false;
 };
 
+// The birth chart of the report's second page: D1 and D9 in the chosen
+// style, and the table of lagna and grahas as the clipboard gives it.
+struct ReportChart {
+    zorvane::BirthChart chart;
+    zorvane::ChartStyle style = zorvane::ChartStyle::NorthIndian;
+    QString text;
+};
+
 struct ReadingReport {
     QString name;
     QList<ReportLine> birth;  // empty for a reading that holds only its two names
@@ -44,9 +54,11 @@ struct ReadingReport {
     QString dashaBalance;
     QList<ReportPeriod> mahadashas;
     std::optional<WheelPicture> wheel;
-    // The birth chart as text (FormatChartSection), for the clipboard only;
+    // The birth chart as text (FormatChartSection), for the clipboard;
     // empty when there is none.
     QString chartText;
+    // The same chart drawn on a page of its own in the PDF and the printout.
+    std::optional<ReportChart> chart;
 };
 
 // What the form says of the birth beyond the record: who and where.
@@ -60,6 +72,12 @@ ReadingReport MakeReadingReport(const zorvane::BirthRecord& record,
 // reading file shows them.
 ReadingReport NamesOnlyReport(const QString& nakshatraName, const QString& nakshatraParagraph,
                               const QString& yogaName, const QString& yogaParagraph);
+
+// Adds the birth chart of a calculated reading (with its details), computed
+// with the given ayanamsa and node and drawn in the given style; a reading
+// whose chart cannot be computed keeps none.
+void AddBirthChart(ReadingReport& report, const zorvane::BirthRecord& record,
+                   const zorvane::ChartOptions& options, zorvane::ChartStyle style);
 
 // The report as plain text for the clipboard, one section after another,
 // ending with a newline.

@@ -5,9 +5,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/format/chart_text.h"
+#include "core/files/chart_file.h"
 #include "core/reading/birth_record.h"
-#include "core/reading/record_chart.h"
 #include "gui/desktop/chart_choices.h"
 #include "gui/desktop/desktop.h"
 #include "gui/report/pdf_report.h"
@@ -34,23 +33,18 @@ const BirthRecord* ReportActions::DetailedRecord() const {
 }
 
 ReadingReport ReportActions::ReportOnShow() const {
-    if (const BirthRecord* record = DetailedRecord()) {
-        return MakeReadingReport(*record, desktop_.today());
-    }
-    return shown_.namesOnly();
+    const BirthRecord* record = DetailedRecord();
+    if (record == nullptr) return shown_.namesOnly();
+    ReadingReport report = MakeReadingReport(*record, desktop_.today());
+    // The birth chart follows, with the Chart page's ayanamsa, node and style.
+    ChartFile choices;
+    PutChartChoicesInFile(desktop_, applicationName_, choices);
+    AddBirthChart(report, *record, ChartOptionsFromSettings(desktop_, applicationName_), choices.style);
+    return report;
 }
 
 void ReportActions::Copy() {
-    ReadingReport report = ReportOnShow();
-    // The birth chart follows, with the Chart page's ayanamsa and node.
-    if (const BirthRecord* record = DetailedRecord()) {
-        if (const std::optional<BirthChart> chart =
-                ChartOfRecord(*record, ChartOptionsFromSettings(desktop_, applicationName_))) {
-            report.chartText =
-                QString::fromStdString(FormatChartSection(*chart, record->moonSidereal));
-        }
-    }
-    desktop_.setClipboardText(ReadingPlainText(report));
+    desktop_.setClipboardText(ReadingPlainText(ReportOnShow()));
 }
 
 void ReportActions::Print() {

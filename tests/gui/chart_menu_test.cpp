@@ -238,7 +238,8 @@ TEST_F(ChartMenu, CtrlCCopiesTheWholeReadingOnlyFromTheResultPanel) {
     EXPECT_TRUE(desktop.clipboard.isEmpty());
 }
 
-TEST_F(ChartMenu, PrintAndExportMakeOnePageWithBothNames) {
+// The reading on its first page, the birth chart on a second.
+TEST_F(ChartMenu, PrintAndExportMakeTheReadingPageAndTheChartPage) {
     CalculateDelhi();
     desktop.printToFile = PathOf("printed.pdf");
     Trigger("mnuPrint");
@@ -248,10 +249,14 @@ TEST_F(ChartMenu, PrintAndExportMakeOnePageWithBothNames) {
     EXPECT_TRUE(desktop.messages.isEmpty());
     for (const QString& pdf : {desktop.printToFile, PathOf("report.pdf")}) {
         SCOPED_TRACE(pdf.toStdString());
-        EXPECT_EQ(PdfPages(pdf), 1);
+        EXPECT_EQ(PdfPages(pdf), 2);
         const QString text = PdfText(pdf);
         EXPECT_TRUE(text.contains(QStringLiteral("Pushya")));
         EXPECT_TRUE(text.contains(QStringLiteral("Siddhi")));
+        const QString chartPage = text.section(u'\f', 1);
+        EXPECT_TRUE(chartPage.contains(QStringLiteral("Birth chart")));
+        EXPECT_TRUE(chartPage.contains(QStringLiteral("Navamsa (D9)")));
+        EXPECT_TRUE(chartPage.contains(QStringLiteral("Lagna")));
     }
 }
 
@@ -275,7 +280,7 @@ TEST_F(ChartMenu, TheWindowProgramExportsAChartWithoutAWindow) {
         ASSERT_TRUE(program.waitForFinished(-1));
         EXPECT_EQ(program.exitCode(), c.status);
         if (c.status == 0) {
-            EXPECT_EQ(PdfPages(pdf), 1);
+            EXPECT_EQ(PdfPages(pdf), 2);
             const QString text = PdfText(pdf);
             EXPECT_TRUE(text.contains(QStringLiteral("Pushya")) && text.contains(QStringLiteral("Siddhi")));
         } else {
