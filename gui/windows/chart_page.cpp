@@ -127,6 +127,7 @@ void ChartPage::ShowTable() {
     const std::optional<std::string> note = zorvane::MoonDisagreement(record_.moonSidereal, chart);
     ui->lblMoonNote->setText(note ? FromStd(*note) : QString());
     ui->lblMoonNote->setVisible(note.has_value());
+    emit moonNoteChanged(ui->lblMoonNote->text());
 
     QTableWidget& table = *ui->tblPositions;
     table.setRowCount(0);

@@ -31,6 +31,11 @@ public:
 
     const std::optional<zorvane::BirthChart>& chart() const { return chart_; }
 
+signals:
+    // The sentence when the chart's Moon and the reading's disagree (empty
+    // when they agree), each time the chart is computed anew.
+    void moonNoteChanged(const QString& note);
+
 private:
     void Recompute();
     void Redraw();

@@ -80,6 +80,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     if (StarDayPage* page = MakeStarDayPage(record, desktop_.today(), ui->tabPages)) {
         ui->tabPages->addTab(page, QStringLiteral("Day for the &Star"));
     }
+    connect(ui->pagChart, &ChartPage::moonNoteChanged, this, &frmDetails::ShowBoundsAndMoonNote);
     ui->pagChart->setBirth(desktop_, zorvane::ApplicationName(), record);
 
     connect(ui->cmdSavePicture, &QPushButton::clicked, this, &frmDetails::cmdSavePicture_Click);
@@ -144,11 +145,15 @@ void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
     for (const std::string& sentence : near) {
         sentences.append(FromUtf8(sentence));
     }
-    ui->lblNearBounds->setText(
-        sentences.isEmpty()
-            ? QStringLiteral("No limb begins or ends within %1 minutes of the birth.")
-                  .arg(zorvane::kNearBoundMinutes)
-            : sentences.join(u'\n'));
+    nearBounds_ = sentences.isEmpty()
+                      ? QStringLiteral("No limb begins or ends within %1 minutes of the birth.")
+                            .arg(zorvane::kNearBoundMinutes)
+                      : sentences.join(u'\n');
+    ShowBoundsAndMoonNote(QString());
+}
+
+void frmDetails::ShowBoundsAndMoonNote(const QString& moonNote) {
+    ui->lblNearBounds->setText(moonNote.isEmpty() ? nearBounds_ : nearBounds_ + u'\n' + moonNote);
 }
 
 void frmDetails::ShowSun(const zorvane::BirthDetails& details) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <memory>
 #include <optional>
 
@@ -36,8 +37,12 @@ private:
     void cmdSavePicture_Click();
     void cmdClose_Click();
     void cmdPanchang_Click();
+    // The near-bound sentences, and the chart's Moon where it disagrees, so
+    // that both Moons are named where the nakshatra is read.
+    void ShowBoundsAndMoonNote(const QString& moonNote);
 
     std::unique_ptr<Ui::frmDetails> ui;
     Desktop& desktop_;
     zorvane::BirthRecord record_;  // the birth's day and place for the panchang window
+    QString nearBounds_;
 };

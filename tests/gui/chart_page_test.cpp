@@ -103,6 +103,12 @@ TEST_F(ChartPageTest, SaysWhenTheChartsMoonAndTheReadingsDisagree) {
     EXPECT_FALSE(note.isHidden());
     EXPECT_TRUE(note.text().contains("Pushya pada 1")) << note.text().toStdString();
     EXPECT_TRUE(note.text().contains("97\u00B000'00\"")) << note.text().toStdString();
+    // The Birth Details page names both Moons too, where the nakshatra is read.
+    EXPECT_TRUE(Control<QLabel>(*window, "lblNearBounds").text().endsWith(note.text()));
+    // Where they agree, neither page says anything of it.
+    const auto agreeing = Open();
+    EXPECT_TRUE(Control<QLabel>(*agreeing, "lblMoonNote").isHidden());
+    EXPECT_FALSE(Control<QLabel>(*agreeing, "lblNearBounds").text().contains("The chart's Moon"));
 }
 
 TEST_F(ChartPageTest, WithoutALatitudeThereIsNoLagnaRow) {
