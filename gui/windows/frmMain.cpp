@@ -781,10 +781,12 @@ void frmMain::ShowRecentCharts() {
     const QStringList recent = ReadRecentCharts(desktop_, applicationName_);
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* item = menu.addAction(RecentChartMenuText(static_cast<int>(i), path));
+        QAction* item = menu.addAction(RecentChartEntryText(static_cast<int>(i), path, RecentChartLabel(path)));
+        item->setToolTip(QDir::toNativeSeparators(path));
         item->setObjectName(QStringLiteral("mnuRecentChart%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, path] { OpenChart(path, true); });
     }
+    menu.setToolTipsVisible(true);
     menu.setEnabled(!recent.isEmpty());
 }
 
