@@ -139,6 +139,7 @@ std::vector<TextLine> SkyLines(const BirthDetails& details) {
         lines.push_back({"Sunrise", ClockLine(details.sunriseJd, details.clockLeadHours)});
         lines.push_back({"Sunset", ClockLine(details.sunsetJd, details.clockLeadHours)});
     }
+    lines.push_back({"Conventions", std::string(kConventionsSentence)});
     return lines;
 }
 

@@ -116,6 +116,10 @@ void frmDetails::ShowBirth(const zorvane::BirthRecord& record) {
 
 void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
     ui->lblAyanamsa->setText(FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.ayanamsaDegrees)));
+    // What the numbers are, where they are read.
+    for (QLabel* label : {ui->lblAyanamsa, ui->lblPanchangAyanamsa, ui->lblSunrise, ui->lblSunset}) {
+        label->setToolTip(FromUtf8(zorvane::kConventionsSentence));
+    }
     ui->lblPanchangAyanamsa->setText(
         FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees)));
     ui->lblMoon->setText(FromUtf8(zorvane::FormatSignPosition(details.moonSiderealDegrees)));
