@@ -25,6 +25,7 @@
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_text.h"
 #include "core/format/reading_lines.h"
+#include "core/format/reading_title.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
 #include "ui_frmDetails.h"
@@ -69,6 +70,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     zorvane::PutCaptionsOnFrameLines(*this);
     setSizeGripEnabled(true);
 
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QString::fromStdString(zorvane::ReadingTitle(record)));
     const zorvane::BirthDetails& details = record.details.value();
     ShowBirth(record);
     ShowPlaces(details);
@@ -212,7 +214,10 @@ void frmDetails::cmdSavePicture_Click() {
     if (path.isEmpty()) {
         return;
     }
-    if (!RenderChartWheel(ui->picWheel->picture(), kSavedWheelPixels).save(path, "PNG")) {
+    // The saved picture says whose wheel it is beneath its caption.
+    WheelPicture picture = ui->picWheel->picture();
+    for (const std::string& part : zorvane::ReadingTitleParts(record_)) picture.caption << QString::fromStdString(part);
+    if (!RenderChartWheel(picture, kSavedWheelPixels).save(path, "PNG")) {
         desktop_.showMessage(this,
                              QStringLiteral("The picture could not be saved to %1.")
                                  .arg(QDir::toNativeSeparators(path)),
