@@ -171,6 +171,7 @@ struct RowWorkspace {
     std::vector<std::string> csvFields;
     ReadingFields fields;
     std::string fault;
+    PlaceLookups places;
 };
 
 void AppendRefusedResults(std::string_view reason, const BatchLayout& layout, std::string& out) {
@@ -258,7 +259,8 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
             return at == kAbsent ? std::string_view() : std::string_view(work.csvFields[at]);
         };
         if (std::optional<std::string> refusal =
-                FillFromPlace(*layout.atlas, {placeText(0), placeText(1), placeText(2)}, work.fields)) {
+                FillFromPlace(*layout.atlas, {placeText(0), placeText(1), placeText(2)}, work.fields,
+                              work.places)) {
             AppendRefusedResults(*refusal, layout, out);
             return false;
         }

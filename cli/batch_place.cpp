@@ -23,13 +23,26 @@ std::optional<int> WholeNumber(const std::string& text) {
 
 AtlasOrError ReadBatchAtlas() { return ReadProgramAtlas(); }
 
-std::optional<std::string> FillFromPlace(const AtlasOrError& atlas, const RowPlace& place, ReadingFields& fields) {
+std::optional<std::string> FillFromPlace(const AtlasOrError& atlas, const RowPlace& place, ReadingFields& fields,
+                                         PlaceLookups& lookups) {
     if (place.name.empty()) return std::nullopt;
     if (const auto* reason = std::get_if<std::string>(&atlas)) {
         return "the atlas could not be read: " + *reason;
     }
-    const AtlasMatches matches = FindPlaces(std::get<Atlas>(atlas), {place.name, place.state, place.country}, 1);
-    if (matches.places.empty()) {
+    // The three parts apart, so that "a,b" + "" and "a" + "b" differ.
+    std::string key;
+    for (const std::string_view part : {place.name, place.state, place.country}) key.append(part).push_back('\0');
+    auto found = lookups.firstMatch.find(key);
+    if (found == lookups.firstMatch.end()) {
+        if (lookups.firstMatch.size() >= PlaceLookups::kMaxEntries) lookups.firstMatch.clear();
+        const AtlasMatches matches =
+            FindPlaces(std::get<Atlas>(atlas), {place.name, place.state, place.country}, 1);
+        found = lookups.firstMatch
+                    .emplace(std::move(key), matches.places.empty() ? std::nullopt
+                                                                    : std::optional(matches.places.front().place))
+                    .first;
+    }
+    if (!found->second) {
         std::string named(place.name);
         for (const std::string_view part : {place.state, place.country}) {
             if (!part.empty()) named.append(", ").append(part);
@@ -46,7 +59,7 @@ std::optional<std::string> FillFromPlace(const AtlasOrError& atlas, const RowPla
     const QDate date(*year, *month, *day);
     const QTime clockTime(*hour, *minute);
     if (!date.isValid() || !clockTime.isValid()) return std::nullopt;
-    fields = FieldsAtPlace(fields, matches.places.front().place, date, clockTime);
+    fields = FieldsAtPlace(fields, *found->second, date, clockTime);
     return std::nullopt;
 }
 

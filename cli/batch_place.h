@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,15 @@ struct RowPlace {
     std::string_view country;
 };
 
+// The atlas's first match of each place text a worker has looked up (none
+// when the atlas holds no such place), so that a batch of many rows at few
+// places searches once per place. Bounded: emptied when it grows past
+// kMaxEntries distinct places.
+struct PlaceLookups {
+    static constexpr std::size_t kMaxEntries = 4096;
+    std::map<std::string, std::optional<AtlasPlace>, std::less<>> firstMatch;
+};
+
 // The program's atlas, read once per batch.
 AtlasOrError ReadBatchAtlas();
 
@@ -41,6 +51,7 @@ AtlasOrError ReadBatchAtlas();
 // --place does. Returns the row's refusal when the place is not in the atlas
 // (or the atlas could not be read); a row with an empty place, or whose date
 // or time is not usable, is left as it is for the reading's own checks.
-std::optional<std::string> FillFromPlace(const AtlasOrError& atlas, const RowPlace& place, ReadingFields& fields);
+std::optional<std::string> FillFromPlace(const AtlasOrError& atlas, const RowPlace& place, ReadingFields& fields,
+                                         PlaceLookups& lookups);
 
 }  // namespace zorvane::cli
