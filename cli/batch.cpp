@@ -7,12 +7,14 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <variant>
 #include <vector>
 
+#include "cli/batch_place.h"
 #include "cli/csv.h"
 #include "cli/reading_fields.h"
 #include "cli/reading_output.h"
@@ -55,6 +57,9 @@ struct BatchLayout {
     std::vector<std::string> names;
     std::array<std::size_t, kInputColumnCount> position{};
     std::array<std::size_t, kLatitudeColumnNames.size()> latitudePosition{};  // kAbsent: not given
+    // The place columns (kAbsent: not given) and, when "place" is, the atlas.
+    std::array<std::size_t, kPlaceColumnNames.size()> placePosition{};
+    std::shared_ptr<const AtlasOrError> atlas;
     bool withDetails = false;
     // --details --chart: the chart's columns after the dasha's.
     std::optional<ChartOptions> chart;
@@ -91,24 +96,34 @@ std::optional<std::string> ReadHeader(const std::optional<CsvRecord>& first, Bat
 
     layout.position.fill(kAbsent);
     layout.latitudePosition.fill(kAbsent);
+    layout.placePosition.fill(kAbsent);
     for (std::size_t at = 0; at < layout.names.size(); ++at) {
         const std::string key = HeaderKey(layout.names[at]);
         const auto known = std::find(kInputColumnNames.begin(), kInputColumnNames.end(), key);
         const auto latitude = std::find(kLatitudeColumnNames.begin(), kLatitudeColumnNames.end(), key);
+        const auto place = std::find(kPlaceColumnNames.begin(), kPlaceColumnNames.end(), key);
         std::size_t* position = nullptr;
         if (known != kInputColumnNames.end()) {
             position = &layout.position[static_cast<std::size_t>(known - kInputColumnNames.begin())];
         } else if (latitude != kLatitudeColumnNames.end()) {
             position = &layout.latitudePosition[static_cast<std::size_t>(latitude - kLatitudeColumnNames.begin())];
+        } else if (place != kPlaceColumnNames.end()) {
+            position = &layout.placePosition[static_cast<std::size_t>(place - kPlaceColumnNames.begin())];
         } else {
             continue;
         }
         if (*position != kAbsent) return ExpectedHeader() + "; it names " + key + " twice";
         *position = at;
     }
+    // With a place column the atlas may fill the zone, longitude and DST.
+    const bool byPlace = layout.placePosition[0] != kAbsent;
+    const auto fillable = [byPlace](std::size_t i) {
+        return byPlace && std::ranges::find(kPlaceFilledColumns, static_cast<InputColumn>(i)) !=
+                              kPlaceFilledColumns.end();
+    };
     std::string missing;
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
-        if (layout.position[i] == kAbsent) missing.append(missing.empty() ? "" : ", ").append(kInputColumnNames[i]);
+        if (layout.position[i] == kAbsent && !fillable(i)) missing.append(missing.empty() ? "" : ", ").append(kInputColumnNames[i]);
     }
     if (!missing.empty()) return ExpectedHeader() + "; it lacks " + missing;
     return std::nullopt;
@@ -156,6 +171,7 @@ struct RowWorkspace {
     std::vector<std::string> csvFields;
     ReadingFields fields;
     std::string fault;
+    PlaceLookups places;
 };
 
 void AppendRefusedResults(std::string_view reason, const BatchLayout& layout, std::string& out) {
@@ -224,7 +240,11 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
         return false;
     }
     for (std::size_t i = 0; i < kInputColumnCount; ++i) {
-        work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
+        if (layout.position[i] == kAbsent) {
+            work.fields.texts[i].clear();
+        } else {
+            work.fields.texts[i].swap(work.csvFields[layout.position[i]]);
+        }
     }
     const auto latitudeText = [&](std::size_t k) {
         const std::size_t at = layout.latitudePosition[k];
@@ -233,6 +253,18 @@ bool ProcessRow(std::string_view record, const RowRef& row, const BatchLayout& l
     work.fields.latDegrees = latitudeText(0);
     work.fields.latMinutes = latitudeText(1);
     work.fields.latDirection = latitudeText(2);
+    if (layout.atlas) {
+        const auto placeText = [&](std::size_t k) {
+            const std::size_t at = layout.placePosition[k];
+            return at == kAbsent ? std::string_view() : std::string_view(work.csvFields[at]);
+        };
+        if (std::optional<std::string> refusal =
+                FillFromPlace(*layout.atlas, {placeText(0), placeText(1), placeText(2)}, work.fields,
+                              work.places)) {
+            AppendRefusedResults(*refusal, layout, out);
+            return false;
+        }
+    }
 
     BirthRecord result;
     if (std::optional<std::string_view> refusal = RunReading(work.fields, result,
@@ -376,6 +408,8 @@ BatchOutcome RunBatch(const ByteSource& input, unsigned threadCount, const Batch
         outcome.headerFault = std::move(*fault);
         return outcome;
     }
+    // Read once for every row, and only when a row may name a place.
+    if (layout.placePosition[0] != kAbsent) layout.atlas = std::make_shared<const AtlasOrError>(ReadBatchAtlas());
     sink(OutputHeader(layout));
 
     const auto finish = [&](Chunk& chunk) {

@@ -442,7 +442,9 @@ Options:
   year,month,day,hour,minute,zone_hour,zone_minute,lon_deg,lon_min,lon_dir,dst
 in any order (lon_dir E or W, dst 0 or 1; other columns pass through), and
 lat_deg,lat_min,lat_dir (lat_dir N or S) when the details' sunrise, sunset
-and vara are wanted. It writes every row back in order with the columns
+and vara are wanted. With a place column (and optional state, country) the
+zone, longitude and DST columns may be left out: the atlas fills them for
+each row with a place, at that row's date, as --place does. It writes every row back in order with the columns
 nakshatra,yoga,universal_hours,julian_day_number,centuries,ayanamsa,
 moon_sidereal,jde,panchang_ayanamsa,moon_unreduced,sun_unreduced,
 yoga_position,error appended; with --details, then the keys of the JSON

@@ -57,6 +57,13 @@ ReadingFields FieldsAt(ReadingFields fields, const PlaceBoxes& boxes) {
 
 }  // namespace
 
+AtlasOrError ReadProgramAtlas() { return ReadAtlasFile(FindAtlasFile(ProgramFolder())); }
+
+ReadingFields FieldsAtPlace(const ReadingFields& fields, const AtlasPlace& place, QDate date, QTime clockTime) {
+    const QByteArray zoneId(place.zoneId.data(), static_cast<qsizetype>(place.zoneId.size()));
+    return FieldsAt(fields, BoxesFor(place, ZoneAt(zoneId, date, clockTime)));
+}
+
 PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
                         const std::string& time, const ReadingFields& fields) {
     PlaceListing listing;
@@ -65,7 +72,7 @@ PlaceListing ListPlaces(const std::string& placeText, const std::string& date,
         listing.fault = "--date and --time do not give a real moment";
         return listing;
     }
-    const AtlasOrError read = ReadAtlasFile(FindAtlasFile(ProgramFolder()));
+    const AtlasOrError read = ReadProgramAtlas();
     if (const auto* reason = std::get_if<std::string>(&read)) {
         listing.fault = "the atlas could not be read: " + *reason;
         return listing;

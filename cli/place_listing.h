@@ -6,7 +6,11 @@
 
 #include "cli/options.h"
 #include "cli/reading_fields.h"
+#include "core/atlas/atlas_file.h"
 #include "core/reading/validate_input.h"
+
+class QDate;
+class QTime;
 
 namespace zorvane::cli {
 
@@ -30,6 +34,14 @@ struct PlaceListing {
     double firstLatitude = 0;
     double firstLongitude = 0;
 };
+
+// The atlas the program ships, read once by the caller.
+AtlasOrError ReadProgramAtlas();
+
+// A reading's fields with latitude, longitude, zone and DST filled from an
+// atlas place as "Use this place" fills them, the zone taken from the place's
+// history at that date and clock time (what --place fills for its first match).
+ReadingFields FieldsAtPlace(const ReadingFields& fields, const AtlasPlace& place, QDate date, QTime clockTime);
 
 // `date` and `time` as --date and --time take them; both empty: no offsets.
 PlaceListing ListPlaces(const std::string& placeText, const std::string& date,

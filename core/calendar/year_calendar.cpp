@@ -52,12 +52,19 @@ std::vector<int> TithisMarking(int previous, int current) {
     return marked;
 }
 
+// The tithi's name from the one table, with its paksha for an ekadashi.
+std::string TithiEventName(int tithi) {
+    const std::string name(TithiName(tithi + 1));
+    if (tithi == kPurnima || tithi == kAmavasya) return name;
+    return std::string(PakshaName(tithi + 1)) + " " + name;
+}
+
 void AddTithiEvents(int tithi, std::vector<CalendarEvent>& events) {
     switch (tithi) {
-        case kShuklaEkadashi: events.push_back({CalendarEventKind::Ekadashi, "Shukla Ekadashi"}); break;
-        case kKrishnaEkadashi: events.push_back({CalendarEventKind::Ekadashi, "Krishna Ekadashi"}); break;
-        case kPurnima: events.push_back({CalendarEventKind::Purnima, "Purnima"}); break;
-        case kAmavasya: events.push_back({CalendarEventKind::Amavasya, "Amavasya"}); break;
+        case kShuklaEkadashi:
+        case kKrishnaEkadashi: events.push_back({CalendarEventKind::Ekadashi, TithiEventName(tithi)}); break;
+        case kPurnima: events.push_back({CalendarEventKind::Purnima, TithiEventName(tithi)}); break;
+        case kAmavasya: events.push_back({CalendarEventKind::Amavasya, TithiEventName(tithi)}); break;
         default: break;
     }
 }

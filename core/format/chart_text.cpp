@@ -155,7 +155,7 @@ std::string FormatChartSection(const BirthChart& chart, double readingMoonDegree
 }
 
 std::optional<std::string> MoonDisagreement(double readingMoonDegrees, const BirthChart& chart) {
-    const ChartPoint reading = MakeChartPoint("Moon", "Mo", readingMoonDegrees, 0.0, std::nullopt);
+    const ChartPoint reading = MakeChartPoint(GrahaName(Graha::Moon), GrahaShortName(Graha::Moon), readingMoonDegrees, 0.0, std::nullopt);
     const ChartPoint& moon = chart.grahas[static_cast<std::size_t>(Graha::Moon)];
     if (reading.nakshatra == moon.nakshatra && reading.pada == moon.pada) return std::nullopt;
     const auto name = [](const ChartPoint& point) {

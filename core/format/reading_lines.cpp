@@ -10,6 +10,7 @@
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/yoga_names.h"
+#include "core/sky/graha_names.h"
 #include "core/time/angles.h"
 #include "core/time/zone_date.h"
 
@@ -127,8 +128,8 @@ std::vector<TextLine> BirthLines(const BirthRecord& record) {
 
 std::vector<TextLine> SkyLines(const BirthDetails& details) {
     std::vector<TextLine> lines;
-    lines.push_back({"Moon", FormatSignPosition(details.moonSiderealDegrees) + ", " + NakshatraPadaLine(details)});
-    lines.push_back({"Sun", FormatSignPosition(details.sunSiderealDegrees)});
+    lines.push_back({std::string(kGrahaNames[kMoonRow]), FormatSignPosition(details.moonSiderealDegrees) + ", " + NakshatraPadaLine(details)});
+    lines.push_back({std::string(kGrahaNames[kSunRow]), FormatSignPosition(details.sunSiderealDegrees)});
     lines.push_back({"Ayanamsa", FormatDegreesMinutesSeconds(details.ayanamsaDegrees) + " (nakshatra), " +
                                      FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees) +
                                      " (panchang)"});
@@ -138,6 +139,7 @@ std::vector<TextLine> SkyLines(const BirthDetails& details) {
         lines.push_back({"Sunrise", ClockLine(details.sunriseJd, details.clockLeadHours)});
         lines.push_back({"Sunset", ClockLine(details.sunsetJd, details.clockLeadHours)});
     }
+    lines.push_back({"Conventions", std::string(kConventionsSentence)});
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/dasha/vimshottari_dasha.h"
@@ -51,10 +52,19 @@ std::string ZoneLine(double clockLeadHours, bool daylightSaving);
 // "Uttara Phalguni pada 2, lord Sun".
 std::string NakshatraPadaLine(const BirthDetails& details);
 
+// What the ayanamsas and sunrise are, said where their numbers are shown.
+// The bound is the largest difference tools/ayanamsa_against_lahiri.cpp
+// found, every day of 1901-2050 (6.5″ for the nakshatra's, 4.0″ for the
+// panchang's, against the Swiss Ephemeris's Lahiri with nutation).
+inline constexpr std::string_view kConventionsSentence =
+    "Both ayanamsas are the program's own formulas, within 7\u2033 of Lahiri (Chitrapaksha) over "
+    "1901-2050; sunrise and sunset are those of the Sun's upper limb at -0\u00b050\u2032.";
+
 // Date, clock time, zone, place (when named), longitude, latitude and
 // universal time of the birth. Needs the record's details.
 std::vector<TextLine> BirthLines(const BirthRecord& record);
-// The Moon, the Sun, both ayanamsas, sunrise and sunset (or why none).
+// The Moon, the Sun, both ayanamsas, sunrise and sunset (or why none), and
+// the conventions they follow (kConventionsSentence).
 std::vector<TextLine> SkyLines(const BirthDetails& details);
 // Tithi, vara, nakshatra, yoga and karana with their spans.
 std::vector<LimbLine> LimbLines(const BirthDetails& details);

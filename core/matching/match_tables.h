@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/sky/graha_names.h"
+
 namespace zorvane::matching {
 
 inline constexpr int kNakshatras = 27;
@@ -156,8 +158,14 @@ static_assert(kYoniPoints.size() == kYoniNames.size());
 // Source: the sign lords and the natural (naisargika) friendships of the
 // seven grahas as the Parashari texts give them.
 enum class Graha { Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn };
-inline constexpr auto kGrahaNames =
-    std::to_array<std::string_view>({"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"});
+// The seven sign lords are named from the one graha table, whose first seven
+// rows are in the order of Graha.
+static_assert(static_cast<std::size_t>(Graha::Sun) == kSunRow && static_cast<std::size_t>(Graha::Moon) == kMoonRow &&
+              static_cast<std::size_t>(Graha::Mars) == kMarsRow &&
+              static_cast<std::size_t>(Graha::Mercury) == kMercuryRow &&
+              static_cast<std::size_t>(Graha::Jupiter) == kJupiterRow &&
+              static_cast<std::size_t>(Graha::Venus) == kVenusRow &&
+              static_cast<std::size_t>(Graha::Saturn) == kSaturnRow);
 inline constexpr auto kSignLord = std::to_array<Graha>({
     Graha::Mars,     // Mesha
     Graha::Venus,    // Vrishabha

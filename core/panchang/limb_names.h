@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/sky/graha_names.h"
+
 namespace zorvane {
 
 inline constexpr int kTithiCount = 30;
@@ -88,15 +90,15 @@ static_assert(kSignNames.size() == kSignCount);
 
 // Lords of the nakshatras, repeating every nine from Ashwini.
 inline constexpr auto kNakshatraLords = std::to_array<std::string_view>({
-    "Ketu",
-    "Venus",
-    "Sun",
-    "Moon",
-    "Mars",
-    "Rahu",
-    "Jupiter",
-    "Saturn",
-    "Mercury",
+    kGrahaNames[kKetuRow],
+    kGrahaNames[kVenusRow],
+    kGrahaNames[kSunRow],
+    kGrahaNames[kMoonRow],
+    kGrahaNames[kMarsRow],
+    kGrahaNames[kRahuRow],
+    kGrahaNames[kJupiterRow],
+    kGrahaNames[kSaturnRow],
+    kGrahaNames[kMercuryRow],
 });
 static_assert(kNakshatraLords.size() == kNakshatraLordCount);
 

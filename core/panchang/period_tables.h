@@ -67,7 +67,13 @@ inline constexpr int kChoghadiyasPerHalfDay = 8;
 // almanacs use equal hours of sixty minutes from sunrise), the first one the
 // weekday lord's, then in the descending order of the planets' periods.
 inline constexpr auto kHoraLordCycle = std::to_array<std::string_view>({
-    "Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars",
+    kGrahaNames[kSunRow],
+    kGrahaNames[kVenusRow],
+    kGrahaNames[kMercuryRow],
+    kGrahaNames[kMoonRow],
+    kGrahaNames[kSaturnRow],
+    kGrahaNames[kJupiterRow],
+    kGrahaNames[kMarsRow],
 });
 inline constexpr auto kHoraOfWeekdayLord = std::to_array<int>({0, 3, 6, 2, 5, 1, 4});
 inline constexpr int kHorasPerHalfDay = 12;

@@ -7,6 +7,7 @@
 
 #include <swephexp.h>
 
+#include "core/sky/graha_names.h"
 #include "core/time/angles.h"
 
 namespace zorvane {
@@ -45,17 +46,18 @@ struct GrahaRow {
 };
 
 constexpr auto kGrahaRows = std::to_array<GrahaRow>({
-    {"Sun", "Su", SE_SUN},
-    {"Moon", "Mo", SE_MOON},
-    {"Mars", "Ma", SE_MARS},
-    {"Mercury", "Me", SE_MERCURY},
-    {"Jupiter", "Ju", SE_JUPITER},
-    {"Venus", "Ve", SE_VENUS},
-    {"Saturn", "Sa", SE_SATURN},
-    {"Rahu", "Ra", SE_MEAN_NODE},
-    {"Ketu", "Ke", SE_MEAN_NODE},
+    {kGrahaNames[kSunRow], "Su", SE_SUN},
+    {kGrahaNames[kMoonRow], "Mo", SE_MOON},
+    {kGrahaNames[kMarsRow], "Ma", SE_MARS},
+    {kGrahaNames[kMercuryRow], "Me", SE_MERCURY},
+    {kGrahaNames[kJupiterRow], "Ju", SE_JUPITER},
+    {kGrahaNames[kVenusRow], "Ve", SE_VENUS},
+    {kGrahaNames[kSaturnRow], "Sa", SE_SATURN},
+    {kGrahaNames[kRahuRow], "Ra", SE_MEAN_NODE},
+    {kGrahaNames[kKetuRow], "Ke", SE_MEAN_NODE},
 });
 static_assert(kGrahaRows.size() == kGrahaCount);
+static_assert(kGrahaNames.size() == kGrahaCount);
 
 // Houses are whole signs; the library is asked only for the ascendant.
 constexpr int kWholeSignHouses = 'W';

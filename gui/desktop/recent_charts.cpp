@@ -1,8 +1,13 @@
 #include "gui/desktop/recent_charts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <variant>
 
+#include "core/files/chart_file.h"
+#include "core/files/file_store.h"
+#include "core/format/reading_lines.h"
 #include "core/text/utf8.h"
 
 #include "gui/desktop/desktop.h"
@@ -42,8 +47,11 @@ QStringList WithRecentChart(QStringList paths, const QString& path) {
     return paths.mid(0, kRecentChartCount);
 }
 
-QString RecentChartMenuText(int position, const QString& path, qsizetype maxCharacters) {
-    const QByteArray utf8 = QDir::toNativeSeparators(path).toUtf8();
+namespace {
+
+// The entry's key number and text as the user may trust it.
+QString MenuEntry(int position, const QString& text, qsizetype maxCharacters) {
+    const QByteArray utf8 = text.toUtf8();
     QString shown = QString::fromStdString(
         zorvane::EscapeControls(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
     if (shown.size() > maxCharacters) {
@@ -61,4 +69,26 @@ QString RecentChartMenuText(int position, const QString& path, qsizetype maxChar
     const QString number = position + 1 < kRecentChartCount ? QStringLiteral("&%1").arg(position + 1)
                                                             : QStringLiteral("1&0");
     return number + u' ' + shown;
+}
+
+}  // namespace
+
+QString RecentChartMenuText(int position, const QString& path, qsizetype maxCharacters) {
+    return MenuEntry(position, QDir::toNativeSeparators(path), maxCharacters);
+}
+
+std::optional<QString> RecentChartLabel(const QString& path) {
+    const zorvane::LoadedFile loaded = zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kMaxChartFileBytes);
+    if (loaded.fault != zorvane::LoadFault::None) return std::nullopt;
+    const auto parsed = zorvane::ParseChartFile(loaded.bytes);
+    const auto* chart = std::get_if<zorvane::ChartFile>(&parsed);
+    if (chart == nullptr) return std::nullopt;
+    const QString name = chart->name.empty() ? QStringLiteral("(no name)") : QString::fromStdString(chart->name);
+    return name + QStringLiteral(", ") +
+           QString::fromStdString(zorvane::LongDateLine(chart->year, chart->month, chart->day));
+}
+
+QString RecentChartEntryText(int position, const QString& path, const std::optional<QString>& label,
+                             qsizetype maxCharacters) {
+    return label ? MenuEntry(position, *label, maxCharacters) : RecentChartMenuText(position, path, maxCharacters);
 }

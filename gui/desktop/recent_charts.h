@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Desktop;
 
@@ -26,3 +27,14 @@ QStringList WithRecentChart(QStringList paths, const QString& path);
 inline constexpr qsizetype kRecentChartMenuCharacters = 80;
 QString RecentChartMenuText(int position, const QString& path,
                             qsizetype maxCharacters = kRecentChartMenuCharacters);
+
+// "Asha, 15 August 1947": the name and birth date kept in a chart file, read
+// from at most one chart file's worth of bytes; empty when the file cannot be
+// read as a chart (the entry shows its path then).
+std::optional<QString> RecentChartLabel(const QString& path);
+
+// The menu entry: the key number and the chart's label, made as safe as a
+// path is (escaped, ampersands doubled, cut in the middle); the path itself
+// when there is no label.
+QString RecentChartEntryText(int position, const QString& path, const std::optional<QString>& label,
+                             qsizetype maxCharacters = kRecentChartMenuCharacters);

@@ -100,10 +100,13 @@ void ChartFileActions::ShowRecent() {
     const QStringList recent = ReadRecentCharts(desktop_, applicationName_);
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* item = recentMenu_.addAction(RecentChartMenuText(static_cast<int>(i), path));
+        QAction* item =
+            recentMenu_.addAction(RecentChartEntryText(static_cast<int>(i), path, RecentChartLabel(path)));
+        item->setToolTip(QDir::toNativeSeparators(path));
         item->setObjectName(QStringLiteral("mnuRecentChart%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, path] { Open(path, true); });
     }
+    recentMenu_.setToolTipsVisible(true);
     recentMenu_.setEnabled(!recent.isEmpty());
 }
 

@@ -26,6 +26,7 @@
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_text.h"
 #include "core/format/reading_lines.h"
+#include "core/format/reading_title.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
 #include "ui_frmDetails.h"
@@ -68,6 +69,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     zorvane::PutCaptionsOnFrameLines(*this);
     setSizeGripEnabled(true);
 
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QString::fromStdString(zorvane::ReadingTitle(record)));
     const zorvane::BirthDetails& details = record.details.value();
     ShowBirth(record);
     ShowPlaces(details);
@@ -116,6 +118,10 @@ void frmDetails::ShowBirth(const zorvane::BirthRecord& record) {
 
 void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
     ui->lblAyanamsa->setText(FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.ayanamsaDegrees)));
+    // What the numbers are, where they are read.
+    for (QLabel* label : {ui->lblAyanamsa, ui->lblPanchangAyanamsa, ui->lblSunrise, ui->lblSunset}) {
+        label->setToolTip(FromUtf8(zorvane::kConventionsSentence));
+    }
     ui->lblPanchangAyanamsa->setText(
         FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees)));
     ui->lblMoon->setText(FromUtf8(zorvane::FormatSignPosition(details.moonSiderealDegrees)));
@@ -212,7 +218,10 @@ void frmDetails::cmdSavePicture_Click() {
     if (path.isEmpty()) {
         return;
     }
-    if (!RenderChartWheel(ui->picWheel->picture(), kSavedWheelPixels).save(path, "PNG")) {
+    // The saved picture says whose wheel it is beneath its caption.
+    WheelPicture picture = ui->picWheel->picture();
+    for (const std::string& part : zorvane::ReadingTitleParts(record_)) picture.caption << QString::fromStdString(part);
+    if (!RenderChartWheel(picture, kSavedWheelPixels).save(path, "PNG")) {
         desktop_.showMessage(this,
                              QStringLiteral("The picture could not be saved to %1.")
                                  .arg(QDir::toNativeSeparators(path)),

@@ -22,6 +22,7 @@
 #include "gui/widgets/mnemonic_click.h"
 #include "gui/windows/place_search.h"
 #include "gui/desktop/recent_charts.h"
+#include "core/format/reading_title.h"
 #include "gui/windows/frmMatch.h"
 #include "gui/windows/startup.h"
 #include "core/reading/birth_record.h"
@@ -357,6 +358,8 @@ void frmMain::cmdCalculate_Click() {
     record_->zoneApplied = zoneLink_->AppliedSentence();
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
+    ui->lblWhoseReading->setText(QString::fromStdString(zorvane::ReadingTitle(*record_)));
+    ui->lblWhoseReading->setToolTip(ui->lblWhoseReading->text());
 }
 
 void frmMain::mnuCalculate_Click() {
@@ -377,6 +380,7 @@ void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> 
         ui->lblYogaName->setText(FromUtf8(row.name));
         ui->lblYogaDesc->setText(FromUtf8(row.description));
     }
+    ui->lblWhoseReading->clear();  // a reading file holds no name, date or place
     BringToFront(*ui->picResult);
 }
 

@@ -1,10 +1,12 @@
 #include "gui/windows/frmTimeZone.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "gui/widgets/form_look.h"
 #include "gui/widgets/mnemonic_click.h"
+#include "core/zones/zone_filter.h"
 #include "core/zones/zone_table.h"
 #include "ui_frmTimeZone.h"
 
@@ -23,6 +25,8 @@ frmTimeZone::frmTimeZone(QLineEdit& zoneHourBox, QLineEdit& zoneMinuteBox, QWidg
     // Any double-click in the list applies the selected row, as the user sees
     // it, rather than the row under the pointer.
     ui->lstTimeZone->viewport()->installEventFilter(this);
+    ui->txtZoneFilter->installEventFilter(this);
+    connect(ui->txtZoneFilter, &QLineEdit::textChanged, this, &frmTimeZone::txtZoneFilter_Change);
     connect(ui->cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
     zorvane::ClickAtOnceOnMnemonic(*ui->cmdQuit);
 
@@ -43,6 +47,7 @@ void frmTimeZone::Form_Load() {
 void frmTimeZone::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     zorvane::CentreOnScreen(*this);
+    ui->txtZoneFilter->setFocus(Qt::OtherFocusReason);
 }
 
 bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
@@ -50,12 +55,48 @@ bool frmTimeZone::eventFilter(QObject* watched, QEvent* event) {
         lstTimeZone_DblClick();
         return true;
     }
+    if (watched == ui->txtZoneFilter && event->type() == QEvent::KeyPress &&
+        FilterKey(static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
 int frmTimeZone::SelectedRow() const {
     const QList<QListWidgetItem*> selected = ui->lstTimeZone->selectedItems();
-    return selected.isEmpty() ? -1 : ui->lstTimeZone->row(selected.constFirst());
+    if (selected.isEmpty() || selected.constFirst()->isHidden()) return -1;
+    return ui->lstTimeZone->row(selected.constFirst());
+}
+
+// Rows keep their places (and so their zones); the unmatched are hidden.
+void frmTimeZone::txtZoneFilter_Change() {
+    const std::string typed = ui->txtZoneFilter->text().toStdString();
+    for (int row = 0; row < zorvane::kTimeZoneRowCount; ++row) {
+        const bool match = zorvane::ZoneRowMatches(zorvane::TimeZoneTable[static_cast<std::size_t>(row)], typed);
+        ui->lstTimeZone->item(row)->setHidden(!match);
+    }
+    if (SelectedRow() < 0) ui->lstTimeZone->clearSelection();
+}
+
+// Down (or Page Down) in the filter selects the first row shown and moves
+// into the list; Enter picks the selected row, or the only row left.
+bool frmTimeZone::FilterKey(int key) {
+    QList<int> shown;
+    for (int row = 0; row < ui->lstTimeZone->count(); ++row) {
+        if (!ui->lstTimeZone->item(row)->isHidden()) shown << row;
+    }
+    if (key == Qt::Key_Down || key == Qt::Key_PageDown) {
+        if (shown.isEmpty()) return true;
+        ui->lstTimeZone->setCurrentRow(SelectedRow() >= 0 ? SelectedRow() : shown.constFirst());
+        ui->lstTimeZone->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (SelectedRow() < 0 && shown.size() == 1) ui->lstTimeZone->setCurrentRow(shown.constFirst());
+        if (SelectedRow() >= 0) lstTimeZone_DblClick();
+        return true;
+    }
+    return false;
 }
 
 void frmTimeZone::lstTimeZone_DblClick() {

@@ -10,7 +10,10 @@ class frmTimeZone;
 
 // The time-zone picker: a list of named zones. A double-click writes the
 // zone's hours and then its minutes into the main window's two zone boxes
-// and closes the picker. Created afresh for each opening.
+// and closes the picker. Created afresh for each opening. The filter box
+// above the list has the focus on opening and hides the rows it does not
+// match, keeping the others in their order; Down moves into the list, and
+// Enter there picks the selected row (or the one row left).
 class frmTimeZone : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmTimeZone)
@@ -27,6 +30,8 @@ private:
     void Form_Load();
     void lstTimeZone_DblClick();
     void cmdQuit_Click();
+    void txtZoneFilter_Change();
+    bool FilterKey(int key);
     int SelectedRow() const;
 
     std::unique_ptr<Ui::frmTimeZone> ui;

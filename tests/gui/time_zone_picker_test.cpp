@@ -211,3 +211,68 @@ TEST_F(TimeZonePicker, TheZoneAsAppliedNamesItsSourceAndDstOnTopOfAPick) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<int> ShownRows(const QListWidget& list) {
+    std::vector<int> rows;
+    for (int row = 0; row < list.count(); ++row) {
+        if (!list.item(row)->isHidden()) rows.push_back(row);
+    }
+    return rows;
+}
+
+// The filter has the focus on opening; what it keeps stays in the list's
+// order, and a row keeps its zone however the list is narrowed.
+TEST_F(TimeZonePicker, TheFilterNarrowsTheListAndARowStillWritesItsZone) {
+    TypeInto(Box("txtZoneHour"), "99");
+    WithPicker([](frmTimeZone& picker, QListWidget& list) {
+        auto& filter = Control<QLineEdit>(picker, "txtZoneFilter");
+        EXPECT_EQ(picker.focusWidget(), &filter);
+        QTest::keyClicks(&filter, "south");
+        EXPECT_EQ(ShownRows(list), (std::vector<int>{56, 57, 58, 59, 60}));
+        filter.clear();
+        QTest::keyClicks(&filter, "-3");
+        EXPECT_EQ(ShownRows(list), (std::vector<int>{4, 14, 50}));
+        DoubleClickRow(list, 50);
+        EXPECT_FALSE(picker.isVisible());
+    });
+    EXPECT_EQ(Box("txtZoneHour").text(), "-3");
+    EXPECT_EQ(Box("txtZoneMinute").text(), "30");
+}
+
+// Down moves from the filter into the list on the first row kept; Enter in
+// the filter picks the selected row, or the only one left, and with several
+// rows and none selected it waits.
+TEST_F(TimeZonePicker, DownAndEnterFromTheFilter) {
+    const struct {
+        const char* typed;
+        bool down;
+        const char* hour;  // nullptr: the picker stays open
+        const char* minute;
+    } cases[] = {
+        {"java", false, "+7", "30"},
+        {"british", true, "+2", "0"},   // BDST, the first of three
+        {"british", false, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        TypeInto(Box("txtZoneHour"), "1");
+        TypeInto(Box("txtZoneMinute"), "2");
+        WithPicker([&c](frmTimeZone& picker, QListWidget& list) {
+            auto& filter = Control<QLineEdit>(picker, "txtZoneFilter");
+            QTest::keyClicks(&filter, c.typed);
+            if (c.down) {
+                QTest::keyClick(&filter, Qt::Key_Down);
+                EXPECT_EQ(picker.focusWidget(), &list) << c.typed;
+                filter.setFocus();
+            }
+            QTest::keyClick(&filter, Qt::Key_Return);
+            EXPECT_EQ(picker.isVisible(), c.hour == nullptr) << c.typed;
+            picker.close();
+        });
+        EXPECT_EQ(Box("txtZoneHour").text(), c.hour ? c.hour : "1") << c.typed;
+        EXPECT_EQ(Box("txtZoneMinute").text(), c.minute ? c.minute : "2") << c.typed;
+    }
+}
+
+}  // namespace
