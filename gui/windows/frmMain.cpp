@@ -214,6 +214,7 @@ void frmMain::ConnectHandlers() {
     // Alt+O is both "&Open Previously Saved Reading" and the bar's
     // "Make Money &Online"; while the input panel shows, the button wins.
     ui->menubar->installEventFilter(this);
+    ui->lblZoneAsApplied->installEventFilter(this);
 }
 
 void frmMain::Form_Load() {
@@ -265,6 +266,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->lblZoneAsApplied && event->type() == QEvent::MouseButtonRelease) {
+        lblZoneAsApplied_Click();
+        return true;
+    }
     if (watched == ui->menubar && event->type() == QEvent::Shortcut) {
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
         if (shortcut->isAmbiguous() && ClickPanelButtonFor(shortcut->key())) {
@@ -311,6 +316,7 @@ zorvane::ReadingForm frmMain::ReadForm() const {
     form.place.state = Utf8(ui->txtState->text());
     form.place.country = Utf8(ui->txtCountry->text());
     if (!atlasZoneId_.isEmpty()) form.place.atlasZoneId = atlasZoneId_.toStdString();
+    form.zoneSecond = zoneSecond_;
     return form;
 }
 
@@ -373,6 +379,9 @@ void frmMain::cmdCalculate_Click() {
     shownNames_ = {std::string(zorvane::NakshatraNameOf(*record_)),
                    std::string(zorvane::YogaNameOf(*record_))};
     record_->zoneApplied = ZoneAsAppliedText();
+    record_->clockNote = atlasZoneId_.isEmpty() ? std::string() : appliedClock_.note;
+    // A clock standard's birth keeps its later times on that clock too.
+    if (appliedClock_.standard) record_->place.atlasZoneId.reset();
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
 }
@@ -564,9 +573,10 @@ void frmMain::FollowAtlasZone() {
     if (atlasZoneId_.isEmpty()) {
         return;
     }
-    const zorvane::BirthMoment moment = ChosenBirthMoment();
-    const zorvane::ZoneAtBirth zone = zorvane::ZoneAt(atlasZoneId_, moment.date, moment.clockTime);
-    const zorvane::AtlasZoneBoxes boxes = zorvane::ZoneBoxesFor(zone, atlasPlaceEast_);
+    appliedClock_ = atlasClock_.Follow(atlasZoneId_, ReadForm(), UserNumberFormat());
+    const zorvane::ZoneAtBirth& zone = appliedClock_.zone;
+    const zorvane::AtlasClockBoxes written = zorvane::AtlasClock::BoxesOf(appliedClock_, atlasPlaceEast_);
+    const zorvane::AtlasZoneBoxes& boxes = written.boxes;
     if (!boxes.writes) {
         // No real date: the boxes keep the last moment's zone until there is one.
         ui->lblAppliedZone->setText(QString::fromLatin1(atlasZoneId_));
@@ -576,6 +586,7 @@ void frmMain::FollowAtlasZone() {
     ui->txtZoneHour->setText(boxes.hour);
     ui->txtZoneMinute->setText(boxes.minute);
     ui->chkDST->setChecked(boxes.daylightSaving);
+    zoneSecond_ = written.zoneSecond;
     writingAtlasZone_ = false;
     ui->lblAppliedZone->setText(zorvane::AppliedZoneText(atlasZoneId_, zone));
     zoneSource_ = zorvane::ZoneSource::Atlas;
@@ -588,7 +599,10 @@ std::string frmMain::ZoneAsAppliedText() const {
     if (!zone) return "The zone or longitude boxes do not give an offset yet";
     const std::string zoneId = atlasZoneId_.toStdString();
     zone->source = zoneSource_;
-    if (zoneSource_ == zorvane::ZoneSource::Atlas) {
+    if (zoneSource_ == zorvane::ZoneSource::Atlas && appliedClock_.standard) {
+        zone->source = zorvane::ZoneSource::ClockStandard;
+        zone->sourceName = appliedClock_.standard->name;
+    } else if (zoneSource_ == zorvane::ZoneSource::Atlas) {
         zone->sourceName = zoneId;
         zone->note = atlasNote_;
     }
@@ -597,8 +611,16 @@ std::string frmMain::ZoneAsAppliedText() const {
 
 void frmMain::ShowZoneAsApplied() {
     const QString text = FromUtf8(ZoneAsAppliedText());
-    ui->lblZoneAsApplied->setText(text);
+    // A zone that follows the atlas may offer other clocks: the line opens them.
+    const bool offers = !atlasZoneId_.isEmpty() && atlasClock_.OffersChoice();
+    ui->lblZoneAsApplied->setText(offers ? text + QStringLiteral(": click here to choose the clock") : text);
     ui->lblZoneAsApplied->setToolTip(text);
+    ui->lblZoneAsApplied->setCursor(offers ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void frmMain::lblZoneAsApplied_Click() {
+    if (atlasZoneId_.isEmpty() || !atlasClock_.OffersChoice()) return;
+    if (atlasClock_.Ask(this, runModal_, ReadForm(), UserNumberFormat())) FollowAtlasZone();
 }
 
 void frmMain::EndAtlasZoneLink() {
@@ -607,6 +629,9 @@ void frmMain::EndAtlasZoneLink() {
     }
     atlasZoneId_.clear();
     ui->lblAppliedZone->clear();
+    atlasClock_.SetSelection({});
+    appliedClock_ = {};
+    zoneSecond_ = 0;
 }
 
 void frmMain::Label1_Click() {
@@ -667,6 +692,7 @@ zorvane::ChartFile frmMain::FormAsChart() const {
     const zorvane::ReadingForm form = ReadForm();
     zorvane::PutFormInChart(form, chart);
     PutChartChoicesInFile(desktop_, applicationName_, chart);
+    if (!atlasZoneId_.isEmpty()) chart.clock = atlasClock_.selection();
     const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
         zorvane::ParseForm(form, UserNumberFormat());
     if (const auto* parsed = std::get_if<zorvane::BirthInput>(&input)) {
@@ -716,6 +742,7 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
         atlasZoneId_ = QByteArray::fromStdString(*chart.atlasZoneId);
         atlasPlaceEast_ = form.eastSelected;
+        atlasClock_.SetSelection(chart.clock);
         FollowAtlasZone();
     }
 }

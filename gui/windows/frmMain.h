@@ -12,6 +12,7 @@
 #include "core/files/reading_file.h"
 #include "core/reading/birth_record.h"
 #include "core/reading/validate_input.h"
+#include "gui/windows/atlas_clock.h"
 
 class Desktop;
 class QDialog;
@@ -103,6 +104,9 @@ private:
     void WritePlace(const zorvane::PlaceBoxes& place);
     void FollowAtlasZone();
     void EndAtlasZoneLink();
+    // The clock choices of an atlas-followed zone (a skipped or repeated
+    // clock time, India's old clock standards), asked from the zone line.
+    void lblZoneAsApplied_Click();
     // The line of the zone as the calculation will apply it, for every
     // source of the zone boxes.
     void ShowZoneAsApplied();
@@ -136,6 +140,11 @@ private:
     // Who last wrote the zone boxes, and what the atlas said beside them.
     zorvane::ZoneSource zoneSource_ = zorvane::ZoneSource::Typed;
     std::string atlasNote_;
+    // The clock the atlas zone applies as the user chose it, the zone's
+    // seconds no box holds, and what a reader must be told of it.
+    zorvane::AtlasClock atlasClock_;
+    zorvane::AppliedClock appliedClock_;
+    int zoneSecond_ = 0;
     // The window's atlas, read on a worker thread while the city is typed.
     zorvane::AtlasLoader atlas_;
 };
