@@ -92,7 +92,10 @@ bool AtlasClock::Ask(QWidget* parent, const std::function<void(QDialog&)>& runMo
         if (rows[i].selection == selection_) current = static_cast<int>(i);
     }
     QString question = FromUtf8(applied_.note);
-    if (!question.isEmpty()) question += QStringLiteral(".\n");
+    if (!question.isEmpty()) {
+        question[0] = question[0].toUpper();
+        question += QStringLiteral(".\n");
+    }
     question += QStringLiteral(
         "Choose the clock the birth time was read from. \u201cWhat it changes\u201d compares each with the "
         "clock applied now.");

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableWidgetItem>
+#include <algorithm>
 
 #include "gui/widgets/form_look.h"
 #include "gui/widgets/mnemonic_click.h"
@@ -28,6 +29,15 @@ frmClockChoice::frmClockChoice(const QString& question, const QList<Row>& rows, 
     }
     table.resizeColumnsToContents();
     table.resizeRowsToContents();
+    // The whole table in sight where the screen allows: every column at its
+    // contents' width, every row without scrolling.
+    constexpr int kWidestTablePixels = 1180;  // within a 1280-pixel screen
+    int width = 2 * table.frameWidth();
+    for (int column = 0; column < table.columnCount(); ++column) width += table.columnWidth(column);
+    int height = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < table.rowCount(); ++row) height += table.rowHeight(row);
+    table.setMinimumSize(std::min(width, kWidestTablePixels), height);
+    adjustSize();
     if (currentRow >= 0 && currentRow < table.rowCount()) table.selectRow(currentRow);
 
     connect(ui->cmdUseClock, &QPushButton::clicked, this, &frmClockChoice::cmdUseClock_Click);

@@ -2,6 +2,7 @@
 // clock time skipped or repeated by a change, India's old clock standards;
 // the choice in the zone line, the calculation, the report and chart files.
 #include <QAction>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -125,11 +126,12 @@ TEST_F(ClockChoiceWindow, ASkippedOrRepeatedClockTimeTakesTheOffsetChosen) {
         const char* minute;
         const char* row;          // the row chosen
         const char* appliedLine;  // how the zone line starts then
+        const char* sunriseMark;  // the sunrise after the change is on the new clock
     } cases[] = {
-        {"12", "March", "2", "30", "Offset before the change", "-5:00 from UT = zone -5:00, no DST"},
-        {"12", "March", "2", "30", "Offset after the change", "-4:00 from UT = zone -5:00 and DST +1:00"},
-        {"5", "November", "1", "30", "Earlier (first) time", "-4:00 from UT = zone -5:00 and DST +1:00"},
-        {"5", "November", "1", "30", "Later (second) time", "-5:00 from UT = zone -5:00, no DST"},
+        {"12", "March", "2", "30", "Offset before the change", "-5:00 from UT = zone -5:00, no DST", " (-4:00)"},
+        {"12", "March", "2", "30", "Offset after the change", "-4:00 from UT = zone -5:00 and DST +1:00", ""},
+        {"5", "November", "1", "30", "Earlier (first) time", "-4:00 from UT = zone -5:00 and DST +1:00", " (-5:00)"},
+        {"5", "November", "1", "30", "Later (second) time", "-5:00 from UT = zone -5:00, no DST", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.day) + " " + c.month + " " + c.row);
@@ -141,6 +143,11 @@ TEST_F(ClockChoiceWindow, ASkippedOrRepeatedClockTimeTakesTheOffsetChosen) {
         EXPECT_TRUE(reading.contains("Clock: " + QString::fromLatin1(c.hour).rightJustified(2, u'0') + ":" +
                                      QString::fromLatin1(c.minute)))
             << reading.toStdString();
+        const qsizetype sunrise = reading.indexOf(QStringLiteral("Sunrise: "));
+        ASSERT_GE(sunrise, 0);
+        const QString sunriseLine = reading.mid(sunrise, reading.indexOf(u'\n', sunrise) - sunrise);
+        EXPECT_EQ(sunriseLine.endsWith(QLatin1String(c.sunriseMark)), true) << sunriseLine.toStdString();
+        EXPECT_EQ(sunriseLine.contains(u'('), *c.sunriseMark != '\0') << sunriseLine.toStdString();
     }
 }
 
@@ -150,6 +157,29 @@ TEST_F(ClockChoiceWindow, AnOrdinaryTimeOrATypedZoneOffersNoChoice) {
     Click("lblZoneAsApplied");
     EXPECT_EQ(modalCount, 1);  // the atlas only
     EXPECT_FALSE(CopiedReading().contains("Clock:"));
+}
+
+}  // namespace
+
+namespace {
+
+// The details window names the clock in a row of its own, whole at the
+// default size, and reads the afternoon's sunrise on the new clock.
+TEST_F(ClockChoiceWindow, DetailsNameTheClockAndReadLaterTimesOnThePlacesClock) {
+    UseAtlasPlace("New York", "USA", "12", "March", "2023", "2", "30");
+    Click("cmdCalculate");
+    bool shown = false;
+    onModal = [&shown](QDialog& details) {
+        shown = true;
+        const QLabel& note = Control<QLabel>(details, "lblClockNote");
+        EXPECT_TRUE(note.isVisible());
+        EXPECT_TRUE(note.text().startsWith("02:30 did not exist on 2023-03-12")) << note.text().toStdString();
+        EXPECT_LE(note.heightForWidth(note.width()), note.height());
+        EXPECT_TRUE(Control<QLabel>(details, "lblSunrise").text().endsWith(" (-4:00)"));
+    };
+    Click("cmdDetails");
+    onModal = nullptr;
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace
