@@ -1,6 +1,7 @@
 #include "gui/windows/frmClockChoice.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidgetItem>
 #include <algorithm>
 
@@ -36,7 +37,9 @@ frmClockChoice::frmClockChoice(const QString& question, const QList<Row>& rows, 
     for (int column = 0; column < table.columnCount(); ++column) width += table.columnWidth(column);
     int height = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height();
     for (int row = 0; row < table.rowCount(); ++row) height += table.rowHeight(row);
-    table.setMinimumSize(std::min(width, kWidestTablePixels), height);
+    if (width > kWidestTablePixels) height += table.horizontalScrollBar()->sizeHint().height();
+    table.setMinimumWidth(std::min(width, kWidestTablePixels));
+    table.setFixedHeight(height);
     adjustSize();
     if (currentRow >= 0 && currentRow < table.rowCount()) table.selectRow(currentRow);
 
