@@ -127,6 +127,7 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
         choice.zoneApplied = AppliedZoneSentence(*applied);
     }
     choice.clockNote = clockNote;
+    if (standardName.empty()) choice.placeClockZone = listing.firstZoneId;
     return choice;
 }
 
