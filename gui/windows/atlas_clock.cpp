@@ -71,6 +71,12 @@ AtlasClockBoxes AtlasClock::BoxesOf(const AppliedClock& applied, bool eastLongit
     return result;
 }
 
+QString AtlasClock::AtlasLine(const QByteArray& zoneId, const AppliedClock& applied) {
+    if (!applied.standard) return AppliedZoneText(zoneId, applied.zone);
+    return QString::fromLatin1(zoneId) + QStringLiteral(", ") + FromUtf8(applied.standard->name) + u' ' +
+           FromUtf8(SignedOffsetText(applied.offsetSeconds));
+}
+
 bool AtlasClock::OffersChoice() const { return !ClockChoiceRows(offer_).empty(); }
 
 bool AtlasClock::Ask(QWidget* parent, const std::function<void(QDialog&)>& runModal, const ReadingForm& form,

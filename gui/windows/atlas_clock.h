@@ -32,6 +32,9 @@ public:
     // default, and is kept for a later moment that holds it again.
     AppliedClock Follow(const QByteArray& zoneId, const ReadingForm& form, const NumberFormat& format);
     static AtlasClockBoxes BoxesOf(const AppliedClock& applied, bool eastLongitude);
+    // The atlas line beside the zone: "Europe/London +2:00, double summer
+    // time", or "Asia/Kolkata, Bombay Time +4:51" for a clock standard.
+    static QString AtlasLine(const QByteArray& zoneId, const AppliedClock& applied);
 
     bool OffersChoice() const;
     const ClockSelection& selection() const { return selection_; }

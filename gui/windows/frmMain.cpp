@@ -588,7 +588,7 @@ void frmMain::FollowAtlasZone() {
     ui->chkDST->setChecked(boxes.daylightSaving);
     zoneSecond_ = written.zoneSecond;
     writingAtlasZone_ = false;
-    ui->lblAppliedZone->setText(zorvane::AppliedZoneText(atlasZoneId_, zone));
+    ui->lblAppliedZone->setText(zorvane::AtlasClock::AtlasLine(atlasZoneId_, appliedClock_));
     zoneSource_ = zorvane::ZoneSource::Atlas;
     atlasNote_ = zorvane::ZoneNote(zone).toStdString();
     ShowZoneAsApplied();

@@ -90,6 +90,7 @@ TEST_F(ClockChoiceWindow, MumbaiIn1950OnBombayTimeIsReadAtFourFiftyOneWithKarana
     EXPECT_TRUE(LabelText("lblZoneAsApplied").startsWith("+4:51 from UT = zone +4:51, no DST (Bombay Time)"));
     EXPECT_EQ(Box("txtZoneHour").text(), "+4");
     EXPECT_EQ(Box("txtZoneMinute").text(), "51");
+    EXPECT_EQ(LabelText("lblAppliedZone"), "Asia/Kolkata, Bombay Time +4:51");
 
     const QString reading = CopiedReading();
     EXPECT_TRUE(reading.contains("Karana: Bava")) << reading.toStdString();
