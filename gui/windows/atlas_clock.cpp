@@ -1,6 +1,7 @@
 #include "gui/windows/atlas_clock.h"
 
 #include <QDate>
+#include <QKeyEvent>
 #include <QTime>
 #include <algorithm>
 #include <cstdlib>
@@ -75,6 +76,13 @@ QString AtlasClock::AtlasLine(const QByteArray& zoneId, const AppliedClock& appl
     if (!applied.standard) return AppliedZoneText(zoneId, applied.zone);
     return QString::fromLatin1(zoneId) + QStringLiteral(", ") + FromUtf8(applied.standard->name) + u' ' +
            FromUtf8(SignedOffsetText(applied.offsetSeconds));
+}
+
+bool IsClickOrActivationKey(const QEvent& event) {
+    if (event.type() == QEvent::MouseButtonRelease) return true;
+    if (event.type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent&>(event).key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 bool AtlasClock::OffersChoice() const { return !ClockChoiceRows(offer_).empty(); }

@@ -11,6 +11,7 @@
 #include "core/zones/clock_offer.h"
 
 class QDialog;
+class QEvent;
 class QWidget;
 
 namespace zorvane {
@@ -50,5 +51,9 @@ private:
     ClockSelection selection_;
     AppliedClock applied_;
 };
+
+// A mouse button released over a control, or Space, Enter or Return pressed
+// on it: what opens the clock choice from the zone line.
+bool IsClickOrActivationKey(const QEvent& event);
 
 }  // namespace zorvane

@@ -266,7 +266,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->lblZoneAsApplied && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == ui->lblZoneAsApplied && zorvane::IsClickOrActivationKey(*event)) {
         lblZoneAsApplied_Click();
         return true;
     }
@@ -616,6 +616,8 @@ void frmMain::ShowZoneAsApplied() {
     ui->lblZoneAsApplied->setText(offers ? text + QStringLiteral(": click here to choose the clock") : text);
     ui->lblZoneAsApplied->setToolTip(text);
     ui->lblZoneAsApplied->setCursor(offers ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Reached with Tab too while it offers a choice; Space or Enter opens it.
+    ui->lblZoneAsApplied->setFocusPolicy(offers ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void frmMain::lblZoneAsApplied_Click() {

@@ -152,9 +152,22 @@ TEST_F(ClockChoiceWindow, ASkippedOrRepeatedClockTimeTakesTheOffsetChosen) {
     }
 }
 
+TEST_F(ClockChoiceWindow, TheKeyboardReachesTheChoiceToo) {
+    UseAtlasPlace("Mumbai", "India", "10", "March", "1950", "10", "0");
+    QLabel& line = Get<QLabel>("lblZoneAsApplied");
+    EXPECT_EQ(line.focusPolicy(), Qt::TabFocus);
+    line.setFocus();
+    int opened = 0;
+    onModal = [&opened](QDialog& dialog) { opened += qobject_cast<frmClockChoice*>(&dialog) != nullptr ? 1 : 0; };
+    QTest::keyClick(&line, Qt::Key_Space);
+    onModal = nullptr;
+    EXPECT_EQ(opened, 1);
+}
+
 TEST_F(ClockChoiceWindow, AnOrdinaryTimeOrATypedZoneOffersNoChoice) {
     UseAtlasPlace("New York", "USA", "12", "March", "2023", "15", "0");
     EXPECT_FALSE(LabelText("lblZoneAsApplied").contains("choose the clock"));
+    EXPECT_EQ(Get<QLabel>("lblZoneAsApplied").focusPolicy(), Qt::NoFocus);
     Click("lblZoneAsApplied");
     EXPECT_EQ(modalCount, 1);  // the atlas only
     EXPECT_FALSE(CopiedReading().contains("Clock:"));
