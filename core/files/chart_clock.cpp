@@ -15,7 +15,8 @@ constexpr double kArcminutesPerDegree = 60.0;
 
 // The chart's place in degrees, north and east positive; what does not
 // convert counts as 0 (only the town-bound standards look at it).
-double SignedDegrees(const std::string& degrees, const std::string& minutes, bool positive, const NumberFormat& format) {
+double SignedDegrees(const std::string& degrees, const std::string& minutes, bool positive,
+                     const NumberFormat& format) {
     const double magnitude = std::abs(TextToWholeNumber(degrees, format, true).value_or(0)) +
                              std::abs(TextToWholeNumber(minutes, format, true).value_or(0)) / kArcminutesPerDegree;
     return positive ? magnitude : -magnitude;

@@ -29,7 +29,8 @@ ClockOffer ClockOfferAt(const QByteArray& zoneId, QDate date, QTime clockTime, d
     offer.zone = ZoneAt(zoneId, date, clockTime);
     if (!offer.zone.known) return offer;
     const int tzSeconds = offer.zone.offsetMinutes * kSecondsPerMinute;
-    offer.change = ClockChangeAt(zoneId, date, clockTime).value_or(ClockChange{ClockTimeAtChange::Ordinary, tzSeconds, tzSeconds});
+    offer.change = ClockChangeAt(zoneId, date, clockTime)
+                       .value_or(ClockChange{ClockTimeAtChange::Ordinary, tzSeconds, tzSeconds});
     const std::string id = zoneId.toStdString();
     offer.standards = ClockStandardsAt({id, latitudeDegrees, longitudeDegrees, date.year(), tzSeconds});
     return offer;

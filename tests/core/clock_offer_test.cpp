@@ -41,12 +41,14 @@ struct Case {
 TEST(ClockOffer, EachChoiceAppliesItsOffsetAndSaysWhatHappened) {
     const Case cases[] = {
         {"New York spring forward, default", "America/New_York", 2023, 3, 12, 2, 30, 40.7, -74.0, {},
-         Seconds(-5, 0), false, "", "02:30 did not exist on 2023-03-12: the clocks went from -5:00 to -4:00; read at -5:00",
+         Seconds(-5, 0), false, "",
+         "02:30 did not exist on 2023-03-12: the clocks went from -5:00 to -4:00; read at -5:00",
          {"earlier", "later"}},
         {"New York spring forward, later", "America/New_York", 2023, 3, 12, 2, 30, 40.7, -74.0,
          {RepeatedChoice::Later, ClockStandard::TzDatabase}, Seconds(-4, 0), true, "",
          "02:30 did not exist on 2023-03-12: the clocks went from -5:00 to -4:00; read at -4:00", {"earlier", "later"}},
-        {"New York fall back, default", "America/New_York", 2023, 11, 5, 1, 30, 40.7, -74.0, {}, Seconds(-4, 0), true, "",
+        {"New York fall back, default", "America/New_York", 2023, 11, 5, 1, 30, 40.7, -74.0, {}, Seconds(-4, 0), true,
+         "",
          "01:30 came twice on 2023-11-05, first at -4:00, then at -5:00; read as the earlier", {"earlier", "later"}},
         {"New York fall back, later", "America/New_York", 2023, 11, 5, 1, 30, 40.7, -74.0,
          {RepeatedChoice::Later, ClockStandard::TzDatabase}, Seconds(-5, 0), false, "",
@@ -73,8 +75,8 @@ TEST(ClockOffer, EachChoiceAppliesItsOffsetAndSaysWhatHappened) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const zorvane::ClockOffer offer =
-            zorvane::ClockOfferAt(c.zone, QDate(c.year, c.month, c.day), QTime(c.hour, c.minute), c.latitude, c.longitude);
+        const zorvane::ClockOffer offer = zorvane::ClockOfferAt(c.zone, QDate(c.year, c.month, c.day),
+                                                                QTime(c.hour, c.minute), c.latitude, c.longitude);
         const QString clockText = QTime(c.hour, c.minute).toString(QStringLiteral("HH:mm"));
         const QString dateText = QDate(c.year, c.month, c.day).toString(Qt::ISODate);
         const zorvane::AppliedClock applied = zorvane::ApplyClockSelection(offer, c.selection, clockText.toStdString(),

@@ -65,7 +65,7 @@ TEST(PlaceClock, LaterTimesFollowThePlacesClockWithTheOffsetBesideThem) {
         const zorvane::BirthRecord record = NewYorkRecord(c.month, c.day, c.hour, c.minute, c.zoneHour, c.dst, true);
         ASSERT_TRUE(record.details);
         const zorvane::BirthDetails& d = *record.details;
-        EXPECT_DOUBLE_EQ(d.clockLeadHours, c.leadBefore);
+        EXPECT_EQ(d.clockLeadHours, c.leadBefore);  // whole hours: exact
         const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record);
         // Sunrise, sunset and every limb's bounds, each against the offset
         // the zone history gives on its side of the change.
@@ -88,7 +88,9 @@ TEST(PlaceClock, LaterTimesFollowThePlacesClockWithTheOffsetBesideThem) {
         // The zone typed by hand: the birth's offset throughout, no offsets beside.
         const zorvane::BirthRecord typed = NewYorkRecord(c.month, c.day, c.hour, c.minute, c.zoneHour, c.dst, false);
         const zorvane::PlaceClock birthClock = zorvane::PlaceClockOf(typed);
-        for (const double jd : moments) EXPECT_EQ(zorvane::PlaceClockLine(jd, birthClock), zorvane::ClockLine(jd, c.leadBefore));
+        for (const double jd : moments) {
+            EXPECT_EQ(zorvane::PlaceClockLine(jd, birthClock), zorvane::ClockLine(jd, c.leadBefore));
+        }
     }
 }
 

@@ -139,7 +139,8 @@ TEST_F(ClockChoiceWindow, ASkippedOrRepeatedClockTimeTakesTheOffsetChosen) {
         OpenWindow();
         UseAtlasPlace("New York", "USA", c.day, c.month, "2023", c.hour, c.minute);
         ChooseClock(c.row);
-        EXPECT_TRUE(LabelText("lblZoneAsApplied").startsWith(c.appliedLine)) << LabelText("lblZoneAsApplied").toStdString();
+        const QString line = LabelText("lblZoneAsApplied");
+        EXPECT_TRUE(line.startsWith(c.appliedLine)) << line.toStdString();
         const QString reading = CopiedReading();
         EXPECT_TRUE(reading.contains("Clock: " + QString::fromLatin1(c.hour).rightJustified(2, u'0') + ":" +
                                      QString::fromLatin1(c.minute)))
