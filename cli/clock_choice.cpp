@@ -15,6 +15,7 @@
 #include "core/reading/applied_zone_of_form.h"
 #include "core/zones/atlas_zone.h"
 #include "core/zones/clock_change.h"
+#include "core/zones/clock_offer.h"
 #include "core/zones/clock_standards.h"
 #include "core/zones/standard_changes.h"
 #include "core/zones/zone_offset_text.h"
@@ -102,9 +103,7 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
         appliedSeconds = option.offsetSeconds;
         choice.fields = WithOffset(choice.fields, appliedSeconds);
         standardName = option.name;
-        clockNote = Join({"read on ", option.name, " (", SignedOffsetText(option.offsetSeconds), ", ", option.where,
-                          ", ", option.years, ") instead of the tz database's ", SignedOffsetText(tzSeconds),
-                          "; source: ", option.source});
+        clockNote = StandardClockNote(option, tzSeconds);
     }
     const std::vector<ClockStandardOption> standards = ClockStandardsAt(birth);
     if (!standards.empty()) {
@@ -128,6 +127,7 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
         choice.zoneApplied = AppliedZoneSentence(*applied);
     }
     choice.clockNote = clockNote;
+    if (standardName.empty()) choice.placeClockZone = listing.firstZoneId;
     return choice;
 }
 

@@ -19,6 +19,9 @@ struct ClockChoice {
     std::string zoneApplied;
     std::string clockNote;
     std::vector<std::string> standards;  // one line per standard
+    // The atlas zone whose clock later times are read on; empty when a
+    // clock standard was chosen (its times stay on that clock).
+    std::string placeClockZone;
 };
 
 ClockChoice ChooseClock(const Options& options, const PlaceListing& listing);

@@ -71,7 +71,7 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
     Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
     if (record.details) {
         Write(stdout, "\n");
-        std::string details = FormatDetailsText(*record.details);
+        std::string details = FormatDetailsText(*record.details, PlaceClockOf(record));
         details.insert(details.find('\n') + 1, ZoneLines(record));
         Write(stdout, details);
         if (options.withDasha && record.dasha) {
@@ -131,6 +131,8 @@ void Stamp(const ClockChoice* clock, BirthRecord& record) {
     if (clock == nullptr) return;
     record.zoneApplied = clock->zoneApplied;
     record.clockNote = clock->clockNote;
+    // Later times on the place's clock at each moment.
+    if (!clock->placeClockZone.empty()) record.place.atlasZoneId = clock->placeClockZone;
 }
 
 int RunSingleReading(const Options& options, const ClockChoice* clock = nullptr) {

@@ -83,8 +83,10 @@ std::string DumpLine(const Json& json) {
 
 }  // namespace
 
-std::string FormatDetailsText(const BirthDetails& d) {
-    return "Details\nUniversal time: " + FormatUniversalTime(d.universalJd) + "\n" + DetailsPlainText(d);
+std::string FormatDetailsText(const BirthDetails& d) { return FormatDetailsText(d, BirthClock(d.clockLeadHours)); }
+
+std::string FormatDetailsText(const BirthDetails& d, const PlaceClock& clock) {
+    return "Details\nUniversal time: " + FormatUniversalTime(d.universalJd) + "\n" + DetailsPlainText(d, clock);
 }
 
 std::string ZoneLines(const BirthRecord& record) {

@@ -8,6 +8,7 @@
 
 #include "cli/reading_fields.h"
 #include "core/dasha/vimshottari_dasha.h"
+#include "core/format/place_clock.h"
 #include "core/reading/birth_record.h"
 
 namespace zorvane::cli {
@@ -33,6 +34,8 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
 // The details readably, one line each, times in the birth's clock, ending
 // with the sentences on bounds that lie near the birth.
 std::string FormatDetailsText(const BirthDetails& details);
+// The same with later times on a place's clock (see PlaceClockOf).
+std::string FormatDetailsText(const BirthDetails& details, const PlaceClock& clock);
 
 
 

@@ -203,6 +203,17 @@ void ReadKey(FieldReader& read, const Json* parent, const char* key, std::option
     }
 }
 
+// The zone's optional keys: absent means the default.
+void ReadClockSelection(const Json* zone, ClockSelection& clock, FieldReader& read) {
+    if (zone == nullptr) return;
+    if (zone->contains("repeated")) {
+        ReadKey(read, zone, "repeated", &RepeatedChoiceOf, clock.repeated);
+    }
+    if (zone->contains("clock")) {
+        ReadKey(read, zone, "clock", &ClockStandardOfKey, clock.standard);
+    }
+}
+
 void ReadChartOptions(const Json& root, ChartFile& chart, FieldReader& read) {
     const Json* options = read.Object(root, "chart");
     if (options == nullptr) return;
@@ -236,6 +247,7 @@ std::variant<ChartFile, ChartFileRefusal> ReadVersionOne(const Json& root, int v
         read.Text(zone, "atlas_zone", id);
         chart.atlasZoneId = std::move(id);
     }
+    ReadClockSelection(zone, chart.clock, read);
 
     const Json* latitude = read.Object(root, "latitude");
     read.Text(latitude, "degrees", chart.latDegrees);
@@ -282,6 +294,8 @@ std::string SerializeChartFile(const ChartFile& chart) {
                  {"minutes", chart.zoneMinute},
                  {"dst", chart.daylightSaving},
                  {"atlas_zone", chart.atlasZoneId ? Json(*chart.atlasZoneId) : Json(nullptr)}};
+    if (chart.clock.repeated != RepeatedChoice::Earlier) zone["repeated"] = RepeatedChoiceKey(chart.clock.repeated);
+    if (chart.clock.standard != ClockStandard::TzDatabase) zone["clock"] = ClockStandardKey(chart.clock.standard);
     const Json root = {
         {"format", kChartFileFormat},
         {"version", kChartFileVersion},

@@ -10,13 +10,15 @@
 #include "core/chart/indian_chart_layout.h"
 #include "core/reading/validate_input.h"
 #include "core/sky/ephemeris.h"
+#include "core/zones/clock_offer.h"
 
 namespace zorvane {
 
 // Chart files (*.zchart): everything the input form holds, as UTF-8 JSON,
 // so that a reading can be reopened into the form and computed again.
 // Version 2 adds the group "chart" (ayanamsa, node, style); a version-1 file
-// still opens, with the defaults in their place.
+// still opens, with the defaults in their place. The zone's optional keys
+// "repeated" and "clock" need no new version: older readers pass over them.
 inline constexpr std::string_view kChartFileFormat = "zorvane-chart";
 inline constexpr int kChartFileVersion = 2;
 
@@ -51,6 +53,12 @@ struct ChartFile {
     std::string country;
     // The IANA zone of the place the atlas filled the zone from, if it did.
     std::optional<std::string> atlasZoneId;
+    // The clock the user chose for that zone: the later reading of a clock
+    // time at a change, a clock standard of India before 1956. Kept as the
+    // optional keys "repeated" and "clock" of the group "zone", written only
+    // when not the default, so that a chart without them reads as before and
+    // an older reader passes over them.
+    ClockSelection clock;
     // For reference only: opening a chart computes the names again.
     std::string nakshatraName;
     std::string yogaName;

@@ -7,6 +7,7 @@
 
 #include "core/format/dasha_text.h"
 #include "core/format/details_text.h"
+#include "core/format/place_clock.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/yoga_names.h"
@@ -117,6 +118,8 @@ std::vector<TextLine> BirthLines(const BirthRecord& record) {
     // The zone as the front end applied it, with its source, when it says so.
     lines.push_back({"Zone", record.zoneApplied.empty() ? ZoneLine(details.clockLeadHours, birth.DaylightSaving)
                                                         : record.zoneApplied});
+    // What happened at a change of the clocks or which clock standard was read.
+    if (!record.clockNote.empty()) lines.push_back({"Clock", record.clockNote});
     if (std::string place = PlaceLine(record.place); !place.empty()) {
         lines.push_back({"Place", std::move(place)});
     }
@@ -127,6 +130,10 @@ std::vector<TextLine> BirthLines(const BirthRecord& record) {
 }
 
 std::vector<TextLine> SkyLines(const BirthDetails& details) {
+    return SkyLines(details, BirthClock(details.clockLeadHours));
+}
+
+std::vector<TextLine> SkyLines(const BirthDetails& details, const PlaceClock& clock) {
     std::vector<TextLine> lines;
     lines.push_back({std::string(kGrahaNames[kMoonRow]), FormatSignPosition(details.moonSiderealDegrees) + ", " + NakshatraPadaLine(details)});
     lines.push_back({std::string(kGrahaNames[kSunRow]), FormatSignPosition(details.sunSiderealDegrees)});
@@ -136,24 +143,28 @@ std::vector<TextLine> SkyLines(const BirthDetails& details) {
     if (details.sunNote != SunNote::None) {
         lines.push_back({"Sunrise", std::string(SunNoteText(details.sunNote))});
     } else {
-        lines.push_back({"Sunrise", ClockLine(details.sunriseJd, details.clockLeadHours)});
-        lines.push_back({"Sunset", ClockLine(details.sunsetJd, details.clockLeadHours)});
+        lines.push_back({"Sunrise", PlaceClockLine(details.sunriseJd, clock)});
+        lines.push_back({"Sunset", PlaceClockLine(details.sunsetJd, clock)});
     }
     lines.push_back({"Conventions", std::string(kConventionsSentence)});
     return lines;
 }
 
 std::vector<LimbLine> LimbLines(const BirthDetails& details) {
-    const double lead = details.clockLeadHours;
-    const auto span = [lead](std::string limb, std::string name, const LimbSpan& s) {
-        return LimbLine{std::move(limb), std::move(name), ClockLine(s.startJd, lead), ClockLine(s.endJd, lead)};
+    return LimbLines(details, BirthClock(details.clockLeadHours));
+}
+
+std::vector<LimbLine> LimbLines(const BirthDetails& details, const PlaceClock& clock) {
+    const auto span = [&clock](std::string limb, std::string name, const LimbSpan& s) {
+        return LimbLine{std::move(limb), std::move(name), PlaceClockLine(s.startJd, clock),
+                        PlaceClockLine(s.endJd, clock)};
     };
     const std::string vara = details.weekday
                                  ? std::string(kWeekdayNames[static_cast<std::size_t>(*details.weekday)])
                                  : std::string(SunNoteText(details.sunNote));
     return {
         span("Tithi", NumberedName(TithiWithPaksha(details.tithi.index), details.tithi.index + 1), details.tithi),
-        LimbLine{"Vara", vara, ClockLine(details.varaStartJd, lead), ClockLine(details.varaEndJd, lead)},
+        LimbLine{"Vara", vara, PlaceClockLine(details.varaStartJd, clock), PlaceClockLine(details.varaEndJd, clock)},
         span("Nakshatra", std::string(NakshatraNames[static_cast<std::size_t>(details.nakshatra.index)]),
              details.nakshatra),
         span("Yoga", std::string(YogaNames[static_cast<std::size_t>(details.yoga.index)]), details.yoga),
@@ -164,21 +175,30 @@ std::vector<LimbLine> LimbLines(const BirthDetails& details) {
 
 std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clockLeadHours,
                                        double todayNoonJd) {
+    return MahadashaLines(dasha, BirthClock(clockLeadHours), todayNoonJd);
+}
+
+std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, const PlaceClock& clock,
+                                       double todayNoonJd) {
     const std::optional<RunningDasha> running = FindRunningDasha(dasha, todayNoonJd);
     std::vector<PeriodLine> lines;
     for (std::size_t m = 0; m < dasha.mahadashas.size(); ++m) {
         const Mahadasha& period = dasha.mahadashas[m];
-        lines.push_back({std::string(DashaLordName(period.lord)), DateLine(period.startJd, clockLeadHours),
-                         DateLine(period.endJd, clockLeadHours),
+        lines.push_back({std::string(DashaLordName(period.lord)), PlaceDateLine(period.startJd, clock),
+                         PlaceDateLine(period.endJd, clock),
                          running && static_cast<std::size_t>(running->mahadasha) == m});
     }
     return lines;
 }
 
 std::string DetailsPlainText(const BirthDetails& details) {
+    return DetailsPlainText(details, BirthClock(details.clockLeadHours));
+}
+
+std::string DetailsPlainText(const BirthDetails& details, const PlaceClock& clock) {
     std::string out;
-    for (const TextLine& line : SkyLines(details)) out += line.label + ": " + line.value + "\n";
-    for (const LimbLine& limb : LimbLines(details)) {
+    for (const TextLine& line : SkyLines(details, clock)) out += line.label + ": " + line.value + "\n";
+    for (const LimbLine& limb : LimbLines(details, clock)) {
         out += limb.limb + ": " + limb.name + ", " + limb.starts + " to " + limb.ends + "\n";
     }
     for (const std::string& sentence : NearBoundSentences(details)) out += sentence + "\n";

@@ -10,6 +10,10 @@
 #include "core/reading/birth_record.h"
 
 namespace zorvane {
+struct PlaceClock;
+}
+
+namespace zorvane {
 
 // The texts of a reading as every front end shows them: the details window,
 // Copy Reading, the printed and PDF report and the command line's text all
@@ -60,20 +64,27 @@ inline constexpr std::string_view kConventionsSentence =
     "Both ayanamsas are the program's own formulas, within 7\u2033 of Lahiri (Chitrapaksha) over "
     "1901-2050; sunrise and sunset are those of the Sun's upper limb at -0\u00b050\u2032.";
 
-// Date, clock time, zone, place (when named), longitude, latitude and
-// universal time of the birth. Needs the record's details.
+// Date, clock time, zone, the clock chosen (when there was a choice), place
+// (when named), longitude, latitude and universal time of the birth. Needs
+// the record's details.
 std::vector<TextLine> BirthLines(const BirthRecord& record);
 // The Moon, the Sun, both ayanamsas, sunrise and sunset (or why none), and
-// the conventions they follow (kConventionsSentence).
+// the conventions they follow (kConventionsSentence). Without a place clock,
+// the times are on the birth's offset.
 std::vector<TextLine> SkyLines(const BirthDetails& details);
+std::vector<TextLine> SkyLines(const BirthDetails& details, const PlaceClock& clock);
 // Tithi, vara, nakshatra, yoga and karana with their spans.
 std::vector<LimbLine> LimbLines(const BirthDetails& details);
+std::vector<LimbLine> LimbLines(const BirthDetails& details, const PlaceClock& clock);
 // The nine mahadashas; the one running at todayNoonJd (universal) marked.
 std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clockLeadHours,
+                                       double todayNoonJd);
+std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, const PlaceClock& clock,
                                        double todayNoonJd);
 
 // The details as plain text, "Label: value" a line, as the command line and
 // Copy Reading print them (birth lines excluded: the caller has its own).
 std::string DetailsPlainText(const BirthDetails& details);
+std::string DetailsPlainText(const BirthDetails& details, const PlaceClock& clock);
 
 }  // namespace zorvane

@@ -1,5 +1,7 @@
 #include "core/reading/applied_zone_of_form.h"
 
+#include <cstdlib>
+
 #include "core/zones/zone_offset_text.h"
 
 namespace zorvane {
@@ -20,6 +22,15 @@ std::optional<AppliedZone> AppliedZoneOfForm(const ReadingForm& form, const Numb
     zone.zoneSeconds = ZoneOffsetSeconds(sign, east, *hours, *minutes, form.zoneSecond);
     zone.daylightSaving = form.daylightSaving;
     return zone;
+}
+
+void PutOffsetInForm(int offsetSeconds, ReadingForm& form) {
+    constexpr int kSecondsPerMinute = 60;
+    const ZoneHourMinuteTexts texts = SignedZoneTexts(offsetSeconds);
+    form.zoneHour = texts.hour;
+    form.zoneMinute = texts.minute;
+    form.zoneSecond = std::abs(offsetSeconds) % kSecondsPerMinute;
+    form.daylightSaving = false;
 }
 
 }  // namespace zorvane

@@ -14,4 +14,9 @@ namespace zorvane {
 // without a sign.
 std::optional<AppliedZone> AppliedZoneOfForm(const ReadingForm& form, const NumberFormat& format);
 
+// A whole offset (seconds east of universal time) written into a form's
+// zone boxes as the atlas writes a clock standard: explicit sign, minutes
+// and seconds as magnitudes, "DST" unticked.
+void PutOffsetInForm(int offsetSeconds, ReadingForm& form);
+
 }  // namespace zorvane

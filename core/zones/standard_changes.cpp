@@ -42,17 +42,21 @@ std::vector<StandardChange> ChangesOfStandards(std::span<const ClockStandardOpti
     return result;
 }
 
-std::string StandardChangeText(const StandardChange& change) {
-    const ClockStandardOption& option = change.option;
-    std::string text = std::string(option.name) + " " + SignedOffsetText(option.offsetSeconds) + " (" +
-                       std::string(option.where) + ", " + option.years + "): ";
-    if (!change.computed) return text + "not computed";
+std::string ChangesText(const StandardChange& change) {
+    if (!change.computed) return "not computed";
+    std::string text;
     if (change.changes.empty()) {
-        text += "no name changes";
+        text = "no name changes";
     } else {
         for (std::size_t i = 0; i < change.changes.size(); ++i) text += (i == 0 ? "" : ", ") + change.changes[i];
     }
     return text + "; dasha balance " + MonthsText(change.dashaBalanceDifferenceMonths) + " months";
+}
+
+std::string StandardChangeText(const StandardChange& change) {
+    const ClockStandardOption& option = change.option;
+    return std::string(option.name) + " " + SignedOffsetText(option.offsetSeconds) + " (" +
+           std::string(option.where) + ", " + option.years + "): " + ChangesText(change);
 }
 
 }  // namespace zorvane

@@ -37,6 +37,10 @@ struct StandardChange {
 std::vector<StandardChange> ChangesOfStandards(std::span<const ClockStandardOption> options, int appliedSeconds,
                                                const ReadingAtOffset& readingAt);
 
+// What the standard changes alone: "karana Vishti -> Bava; dasha balance
+// +0.3 months", "no name changes; ...", or "not computed".
+std::string ChangesText(const StandardChange& change);
+
 // "Bombay Time +4:51 (Bombay and its suburbs, until 1955): karana Vishti -> Bava;
 // dasha balance +0.3 months", or "...: no name changes; dasha balance ...".
 std::string StandardChangeText(const StandardChange& change);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <string>
 
+#include "core/files/chart_clock.h"
 #include "core/reading/compute_reading.h"
 #include "core/files/file_store.h"
 
@@ -63,10 +64,13 @@ std::optional<QString> SaveChartFile(const QString& path, const zorvane::ChartFi
 std::variant<zorvane::BirthRecord, QString> ComputeChart(const zorvane::ChartFile& chart,
                                                          const zorvane::NumberFormat& format,
                                                          zorvane::ValidationScope scope) {
-    const std::variant<zorvane::BirthInput, zorvane::Refusal> input =
-        zorvane::InputFromChart(chart, format, scope);
+    const std::variant<zorvane::ChartInput, zorvane::Refusal> input =
+        zorvane::InputFromChartWithClock(chart, format, scope);
     if (const auto* refusal = std::get_if<zorvane::Refusal>(&input)) {
         return QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size()));
     }
-    return zorvane::ComputeReading(std::get<zorvane::BirthInput>(input));
+    const zorvane::ChartInput& chartInput = std::get<zorvane::ChartInput>(input);
+    zorvane::BirthRecord record = zorvane::ComputeReading(chartInput.input);
+    record.clockNote = chartInput.clockNote;
+    return record;
 }

@@ -54,6 +54,7 @@ constexpr double kChartTablePoints = 7.2;
 const QString kFooter = QStringLiteral(
     "Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days; "
     "the shaded mahadasha runs today. "
+    "A time with an offset beside it is on the place's clock at that moment. "
     "Made with Zorvane.");
 
 QFont ReportFont(double points, bool bold = false, bool italic = false) {

@@ -16,6 +16,7 @@
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
 #include "core/format/display_tables.h"
+#include "core/format/place_clock.h"
 #include "core/format/reading_lines.h"
 
 namespace {
@@ -38,12 +39,12 @@ QList<ReportLimb> Limbs(const std::vector<zorvane::LimbLine>& limbs) {
 }
 
 QList<ReportPeriod> MahadashaRows(const zorvane::VimshottariDasha& dasha, double clockLeadHours,
-                                  QDate today) {
+                                  const zorvane::PlaceClock& clock, QDate today) {
     // Today is a date in the birth's zone; its noon there stands for it.
     const double todayNoonJd =
         static_cast<double>(today.toJulianDay()) - clockLeadHours / zorvane::kHoursPerDay;
     QList<ReportPeriod> rows;
-    for (const zorvane::PeriodLine& period : zorvane::MahadashaLines(dasha, clockLeadHours, todayNoonJd)) {
+    for (const zorvane::PeriodLine& period : zorvane::MahadashaLines(dasha, clock, todayNoonJd)) {
         rows.append({FromUtf8(period.lord), FromUtf8(period.starts), FromUtf8(period.ends), period.runningToday});
     }
     return rows;
@@ -78,13 +79,15 @@ ReadingReport MakeReadingReport(const zorvane::BirthRecord& record, QDate today)
     report.name = FromUtf8(record.name);
     report.birth = Lines(zorvane::BirthLines(record));
     SetNames(record.nakshatraIndex, record.yogaIndex, report);
-    report.sky = Lines(zorvane::SkyLines(details));
-    report.limbs = Limbs(zorvane::LimbLines(details));
+    // Later times on the place's clock at each moment.
+    const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record);
+    report.sky = Lines(zorvane::SkyLines(details, clock));
+    report.limbs = Limbs(zorvane::LimbLines(details, clock));
     for (const std::string& sentence : zorvane::NearBoundSentences(details)) {
         report.nearBounds.append(FromUtf8(sentence));
     }
     report.dashaBalance = FromUtf8(zorvane::DashaBalanceText(dasha));
-    report.mahadashas = MahadashaRows(dasha, details.clockLeadHours, today);
+    report.mahadashas = MahadashaRows(dasha, details.clockLeadHours, clock, today);
     report.wheel = WheelPictureForBirth(details.moonSiderealDegrees, details.sunSiderealDegrees,
                                         details.nakshatra.index);
     return report;

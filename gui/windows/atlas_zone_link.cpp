@@ -43,9 +43,10 @@ void AtlasZoneLink::SummerTimeWritten() {
     ShowApplied();
 }
 
-void AtlasZoneLink::Link(const QByteArray& zoneId, bool placeEast) {
+void AtlasZoneLink::Link(const QByteArray& zoneId, bool placeEast, const ClockSelection& clock) {
     zoneId_ = zoneId;
     placeEast_ = placeEast;
+    clock_.SetSelection(clock);
     Follow();
 }
 
@@ -53,9 +54,10 @@ void AtlasZoneLink::Follow() {
     if (zoneId_.isEmpty()) {
         return;
     }
-    const BirthMoment moment = moment_();
-    const ZoneAtBirth zone = ZoneAt(zoneId_, moment.date, moment.clockTime);
-    const AtlasZoneBoxes boxes = ZoneBoxesFor(zone, placeEast_);
+    applied_ = clock_.Follow(zoneId_, readForm_(), UserNumberFormat());
+    const ZoneAtBirth& zone = applied_.zone;
+    const AtlasClockBoxes written = AtlasClock::BoxesOf(applied_, placeEast_);
+    const AtlasZoneBoxes& boxes = written.boxes;
     if (!boxes.writes) {
         // No real date: the boxes keep the last moment's zone until there is one.
         controls_.atlasZone.setText(QString::fromLatin1(zoneId_));
@@ -65,8 +67,9 @@ void AtlasZoneLink::Follow() {
     controls_.zoneHour.setText(boxes.hour);
     controls_.zoneMinute.setText(boxes.minute);
     controls_.daylightSaving.setChecked(boxes.daylightSaving);
+    zoneSecond_ = written.zoneSecond;
     writing_ = false;
-    controls_.atlasZone.setText(AppliedZoneText(zoneId_, zone));
+    controls_.atlasZone.setText(AtlasClock::AtlasLine(zoneId_, applied_));
     source_ = ZoneSource::Atlas;
     atlasNote_ = ZoneNote(zone).toStdString();
     ShowApplied();
@@ -78,6 +81,26 @@ void AtlasZoneLink::End() {
     }
     zoneId_.clear();
     controls_.atlasZone.clear();
+    clock_.SetSelection({});
+    applied_ = {};
+    zoneSecond_ = 0;
+}
+
+ClockSelection AtlasZoneLink::ClockChosen() const {
+    return zoneId_.isEmpty() ? ClockSelection{} : clock_.selection();
+}
+
+std::string AtlasZoneLink::ClockNote() const {
+    return zoneId_.isEmpty() ? std::string() : applied_.note;
+}
+
+bool AtlasZoneLink::StandardChosen() const {
+    return applied_.standard.has_value();
+}
+
+void AtlasZoneLink::AskClock(QWidget* parent, const std::function<void(QDialog&)>& runModal) {
+    if (zoneId_.isEmpty() || !clock_.OffersChoice()) return;
+    if (clock_.Ask(parent, runModal, readForm_(), UserNumberFormat())) Follow();
 }
 
 void AtlasZoneLink::NoteSource(ZoneSource source) {
@@ -90,7 +113,10 @@ std::string AtlasZoneLink::AppliedSentence() const {
     if (!zone) return "The zone or longitude boxes do not give an offset yet";
     const std::string zoneId = zoneId_.toStdString();
     zone->source = source_;
-    if (source_ == ZoneSource::Atlas) {
+    if (source_ == ZoneSource::Atlas && applied_.standard) {
+        zone->source = ZoneSource::ClockStandard;
+        zone->sourceName = applied_.standard->name;
+    } else if (source_ == ZoneSource::Atlas) {
         zone->sourceName = zoneId;
         zone->note = atlasNote_;
     }
@@ -99,8 +125,13 @@ std::string AtlasZoneLink::AppliedSentence() const {
 
 void AtlasZoneLink::ShowApplied() {
     const QString text = FromUtf8(AppliedSentence());
-    controls_.zoneAsApplied.setText(text);
+    // A zone that follows the atlas may offer other clocks: the line opens them.
+    const bool offers = !zoneId_.isEmpty() && clock_.OffersChoice();
+    controls_.zoneAsApplied.setText(offers ? text + QStringLiteral(": click here to choose the clock") : text);
     controls_.zoneAsApplied.setToolTip(text);
+    controls_.zoneAsApplied.setCursor(offers ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Reached with Tab too while it offers a choice; Space or Enter opens it.
+    controls_.zoneAsApplied.setFocusPolicy(offers ? Qt::TabFocus : Qt::NoFocus);
 }
 
 }  // namespace zorvane

@@ -32,6 +32,7 @@ ChartFile ChartFileActions::FormAsChart() const {
     const ReadingForm form = form_.read();
     PutFormInChart(form, chart);
     PutChartChoicesInFile(desktop_, applicationName_, chart);
+    chart.clock = form_.clock();
     const std::variant<BirthInput, Refusal> input = ParseForm(form, UserNumberFormat());
     if (const auto* parsed = std::get_if<BirthInput>(&input)) {
         const BirthRecord record = ComputeReading(*parsed, ReadingParts::NamesOnly);

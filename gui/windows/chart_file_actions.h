@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/files/chart_file.h"
+#include "core/zones/clock_offer.h"
 #include "core/reading/validate_input.h"
 
 class Desktop;
@@ -24,6 +25,8 @@ class ChartFileActions : public QObject {
 public:
     struct Form {
         std::function<ReadingForm()> read;
+        // The clock chosen for an atlas-followed zone; none by default.
+        std::function<ClockSelection()> clock;
         std::function<void(const ChartFile&)> fill;
         // Shows the input panel and calculates what the form now holds.
         std::function<void()> calculate;

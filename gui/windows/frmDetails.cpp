@@ -25,6 +25,7 @@
 #include "core/time/angles.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_text.h"
+#include "core/format/place_clock.h"
 #include "core/format/reading_lines.h"
 #include "core/format/reading_title.h"
 #include "core/panchang/limb_names.h"
@@ -111,9 +112,13 @@ void frmDetails::ShowBirth(const zorvane::BirthRecord& record) {
                         : line.label == "Longitude"      ? ui->lblLongitude
                         : line.label == "Latitude"       ? ui->lblLatitude
                         : line.label == "Universal time" ? ui->lblUniversalTime
+                        : line.label == "Clock"          ? ui->lblClockNote
                                                          : nullptr;
         if (label) label->setText(FromUtf8(line.value));
     }
+    // The clock's row shows only when the birth's clock was a choice.
+    ui->lblClockNoteCaption->setVisible(!record.clockNote.empty());
+    ui->lblClockNote->setVisible(!record.clockNote.empty());
 }
 
 void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
@@ -131,7 +136,7 @@ void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
 
 void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
     QTableWidget& table = *ui->tblLimbs;
-    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details);
+    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details, zorvane::PlaceClockOf(record_));
     for (int row = 0; row < table.rowCount() && row < static_cast<int>(limbs.size()); ++row) {
         const zorvane::LimbLine& limb = limbs[static_cast<std::size_t>(row)];
         table.setItem(row, 0, new QTableWidgetItem(table.verticalHeaderItem(row)->text()));
@@ -163,8 +168,9 @@ void frmDetails::ShowBoundsAndMoonNote(const QString& moonNote) {
 }
 
 void frmDetails::ShowSun(const zorvane::BirthDetails& details) {
-    ui->lblSunrise->setText(FromUtf8(zorvane::ClockLine(details.sunriseJd, details.clockLeadHours)));
-    ui->lblSunset->setText(FromUtf8(zorvane::ClockLine(details.sunsetJd, details.clockLeadHours)));
+    const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record_);
+    ui->lblSunrise->setText(FromUtf8(zorvane::PlaceClockLine(details.sunriseJd, clock)));
+    ui->lblSunset->setText(FromUtf8(zorvane::PlaceClockLine(details.sunsetJd, clock)));
     ui->lblSunNote->setText(FromUtf8(zorvane::SunNoteText(details.sunNote)));
     ui->lblSunNote->setVisible(details.sunNote != zorvane::SunNote::None);
 }
@@ -180,16 +186,17 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
 
     QTreeWidget& tree = *ui->treDasha;
     tree.clear();
+    const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record_);
     for (std::size_t m = 0; m < dasha.mahadashas.size(); ++m) {
         const zorvane::Mahadasha& period = dasha.mahadashas[m];
         auto* item = new QTreeWidgetItem(
             &tree, {FromUtf8(zorvane::DashaLordName(period.lord)),
-                    FromUtf8(zorvane::DateLine(period.startJd, clockLeadHours)), FromUtf8(zorvane::DateLine(period.endJd, clockLeadHours))});
+                    FromUtf8(zorvane::PlaceDateLine(period.startJd, clock)), FromUtf8(zorvane::PlaceDateLine(period.endJd, clock))});
         for (std::size_t a = 0; a < period.antardashas.size(); ++a) {
             const zorvane::Antardasha& sub = period.antardashas[a];
             auto* child = new QTreeWidgetItem(
                 item, {FromUtf8(zorvane::DashaLordName(sub.lord)),
-                       FromUtf8(zorvane::DateLine(sub.startJd, clockLeadHours)), FromUtf8(zorvane::DateLine(sub.endJd, clockLeadHours)),
+                       FromUtf8(zorvane::PlaceDateLine(sub.startJd, clock)), FromUtf8(zorvane::PlaceDateLine(sub.endJd, clock)),
                        sub.beforeBirth ? kBeforeBirth : QString()});
             if (sub.beforeBirth) {
                 child->setForeground(NoteColumn, palette().color(QPalette::Disabled, QPalette::Text));

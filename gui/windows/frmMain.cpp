@@ -120,7 +120,7 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
         [this] { return ReadForm(); }, [this] { return ChosenBirthMoment(); }, this);
     chartFiles_ = new zorvane::ChartFileActions(
         desktop_, applicationName_, *ui->mnuRecentCharts, *this,
-        {[this] { return ReadForm(); },
+        {[this] { return ReadForm(); }, [this] { return zoneLink_->ClockChosen(); },
          [this](const zorvane::ChartFile& chart) { FillForm(chart); },
          [this] {
              BringToFront(*ui->picMain);
@@ -197,6 +197,7 @@ void frmMain::ConnectHandlers() {
     // Alt+O is both "&Open Previously Saved Reading" and the bar's
     // "Make Money &Online"; while the input panel shows, the button wins.
     ui->menubar->installEventFilter(this);
+    ui->lblZoneAsApplied->installEventFilter(this);
 }
 
 void frmMain::Form_Load() {
@@ -248,6 +249,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->lblZoneAsApplied && zorvane::IsClickOrActivationKey(*event)) {
+        lblZoneAsApplied_Click();
+        return true;
+    }
     if (watched == ui->menubar && event->type() == QEvent::Shortcut) {
         const auto* shortcut = static_cast<QShortcutEvent*>(event);
         if (shortcut->isAmbiguous() && ClickPanelButtonFor(shortcut->key())) {
@@ -294,6 +299,7 @@ zorvane::ReadingForm frmMain::ReadForm() const {
     form.place.state = Utf8(ui->txtState->text());
     form.place.country = Utf8(ui->txtCountry->text());
     if (!zoneLink_->zoneId().isEmpty()) form.place.atlasZoneId = zoneLink_->zoneId().toStdString();
+    form.zoneSecond = zoneLink_->zoneSecond();
     return form;
 }
 
@@ -356,6 +362,9 @@ void frmMain::cmdCalculate_Click() {
     shownNames_ = {std::string(zorvane::NakshatraNameOf(*record_)),
                    std::string(zorvane::YogaNameOf(*record_))};
     record_->zoneApplied = zoneLink_->AppliedSentence();
+    record_->clockNote = zoneLink_->ClockNote();
+    // A clock standard's birth keeps its later times on that clock too.
+    if (zoneLink_->StandardChosen()) record_->place.atlasZoneId.reset();
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
     ui->lblWhoseReading->setText(QString::fromStdString(zorvane::ReadingTitle(*record_)));
@@ -543,6 +552,10 @@ void frmMain::WritePlace(const zorvane::PlaceBoxes& place) {
     }
 }
 
+void frmMain::lblZoneAsApplied_Click() {
+    zoneLink_->AskClock(this, runModal_);
+}
+
 void frmMain::Label1_Click() {
     zorvane::OpenHomePage(desktop_);
 }
@@ -628,7 +641,7 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
     // links its zone to the date again, as "Use this place" did.
     zoneLink_->NoteSource(zorvane::ZoneSource::ChartFile);
     if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
-        zoneLink_->Link(QByteArray::fromStdString(*chart.atlasZoneId), form.eastSelected);
+        zoneLink_->Link(QByteArray::fromStdString(*chart.atlasZoneId), form.eastSelected, chart.clock);
     }
 }
 

@@ -99,6 +99,9 @@ private:
     zorvane::ReadingForm ReadForm() const;
     zorvane::BirthMoment ChosenBirthMoment() const;
     void WritePlace(const zorvane::PlaceBoxes& place);
+    // The clock choices of an atlas-followed zone (a skipped or repeated
+    // clock time, India's old clock standards), asked from the zone line.
+    void lblZoneAsApplied_Click();
     void ShowRefusal(const zorvane::Refusal& refusal);
     void BringToFront(QWidget& panel);
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);

@@ -111,6 +111,33 @@ TEST(RepeatedOption, ChoosesTheOffsetAtAChangeAndSaysWhatHappened) {
     EXPECT_TRUE(ReadingAt({"--place", "New York", "--date", "2023-06-01", "--time", "12:00"})["clock_note"].is_null());
 }
 
+// The text's later times are on New York's clock at each moment: the
+// morning after the clocks went forward, with the new offset beside it.
+TEST(RepeatedOption, LaterTimesAreOnThePlacesClock) {
+    const struct {
+        const char* date;
+        const char* time;
+        const char* sunriseMark;  // how the sunrise line ends; "" for no offset beside it
+    } cases[] = {
+        {"2023-03-12", "02:30", " (-4:00)\n"},
+        {"2023-11-05", "01:30", " (-5:00)\n"},
+        {"2023-06-01", "12:00", ""},  // no change that day
+    };
+    for (const auto& c : cases) {
+        const RunResult result = RunCli({"--place", "New York", "--date", c.date, "--time", c.time});
+        EXPECT_EQ(result.exitStatus, kSuccess) << result.err;
+        const std::size_t sunrise = result.out.find("Sunrise: ");
+        ASSERT_NE(sunrise, std::string::npos) << result.out;
+        const std::string line = result.out.substr(sunrise, result.out.find('\n', sunrise) - sunrise + 1);
+        const std::string mark = c.sunriseMark;
+        if (mark.empty()) {
+            EXPECT_EQ(line.find('('), std::string::npos) << line;
+        } else {
+            EXPECT_EQ(line.substr(line.size() - mark.size()), mark) << line;
+        }
+    }
+}
+
 // "-" lies behind universal time at any longitude, "+" ahead; without a sign
 // the longitude decides. The western Aleutians: ten hours behind at 173 E.
 TEST(ZoneSign, AMinusLiesBehindEvenAtAnEastLongitude) {

@@ -37,6 +37,7 @@ ChartFile FullChart() {
     chart.ayanamsa = Ayanamsa::TrueChitra;
     chart.node = NodeKind::True;
     chart.style = ChartStyle::SouthIndian;
+    chart.clock = {RepeatedChoice::Later, ClockStandard::Bombay};
     return chart;
 }
 
@@ -77,6 +78,7 @@ TEST(ChartFile, FormRoundTripLeavesTheRestOfTheChart) {
     rebuilt.ayanamsa = chart.ayanamsa;
     rebuilt.node = chart.node;
     rebuilt.style = chart.style;
+    rebuilt.clock = chart.clock;
     PutFormInChart(FormFromChart(chart), rebuilt);
     EXPECT_EQ(rebuilt, chart);
 }
@@ -102,6 +104,23 @@ TEST(ChartFile, CommittedVersionOneSampleKeepsLoading) {
     const ReadingForm form = FormFromChart(chart);
     EXPECT_EQ(form.monthIndex, 7);
     EXPECT_EQ(form.dayText, "15");
+}
+
+// The clock choice is two optional keys of the zone: a chart with the
+// default choice is written without them, byte for byte as before, and a
+// chart without them (any older one) reads the default.
+TEST(ChartFile, TheClockChoiceIsWrittenOnlyWhenChosen) {
+    ChartFile chart = FullChart();
+    const std::string chosen = SerializeChartFile(chart);
+    EXPECT_NE(chosen.find("\"repeated\": \"later\""), std::string::npos);
+    EXPECT_NE(chosen.find("\"clock\": \"bombay\""), std::string::npos);
+    chart.clock = {};
+    const std::string plain = SerializeChartFile(chart);
+    EXPECT_EQ(plain.find("\"repeated\""), std::string::npos);
+    EXPECT_EQ(plain.find("\"clock\""), std::string::npos);
+    const auto parsed = ParseChartFile(plain);
+    ASSERT_TRUE(std::holds_alternative<ChartFile>(parsed));
+    EXPECT_EQ(std::get<ChartFile>(parsed).clock, ClockSelection{});
 }
 
 struct RefusalCase {
@@ -162,6 +181,8 @@ TEST(ChartFile, RefusesWhatItCannotTrust) {
          ChartFileFault::NewerVersion},
         {"unknown ayanamsa", Replaced(good, "\"true-chitra\"", "\"galactic\""), ChartFileFault::Damaged},
         {"unknown style", Replaced(good, "\"south\"", "\"western\""), ChartFileFault::Damaged},
+        {"unknown clock standard", Replaced(good, "\"bombay\"", "\"greenwich\""), ChartFileFault::Damaged},
+        {"unknown repeated choice", Replaced(good, "\"later\"", "\"both\""), ChartFileFault::Damaged},
         {"version 2 without its chart group", Replaced(good, "\"chart\": {", "\"chart_\": {"),
          ChartFileFault::Damaged},
     };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "core/reading/birth_record.h"
+#include "core/reading/number_text.h"
+#include "core/reading/validate_input.h"
+#include "core/zones/standard_changes.h"
+
+
+namespace zorvane {
+
+// The names a clock standard may change, of a record with its details and
+// dasha; nothing without them.
+std::optional<ReadingNames> ReadingNamesOf(const BirthRecord& record);
+
+// The same form computed at another whole offset; nothing when the form is
+// refused.
+std::optional<ReadingNames> ReadingNamesAtOffset(ReadingForm form, const NumberFormat& format, int offsetSeconds);
+
+}  // namespace zorvane
