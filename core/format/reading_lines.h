@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/dasha/vimshottari_dasha.h"
+#include "core/format/wording.h"
 #include "core/panchang/birth_details.h"
 #include "core/reading/birth_record.h"
 
@@ -12,7 +13,9 @@ namespace zorvane {
 
 // The texts of a reading as every front end shows them: the details window,
 // Copy Reading, the printed and PDF report and the command line's text all
-// take their words and numbers from here, so they cannot drift apart.
+// take their words and numbers from here, so they cannot drift apart. The
+// functions that take a Wording give their names in its language and their
+// other words through its translation; the default is English as written.
 
 struct TextLine {
     std::string label;
@@ -36,34 +39,37 @@ struct PeriodLine {
 // "1947-08-14 23:12:05": a moment on the birth's clock; a dash for none.
 std::string ClockLine(double universalJd, double clockLeadHours);
 std::string ClockLine(const std::optional<double>& universalJd, double clockLeadHours);
+// "Simha 12°03′04″" in the wording's language.
+std::string SignPositionLine(double siderealDegrees, const Wording& wording = {});
+
 // "1947-08-15": the calendar date of a moment on the birth's clock.
 std::string DateLine(double universalJd, double clockLeadHours);
 // "77°13′ E" from whole degrees and minutes (signs dropped) and a hemisphere.
 std::string DegreesMinutesLine(int degrees, int minutes, char hemisphere);
 // "28°36′ N", or "none valid".
-std::string LatitudeLine(const std::optional<double>& latitudeDegrees);
+std::string LatitudeLine(const std::optional<double>& latitudeDegrees, const Wording& wording = {});
 // "15 August 1947".
-std::string LongDateLine(int year, int month, int day);
+std::string LongDateLine(int year, int month, int day, const Wording& wording = {});
 // "New Delhi, Delhi, India": the place parts given, blanks trimmed.
 std::string PlaceLine(const BirthPlace& place);
 // "+5:30 from universal time, no summer time".
-std::string ZoneLine(double clockLeadHours, bool daylightSaving);
+std::string ZoneLine(double clockLeadHours, bool daylightSaving, const Wording& wording = {});
 // "Uttara Phalguni pada 2, lord Sun".
-std::string NakshatraPadaLine(const BirthDetails& details);
+std::string NakshatraPadaLine(const BirthDetails& details, const Wording& wording = {});
 
 // Date, clock time, zone, place (when named), longitude, latitude and
 // universal time of the birth. Needs the record's details.
-std::vector<TextLine> BirthLines(const BirthRecord& record);
+std::vector<TextLine> BirthLines(const BirthRecord& record, const Wording& wording = {});
 // The Moon, the Sun, both ayanamsas, sunrise and sunset (or why none).
-std::vector<TextLine> SkyLines(const BirthDetails& details);
+std::vector<TextLine> SkyLines(const BirthDetails& details, const Wording& wording = {});
 // Tithi, vara, nakshatra, yoga and karana with their spans.
-std::vector<LimbLine> LimbLines(const BirthDetails& details);
+std::vector<LimbLine> LimbLines(const BirthDetails& details, const Wording& wording = {});
 // The nine mahadashas; the one running at todayNoonJd (universal) marked.
 std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clockLeadHours,
-                                       double todayNoonJd);
+                                       double todayNoonJd, const Wording& wording = {});
 
 // The details as plain text, "Label: value" a line, as the command line and
 // Copy Reading print them (birth lines excluded: the caller has its own).
-std::string DetailsPlainText(const BirthDetails& details);
+std::string DetailsPlainText(const BirthDetails& details, const Wording& wording = {});
 
 }  // namespace zorvane
