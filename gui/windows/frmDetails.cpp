@@ -27,6 +27,8 @@
 #include "core/format/reading_lines.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
+#include "core/format/local_names.h"
+#include "gui/desktop/language.h"
 #include "ui_frmDetails.h"
 
 namespace {
@@ -37,8 +39,8 @@ enum LimbRow { TithiRow, VaraRow, NakshatraRow, YogaRow, KaranaRow };
 enum LimbColumn { LimbNameColumn = 1, StartsColumn, EndsColumn };
 enum DashaColumn { LordColumn, DashaStartsColumn, DashaEndsColumn, NoteColumn };
 
-const QString kRunningToday = QStringLiteral("running today");
-const QString kBeforeBirth = QStringLiteral("before birth");
+const char* const kRunningToday = QT_TRANSLATE_NOOP("frmDetails", "running today");
+const char* const kBeforeBirth = QT_TRANSLATE_NOOP("frmDetails", "before birth");
 
 // A saved wheel is this many pixels square: sharp when printed a hand wide.
 constexpr int kSavedWheelPixels = 1200;
@@ -63,7 +65,8 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
                           Qt::WindowMaximizeButtonHint),
       ui(std::make_unique<Ui::frmDetails>()),
       desktop_(desktop),
-      record_(record) {
+      record_(record),
+      wording_(zorvane::WindowWording(zorvane::ShownLanguage())) {
     ui->setupUi(this);
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
@@ -79,7 +82,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
                                                    details.sunSiderealDegrees,
                                                    details.nakshatra.index));
     if (StarDayPage* page = MakeStarDayPage(record, desktop_.today(), ui->tabPages)) {
-        ui->tabPages->addTab(page, QStringLiteral("Day for the &Star"));
+        ui->tabPages->addTab(page, tr("Day for the &Star"));
     }
     ui->pagChart->setBirth(desktop_, zorvane::ApplicationName(), record);
 
@@ -102,15 +105,19 @@ frmDetails::~frmDetails() = default;
 
 void frmDetails::ShowBirth(const zorvane::BirthRecord& record) {
     // The birth lines in their fixed order; Place appears only when named.
-    for (const zorvane::TextLine& line : zorvane::BirthLines(record)) {
-        QLabel* label = line.label == "Date"             ? ui->lblDate
-                        : line.label == "Clock time"     ? ui->lblClockTime
-                        : line.label == "Zone"           ? ui->lblZone
-                        : line.label == "Longitude"      ? ui->lblLongitude
-                        : line.label == "Latitude"       ? ui->lblLatitude
-                        : line.label == "Universal time" ? ui->lblUniversalTime
-                                                         : nullptr;
-        if (label) label->setText(FromUtf8(line.value));
+    // The English lines name the label; the shown ones fill it, line for line.
+    const std::vector<zorvane::TextLine> english = zorvane::BirthLines(record);
+    const std::vector<zorvane::TextLine> shown = zorvane::BirthLines(record, wording_);
+    for (std::size_t i = 0; i < english.size() && i < shown.size(); ++i) {
+        const std::string& name = english[i].label;
+        QLabel* label = name == "Date"             ? ui->lblDate
+                        : name == "Clock time"     ? ui->lblClockTime
+                        : name == "Zone"           ? ui->lblZone
+                        : name == "Longitude"      ? ui->lblLongitude
+                        : name == "Latitude"       ? ui->lblLatitude
+                        : name == "Universal time" ? ui->lblUniversalTime
+                                                   : nullptr;
+        if (label) label->setText(FromUtf8(shown[i].value));
     }
 }
 
@@ -118,14 +125,14 @@ void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
     ui->lblAyanamsa->setText(FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.ayanamsaDegrees)));
     ui->lblPanchangAyanamsa->setText(
         FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees)));
-    ui->lblMoon->setText(FromUtf8(zorvane::FormatSignPosition(details.moonSiderealDegrees)));
-    ui->lblNakshatra->setText(FromUtf8(zorvane::NakshatraPadaLine(details)));
-    ui->lblSun->setText(FromUtf8(zorvane::FormatSignPosition(details.sunSiderealDegrees)));
+    ui->lblMoon->setText(FromUtf8(zorvane::SignPositionLine(details.moonSiderealDegrees, wording_)));
+    ui->lblNakshatra->setText(FromUtf8(zorvane::NakshatraPadaLine(details, wording_)));
+    ui->lblSun->setText(FromUtf8(zorvane::SignPositionLine(details.sunSiderealDegrees, wording_)));
 }
 
 void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
     QTableWidget& table = *ui->tblLimbs;
-    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details);
+    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details, wording_);
     for (int row = 0; row < table.rowCount() && row < static_cast<int>(limbs.size()); ++row) {
         const zorvane::LimbLine& limb = limbs[static_cast<std::size_t>(row)];
         table.setItem(row, 0, new QTableWidgetItem(table.verticalHeaderItem(row)->text()));
@@ -147,7 +154,7 @@ void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
     }
     ui->lblNearBounds->setText(
         sentences.isEmpty()
-            ? QStringLiteral("No limb begins or ends within %1 minutes of the birth.")
+            ? tr("No limb begins or ends within %1 minutes of the birth.")
                   .arg(zorvane::kNearBoundMinutes)
             : sentences.join(u'\n'));
 }
@@ -155,7 +162,7 @@ void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
 void frmDetails::ShowSun(const zorvane::BirthDetails& details) {
     ui->lblSunrise->setText(FromUtf8(zorvane::ClockLine(details.sunriseJd, details.clockLeadHours)));
     ui->lblSunset->setText(FromUtf8(zorvane::ClockLine(details.sunsetJd, details.clockLeadHours)));
-    ui->lblSunNote->setText(FromUtf8(zorvane::SunNoteText(details.sunNote)));
+    ui->lblSunNote->setText(FromUtf8(wording_.Say(zorvane::SunNoteText(details.sunNote))));
     ui->lblSunNote->setVisible(details.sunNote != zorvane::SunNote::None);
 }
 
@@ -173,25 +180,25 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
     for (std::size_t m = 0; m < dasha.mahadashas.size(); ++m) {
         const zorvane::Mahadasha& period = dasha.mahadashas[m];
         auto* item = new QTreeWidgetItem(
-            &tree, {FromUtf8(zorvane::DashaLordName(period.lord)),
+            &tree, {FromUtf8(zorvane::LordText(period.lord, wording_.language)),
                     FromUtf8(zorvane::DateLine(period.startJd, clockLeadHours)), FromUtf8(zorvane::DateLine(period.endJd, clockLeadHours))});
         for (std::size_t a = 0; a < period.antardashas.size(); ++a) {
             const zorvane::Antardasha& sub = period.antardashas[a];
             auto* child = new QTreeWidgetItem(
-                item, {FromUtf8(zorvane::DashaLordName(sub.lord)),
+                item, {FromUtf8(zorvane::LordText(sub.lord, wording_.language)),
                        FromUtf8(zorvane::DateLine(sub.startJd, clockLeadHours)), FromUtf8(zorvane::DateLine(sub.endJd, clockLeadHours)),
-                       sub.beforeBirth ? kBeforeBirth : QString()});
+                       sub.beforeBirth ? tr(kBeforeBirth) : QString()});
             if (sub.beforeBirth) {
                 child->setForeground(NoteColumn, palette().color(QPalette::Disabled, QPalette::Text));
             }
             if (running && static_cast<std::size_t>(running->mahadasha) == m &&
                 static_cast<std::size_t>(running->antardasha) == a) {
-                MarkRow(*child, kRunningToday);
+                MarkRow(*child, tr(kRunningToday));
                 tree.setCurrentItem(child);
             }
         }
         if (running && static_cast<std::size_t>(running->mahadasha) == m) {
-            MarkRow(*item, kRunningToday);
+            MarkRow(*item, tr(kRunningToday));
             item->setExpanded(true);
         }
     }
@@ -203,14 +210,14 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
 
 void frmDetails::cmdSavePicture_Click() {
     const QString path = desktop_.askSaveFileName(
-        this, {QStringLiteral("Save Picture"), QStringLiteral("PNG image (*.png)"),
+        this, {tr("Save Picture"), tr("PNG image (*.png)"),
                QStringLiteral("png")});
     if (path.isEmpty()) {
         return;
     }
     if (!RenderChartWheel(ui->picWheel->picture(), kSavedWheelPixels).save(path, "PNG")) {
         desktop_.showMessage(this,
-                             QStringLiteral("The picture could not be saved to %1.")
+                             tr("The picture could not be saved to %1.")
                                  .arg(QDir::toNativeSeparators(path)),
                              Desktop::Icon::Error);
     }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/dasha/vimshottari_dasha.h"
+#include "core/format/wording.h"
 #include "core/panchang/birth_details.h"
 #include "core/reading/birth_record.h"
 
@@ -40,4 +41,7 @@ private:
     std::unique_ptr<Ui::frmDetails> ui;
     Desktop& desktop_;
     zorvane::BirthRecord record_;  // the birth's day and place for the panchang window
+    // The language of the catalogue in use when the window opened; a change
+    // of language shows here at the next opening.
+    zorvane::Wording wording_;
 };

@@ -44,18 +44,20 @@
 #include "core/reading/offered_ranges.h"
 #include "core/files/reading_file.h"
 #include "gui/windows/frmTimeZone.h"
+#include "gui/desktop/language.h"
+#include "core/format/local_names.h"
 #include "ui_frmMain.h"
 
 namespace {
 
 const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
-const QString kDetailsNeedCalculation =
-    QStringLiteral("Details need a calculation: press Find My Varnoy Yoga first.");
-const QString kDetailsNotInReadingFile = QStringLiteral(
+// Tips of the Details button, translated when shown.
+const char* const kDetailsNotInReadingFile = QT_TRANSLATE_NOOP(
+    "frmMain",
     "A saved reading holds only its two names, not the birth: enter the birth and press "
     "Find My Varnoy Yoga to see its details.");
-const QString kDetailsOfThisReading =
-    QStringLiteral("Birth details and dasha of this reading");
+const char* const kDetailsOfThisReading =
+    QT_TRANSLATE_NOOP("frmMain", "Birth details and dasha of this reading");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
@@ -135,12 +137,33 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     ConnectHandlers();
     ShowPromotion(true);
     Form_Load();
+    // The language of the settings or of the system, and the menu to change it.
+    language_ = new zorvane::LanguageMenu(*ui->menubar, desktop_, applicationName_, QLocale::system());
+    if (language_->language() != zorvane::Language::English) RetranslateTexts();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && language_ != nullptr) RetranslateTexts();
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::RetranslateTexts() {
+    // The form clears the labels it leaves empty; the atlas's zone name is no
+    // word of any language and stays.
+    const QString atlasZone = ui->lblAppliedZone->text();
+    ui->retranslateUi(this);
+    ui->lblAppliedZone->setText(atlasZone);
+    setWindowTitle(zorvane::WindowCaption());
+    ShowDesignTexts();
+    ShowResultTexts();
+    ShowZoneAsApplied();
+    if (detailsTip_ != nullptr) ui->cmdDetails->setToolTip(tr(detailsTip_));
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::ShowDesignTexts() {
-    ui->Label1->setText(QStringLiteral("Join our discussion forum on astrology at ") +
+    ui->Label1->setText(tr("Join our discussion forum on astrology at ") +
                         zorvane::HomePageName());
     // Until the first result the panel shows these sample paragraphs.
     constexpr int kSampleYogaRow = 5;
@@ -383,25 +406,37 @@ void frmMain::mnuCalculate_Click() {
 
 void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
     // No row leaves that pair of labels as it was.
-    if (nakshatraRow) {
-        const zorvane::DisplayRow& row =
-            zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
-        ui->lblNakshatraName->setText(FromUtf8(row.name));
-        ui->lblNakshatraDesc->setText(FromUtf8(row.description));
-    }
-    if (yogaRow) {
-        const zorvane::DisplayRow& row =
-            zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
-        ui->lblYogaName->setText(FromUtf8(row.name));
-        ui->lblYogaDesc->setText(FromUtf8(row.description));
-    }
+    if (nakshatraRow) shownNakshatraRow_ = nakshatraRow;
+    if (yogaRow) shownYogaRow_ = yogaRow;
+    ShowResultTexts();
     BringToFront(*ui->picResult);
 }
 
-void frmMain::ShowDetailsAvailability(const QString& tip) {
+void frmMain::ShowResultTexts() {
+    const zorvane::Language language = language_ != nullptr ? language_->language() : zorvane::Language::English;
+    if (shownNakshatraRow_) {
+        const zorvane::DisplayRow& row =
+            zorvane::NakshatraTable[static_cast<std::size_t>(*shownNakshatraRow_)];
+        ui->lblNakshatraName->setText(language == zorvane::Language::English
+                                          ? FromUtf8(row.name)
+                                          : FromUtf8(zorvane::NakshatraText(*shownNakshatraRow_, language)));
+        ui->lblNakshatraDesc->setText(FromUtf8(row.description));
+    }
+    if (shownYogaRow_) {
+        const zorvane::DisplayRow& row =
+            zorvane::YogaTable[static_cast<std::size_t>(*shownYogaRow_)];
+        ui->lblYogaName->setText(language == zorvane::Language::English
+                                     ? FromUtf8(row.name)
+                                     : FromUtf8(zorvane::YogaText(*shownYogaRow_, language)));
+        ui->lblYogaDesc->setText(FromUtf8(row.description));
+    }
+}
+
+void frmMain::ShowDetailsAvailability(const char* tip) {
     const bool available = record_ && record_->details && record_->dasha;
     ui->cmdDetails->setEnabled(available);
-    ui->cmdDetails->setToolTip(tip);
+    detailsTip_ = tip;
+    ui->cmdDetails->setToolTip(tr(tip));
     ui->mnuDetails->setEnabled(available);
     ui->mnuDetails->setToolTip(tip);
     for (QAction* item : {ui->mnuPrint, ui->mnuExportPdf}) {

@@ -23,6 +23,7 @@ namespace zorvane {
 struct ChartFile;
 struct PlaceBoxes;
 struct BirthMoment;
+class LanguageMenu;
 }  // namespace zorvane
 
 // The main window: the input panel and the result panel in one place, the
@@ -53,6 +54,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language: every text again, in the new language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowDesignTexts();
@@ -112,7 +115,10 @@ private:
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
     // Enables Details, Print and Export PDF when the record on show has its
     // details; tip says why not.
-    void ShowDetailsAvailability(const QString& tip);
+    void ShowDetailsAvailability(const char* tip);
+    void RetranslateTexts();
+    // The names and paragraphs of the rows on show, in the language in use.
+    void ShowResultTexts();
 
     Desktop& desktop_;
     std::unique_ptr<Ui::frmMain> ui;
@@ -138,4 +144,11 @@ private:
     std::string atlasNote_;
     // The window's atlas, read on a worker thread while the city is typed.
     zorvane::AtlasLoader atlas_;
+    // The rows on show in the result panel; none before the first result.
+    std::optional<int> shownNakshatraRow_;
+    std::optional<int> shownYogaRow_;
+    // The Details button's tip as written, translated when shown.
+    const char* detailsTip_ = nullptr;
+    // Owned by the menu bar.
+    zorvane::LanguageMenu* language_ = nullptr;
 };
