@@ -38,6 +38,7 @@ constexpr auto kReadingWords = std::to_array<const char*>({
     QT_TRANSLATE_NOOP("ReadingWords", "Yoga"),
     QT_TRANSLATE_NOOP("ReadingWords", "Karana"),
     QT_TRANSLATE_NOOP("ReadingWords", " to "),
+    QT_TRANSLATE_NOOP("ReadingWords", "Details"),
 });
 
 }  // namespace

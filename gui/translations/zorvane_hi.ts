@@ -148,7 +148,7 @@
     <message>
         <source>%1: %2, %3 to %4
 </source>
-        <translation>%1: %2, %3 से %4
+        <translation>%1: %2, %3 से %4 तक
 </translation>
     </message>
     <message>
@@ -168,7 +168,7 @@ Mahadashas
     <message>
         <source>%1: %2 to %3%4
 </source>
-        <translation>%1: %2 से %3%4
+        <translation>%1: %2 से %3 तक%4
 </translation>
     </message>
     <message>
@@ -296,7 +296,11 @@ Mahadashas
     </message>
     <message>
         <source> to </source>
-        <translation> से </translation>
+        <translation> – </translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>विवरण</translation>
     </message>
 </context>
 <context>
