@@ -179,6 +179,15 @@ std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clo
     return lines;
 }
 
+std::string DashaBalanceLine(const VimshottariDasha& dasha, const Wording& wording) {
+    if (wording.language == Language::English) return DashaBalanceText(dasha);
+    // The languages after English count without a plural: "18 वर्ष 0 माह 25 दिन".
+    const YearsMonthsDays split = SplitDashaYears(dasha.balanceYears);
+    return LordText(dasha.birthLord, wording.language) + " " + std::to_string(split.years) + " " +
+           wording.Say("years") + " " + std::to_string(split.months) + " " + wording.Say("months") + " " +
+           std::to_string(split.days) + " " + wording.Say("days");
+}
+
 std::string DetailsPlainText(const BirthDetails& details, const Wording& wording) {
     std::string out;
     for (const TextLine& line : SkyLines(details, wording)) out += line.label + ": " + line.value + "\n";

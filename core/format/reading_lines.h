@@ -68,6 +68,10 @@ std::vector<LimbLine> LimbLines(const BirthDetails& details, const Wording& word
 std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clockLeadHours,
                                        double todayNoonJd, const Wording& wording = {});
 
+// "Saturn 18 years 0 months 25 days": the lord at birth and the balance of
+// its period, in the wording's language (English exactly as DashaBalanceText).
+std::string DashaBalanceLine(const VimshottariDasha& dasha, const Wording& wording = {});
+
 // The details as plain text, "Label: value" a line, as the command line and
 // Copy Reading print them (birth lines excluded: the caller has its own).
 std::string DetailsPlainText(const BirthDetails& details, const Wording& wording = {});

@@ -39,6 +39,9 @@ constexpr auto kReadingWords = std::to_array<const char*>({
     QT_TRANSLATE_NOOP("ReadingWords", "Karana"),
     QT_TRANSLATE_NOOP("ReadingWords", " to "),
     QT_TRANSLATE_NOOP("ReadingWords", "Details"),
+    QT_TRANSLATE_NOOP("ReadingWords", "years"),
+    QT_TRANSLATE_NOOP("ReadingWords", "months"),
+    QT_TRANSLATE_NOOP("ReadingWords", "days"),
 });
 
 }  // namespace

@@ -89,7 +89,7 @@ ReadingReport MakeReadingReport(const zorvane::BirthRecord& record, QDate today)
     for (const std::string& sentence : zorvane::NearBoundSentences(details)) {
         report.nearBounds.append(FromUtf8(sentence));
     }
-    report.dashaBalance = FromUtf8(zorvane::DashaBalanceText(dasha));
+    report.dashaBalance = FromUtf8(zorvane::DashaBalanceLine(dasha, wording));
     report.mahadashas = MahadashaRows(dasha, details.clockLeadHours, today, wording);
     report.wheel = WheelPictureForBirth(details.moonSiderealDegrees, details.sunSiderealDegrees,
                                         details.nakshatra.index);

@@ -302,6 +302,18 @@ Mahadashas
         <source>Details</source>
         <translation>विवरण</translation>
     </message>
+    <message>
+        <source>years</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>माह</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>दिन</translation>
+    </message>
 </context>
 <context>
     <name>StarDayPage</name>

@@ -167,7 +167,7 @@ void frmDetails::ShowSun(const zorvane::BirthDetails& details) {
 }
 
 void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockLeadHours) {
-    ui->lblBalance->setText(FromUtf8(zorvane::DashaBalanceText(dasha)));
+    ui->lblBalance->setText(FromUtf8(zorvane::DashaBalanceLine(dasha, wording_)));
 
     // Today is a date in the birth's zone; its noon there stands for it.
     const double todayNoonJd =

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/calendar/calendar_names.h"
+#include "core/format/dasha_text.h"
 #include "core/format/local_names.h"
 #include "core/format/reading_lines.h"
 #include "core/panchang/limb_names.h"
@@ -130,6 +131,9 @@ TEST(HindiNames, TheDetailsTakeTheirNamesAndWordsFromTheWording) {
     const std::vector<TextLine> sky = SkyLines(*record.details, hindi);
     EXPECT_EQ(sky[1].value.substr(0, std::string_view("कर्क").size()), "कर्क");  // the Sun late in Karka
     const std::vector<PeriodLine> periods = MahadashaLines(*record.dasha, record.details->clockLeadHours, 0.0, hindi);
+    EXPECT_EQ(DashaBalanceLine(*record.dasha), DashaBalanceText(*record.dasha));
+    // Saturn's period, 18 years 0 months 25 days of it left at this birth.
+    EXPECT_EQ(DashaBalanceLine(*record.dasha, hindi), "शनि 18 <years> 0 <months> 25 <days>");
     for (const PeriodLine& period : periods) {
         EXPECT_GE(static_cast<unsigned char>(period.lord.front()), 0x80U) << period.lord;  // Devanagari, not Latin
     }
