@@ -6,6 +6,7 @@
 
 #include "cli/result_columns.h"
 #include "core/format/local_names.h"
+#include "core/format/yoga_paragraphs_hi.h"
 #include "core/format/dasha_text.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_fields.h"
@@ -115,7 +116,7 @@ std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int>
         const DisplayRow& row = YogaTable[static_cast<std::size_t>(*yogaRow)];
         localYogaName = YogaText(*yogaRow, wording.language);
         yogaName = english ? row.name : std::string_view(localYogaName);
-        yogaParagraph = row.description;
+        yogaParagraph = YogaParagraph(*yogaRow, wording.language);
     }
     std::string out;
     AppendResultBlock(wording.Say("Nakshatra"), nakshatraName, nakshatraParagraph, out);

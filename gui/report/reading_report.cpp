@@ -16,6 +16,7 @@
 #include "core/format/display_tables.h"
 #include "core/format/reading_lines.h"
 #include "core/format/local_names.h"
+#include "core/format/yoga_paragraphs_hi.h"
 #include "gui/desktop/language.h"
 
 namespace {
@@ -62,7 +63,7 @@ void SetNames(std::optional<int> nakshatraRow, std::optional<int> yogaRow, zorva
     if (yogaRow) {
         const zorvane::DisplayRow& row = zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
         report.yogaName = english ? FromUtf8(row.name) : FromUtf8(zorvane::YogaText(*yogaRow, language));
-        report.yogaParagraph = FromUtf8(row.description);
+        report.yogaParagraph = FromUtf8(zorvane::YogaParagraph(*yogaRow, language));
     }
 }
 

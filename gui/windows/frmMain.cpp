@@ -46,6 +46,7 @@
 #include "gui/windows/frmTimeZone.h"
 #include "gui/desktop/language.h"
 #include "core/format/local_names.h"
+#include "core/format/yoga_paragraphs_hi.h"
 #include "ui_frmMain.h"
 
 namespace {
@@ -168,7 +169,7 @@ void frmMain::ShowDesignTexts() {
     // Until the first result the panel shows these sample paragraphs.
     constexpr int kSampleYogaRow = 5;
     constexpr int kSampleNakshatraRow = 21;
-    ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaTable[kSampleYogaRow].description));
+    ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaParagraph(kSampleYogaRow, zorvane::ShownLanguage())));
     ui->lblNakshatraDesc->setText(
         FromUtf8(zorvane::NakshatraTable[kSampleNakshatraRow].description));
 }
@@ -428,7 +429,7 @@ void frmMain::ShowResultTexts() {
         ui->lblYogaName->setText(language == zorvane::Language::English
                                      ? FromUtf8(row.name)
                                      : FromUtf8(zorvane::YogaText(*shownYogaRow_, language)));
-        ui->lblYogaDesc->setText(FromUtf8(row.description));
+        ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaParagraph(*shownYogaRow_, language)));
     }
 }
 

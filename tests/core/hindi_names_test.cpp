@@ -9,7 +9,9 @@
 
 #include "core/calendar/calendar_names.h"
 #include "core/format/dasha_text.h"
+#include "core/format/display_tables.h"
 #include "core/format/local_names.h"
+#include "core/format/yoga_paragraphs_hi.h"
 #include "core/format/reading_lines.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
@@ -77,6 +79,16 @@ TEST(HindiNames, EachStandsAtTheRowOfItsEnglishName) {
              Pair{"month", "Phalguna", "फाल्गुन"},
          }) {
         EXPECT_EQ(hindiOf(p.table, p.english), p.hindi) << p.table << " " << p.english;
+    }
+}
+
+// Each Hindi yoga reading opens as the English one does, "योग <name> है",
+// with the name of its own row, so a paragraph slipped to another row shows.
+TEST(HindiNames, EachYogaReadingOpensWithTheYogaOfItsRow) {
+    for (int row = 0; row < kYogaCount; ++row) {
+        const std::string opening = "योग " + YogaText(row, Language::Hindi) + " है";
+        EXPECT_TRUE(YogaParagraph(row, Language::Hindi).starts_with(opening)) << row;
+        EXPECT_EQ(YogaParagraph(row, Language::English), YogaTable[static_cast<std::size_t>(row)].description);
     }
 }
 
