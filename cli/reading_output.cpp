@@ -6,7 +6,7 @@
 
 #include "cli/result_columns.h"
 #include "core/format/local_names.h"
-#include "core/format/yoga_paragraphs_hi.h"
+#include "core/format/paragraphs_hi.h"
 #include "core/format/dasha_text.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_fields.h"
@@ -107,7 +107,7 @@ std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int>
         const DisplayRow& row = NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
         localName = NakshatraText(*nakshatraRow, wording.language);
         nakshatraName = english ? row.name : std::string_view(localName);
-        nakshatraParagraph = row.description;
+        nakshatraParagraph = NakshatraParagraph(*nakshatraRow, wording.language);
     }
     std::string_view yogaName;
     std::string localYogaName;

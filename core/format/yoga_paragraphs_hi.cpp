@@ -1,4 +1,4 @@
-#include "core/format/yoga_paragraphs_hi.h"
+#include "core/format/paragraphs_hi.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -43,9 +43,9 @@ std::string_view YogaParagraph(int yogaRow, Language language) {
     return language == Language::Hindi ? kYogaParagraphsHi[row] : YogaTable[row].description;
 }
 
-std::string_view NakshatraParagraph(int nakshatraRow, Language /*language*/) {
+std::string_view NakshatraParagraph(int nakshatraRow, Language language) {
     const auto row = static_cast<std::size_t>(std::clamp(nakshatraRow, 0, kNakshatraCount - 1));
-    return NakshatraTable[row].description;
+    return language == Language::Hindi ? kNakshatraParagraphsHi[row] : NakshatraTable[row].description;
 }
 
 }  // namespace zorvane

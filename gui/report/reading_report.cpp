@@ -16,7 +16,7 @@
 #include "core/format/display_tables.h"
 #include "core/format/reading_lines.h"
 #include "core/format/local_names.h"
-#include "core/format/yoga_paragraphs_hi.h"
+#include "core/format/paragraphs_hi.h"
 #include "gui/desktop/language.h"
 
 namespace {
@@ -58,7 +58,7 @@ void SetNames(std::optional<int> nakshatraRow, std::optional<int> yogaRow, zorva
     if (nakshatraRow) {
         const zorvane::DisplayRow& row = zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
         report.nakshatraName = english ? FromUtf8(row.name) : FromUtf8(zorvane::NakshatraText(*nakshatraRow, language));
-        report.nakshatraParagraph = FromUtf8(row.description);
+        report.nakshatraParagraph = FromUtf8(zorvane::NakshatraParagraph(*nakshatraRow, language));
     }
     if (yogaRow) {
         const zorvane::DisplayRow& row = zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];

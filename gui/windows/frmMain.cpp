@@ -46,7 +46,7 @@
 #include "gui/windows/frmTimeZone.h"
 #include "gui/desktop/language.h"
 #include "core/format/local_names.h"
-#include "core/format/yoga_paragraphs_hi.h"
+#include "core/format/paragraphs_hi.h"
 #include "ui_frmMain.h"
 
 namespace {
@@ -171,7 +171,7 @@ void frmMain::ShowDesignTexts() {
     constexpr int kSampleNakshatraRow = 21;
     ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaParagraph(kSampleYogaRow, zorvane::ShownLanguage())));
     ui->lblNakshatraDesc->setText(
-        FromUtf8(zorvane::NakshatraTable[kSampleNakshatraRow].description));
+        FromUtf8(zorvane::NakshatraParagraph(kSampleNakshatraRow, zorvane::ShownLanguage())));
 }
 
 void frmMain::ConnectHandlers() {
@@ -421,7 +421,7 @@ void frmMain::ShowResultTexts() {
         ui->lblNakshatraName->setText(language == zorvane::Language::English
                                           ? FromUtf8(row.name)
                                           : FromUtf8(zorvane::NakshatraText(*shownNakshatraRow_, language)));
-        ui->lblNakshatraDesc->setText(FromUtf8(row.description));
+        ui->lblNakshatraDesc->setText(FromUtf8(zorvane::NakshatraParagraph(*shownNakshatraRow_, language)));
     }
     if (shownYogaRow_) {
         const zorvane::DisplayRow& row =

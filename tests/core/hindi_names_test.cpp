@@ -11,7 +11,7 @@
 #include "core/format/dasha_text.h"
 #include "core/format/display_tables.h"
 #include "core/format/local_names.h"
-#include "core/format/yoga_paragraphs_hi.h"
+#include "core/format/paragraphs_hi.h"
 #include "core/format/reading_lines.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
@@ -89,6 +89,16 @@ TEST(HindiNames, EachYogaReadingOpensWithTheYogaOfItsRow) {
         const std::string opening = "योग " + YogaText(row, Language::Hindi) + " है";
         EXPECT_TRUE(YogaParagraph(row, Language::Hindi).starts_with(opening)) << row;
         EXPECT_EQ(YogaParagraph(row, Language::English), YogaTable[static_cast<std::size_t>(row)].description);
+    }
+}
+
+// Each Hindi nakshatra reading opens with the nakshatra of its row, as the
+// English one does.
+TEST(HindiNames, EachNakshatraReadingOpensWithTheNakshatraOfItsRow) {
+    for (int row = 0; row < kNakshatraCount; ++row) {
+        const std::string opening = NakshatraText(row, Language::Hindi) + " राशिचक्र का ";
+        EXPECT_TRUE(NakshatraParagraph(row, Language::Hindi).starts_with(opening)) << row;
+        EXPECT_EQ(NakshatraParagraph(row, Language::English), NakshatraTable[static_cast<std::size_t>(row)].description);
     }
 }
 
