@@ -63,6 +63,30 @@
         <source>Speed/day</source>
         <translation>गति/दिन</translation>
     </message>
+    <message>
+        <source>Mean node</source>
+        <translation>माध्य पात</translation>
+    </message>
+    <message>
+        <source>True node</source>
+        <translation>स्पष्ट पात</translation>
+    </message>
+    <message>
+        <source>Ayanamsa %1 %2; ephemeris: %3.</source>
+        <translation>अयनांश %1 %2; पंचांग सारणी: %3।</translation>
+    </message>
+    <message>
+        <source>Save Chart Picture</source>
+        <translation>कुंडली का चित्र सहेजें</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation>PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to %1.</source>
+        <translation>चित्र %1 में सहेजा नहीं जा सका।</translation>
+    </message>
 </context>
 <context>
     <name>LanguageCode</name>
@@ -327,6 +351,19 @@ Mahadashas
     </message>
 </context>
 <context>
+    <name>StartUp</name>
+    <message>
+        <source>There maybe an update to this software available
+Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया संस्करण उपलब्ध हो सकता है
+क्या आप अद्यतन देखना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Zorvane</source>
@@ -359,6 +396,10 @@ Mahadashas
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>देखने के लिए यहाँ क्लिक करें: </translation>
     </message>
 </context>
 <context>
@@ -410,6 +451,38 @@ Mahadashas
     <message>
         <source>&amp;Close</source>
         <translation>बंद करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Use this place writes %1 and %2</source>
+        <translation>"यह स्थान लें" %1 और %2 लिखता है</translation>
+    </message>
+    <message>
+        <source>, the zone %1 h %2 min</source>
+        <translation>, समय क्षेत्र %1 घं %2 मि</translation>
+    </message>
+    <message>
+        <source> and ticks DST</source>
+        <translation> और DST चुनता है</translation>
+    </message>
+    <message>
+        <source> and leaves DST unticked</source>
+        <translation> और DST नहीं चुनता</translation>
+    </message>
+    <message>
+        <source>The atlas could not be read (%1). Press “Search the web” to look the place up on the web.</source>
+        <translation>एटलस पढ़ा नहीं जा सका (%1)। स्थान वेब पर खोजने के लिए “वेब पर खोजें” दबाएँ।</translation>
+    </message>
+    <message>
+        <source>No place called %1 is in the atlas. Check the spelling, or press “Search the web” to look it up on the web.</source>
+        <translation>%1 नाम का कोई स्थान एटलस में नहीं है। वर्तनी जाँचें, या वेब पर खोजने के लिए “वेब पर खोजें” दबाएँ।</translation>
+    </message>
+    <message>
+        <source>The %1 likeliest of %2 places are listed. </source>
+        <translation>%2 स्थानों में से सबसे संभावित %1 दिखाए गए हैं। </translation>
+    </message>
+    <message>
+        <source>Choose a place and press “Use this place”.</source>
+        <translation>एक स्थान चुनें और “यह स्थान लें” दबाएँ।</translation>
     </message>
 </context>
 <context>
@@ -864,6 +937,46 @@ find Latitude
         <source>Join our discussion forum on astrology at </source>
         <translation>ज्योतिष पर हमारे चर्चा मंच से जुड़ें: </translation>
     </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल जाँचें।</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1: %2.</source>
+        <translation>फल %1 में सहेजा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>स्रोत फ़ाइल चुनें</translation>
+    </message>
+    <message>
+        <source>The reading could not be read from %1: %2.</source>
+        <translation>फल %1 से पढ़ा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>Save Chart As</source>
+        <translation>कुंडली इस रूप में सहेजें</translation>
+    </message>
+    <message>
+        <source>Open Chart</source>
+        <translation>कुंडली खोलें</translation>
+    </message>
+    <message>
+        <source>The chart %1 is no longer there, so it has been taken off Recent Charts.</source>
+        <translation>कुंडली %1 अब वहाँ नहीं है, इसलिए उसे हाल की कुंडलियों से हटा दिया गया है।</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>रिपोर्ट छापी नहीं जा सकी।</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF निर्यात करें</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2.</source>
+        <translation>रिपोर्ट %1 में सहेजी नहीं जा सकी: %2।</translation>
+    </message>
 </context>
 <context>
     <name>frmMatch</name>
@@ -922,6 +1035,84 @@ find Latitude
     <message>
         <source>Close</source>
         <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Recent Charts</source>
+        <translation>हाल की कुंडलियाँ</translation>
+    </message>
+    <message>
+        <source>No reading has been calculated</source>
+        <translation>अभी कोई गणना नहीं हुई है</translation>
+    </message>
+    <message>
+        <source>Koota</source>
+        <translation>कूट</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>अंक</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>अर्थ</translation>
+    </message>
+    <message>
+        <source>Porutham</source>
+        <translation>पोरुत्तम</translation>
+    </message>
+    <message>
+        <source>Agrees</source>
+        <translation>मेल</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>कारण</translation>
+    </message>
+    <message>
+        <source>Open Chart</source>
+        <translation>कुंडली खोलें</translation>
+    </message>
+    <message>
+        <source>No nadi, bhakoot or gana dosha.</source>
+        <translation>कोई नाड़ी, भकूट या गण दोष नहीं।</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>हाँ</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>Bride's birth: %1
+Groom's birth: %2
+
+</source>
+        <translation>वधू का जन्म: %1
+वर का जन्म: %2
+
+</translation>
+    </message>
+    <message>
+        <source>The match could not be printed.</source>
+        <translation>मिलान छापा नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>Export Match as PDF</source>
+        <translation>मिलान PDF के रूप में निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The match could not be written to </source>
+        <translation>मिलान यहाँ लिखा नहीं जा सका: </translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>: </translation>
     </message>
 </context>
 <context>
@@ -1045,6 +1236,46 @@ find Latitude
     <message>
         <source>Close</source>
         <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>The Sun does not rise here on this day (polar night).</source>
+        <translation>इस दिन यहाँ सूर्य उदय नहीं होता (ध्रुवीय रात्रि)।</translation>
+    </message>
+    <message>
+        <source>The Sun does not set here on this day (polar day).</source>
+        <translation>इस दिन यहाँ सूर्य अस्त नहीं होता (ध्रुवीय दिवस)।</translation>
+    </message>
+    <message>
+        <source>The Sun does not both rise and set here on this day.</source>
+        <translation>इस दिन यहाँ सूर्य का उदय और अस्त दोनों नहीं होते।</translation>
+    </message>
+    <message>
+        <source>The reading's place</source>
+        <translation>फल का स्थान</translation>
+    </message>
+    <message>
+        <source>The atlas could not be read.</source>
+        <translation>एटलस पढ़ा नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>No place called "%1" is in the atlas.</source>
+        <translation>"%1" नाम का कोई स्थान एटलस में नहीं है।</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF निर्यात करें</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1: %2.</source>
+        <translation>PDF %1 में लिखी नहीं जा सकी: %2।</translation>
+    </message>
+    <message>
+        <source>Export the year's events</source>
+        <translation>वर्ष की घटनाएँ निर्यात करें</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1: %2.</source>
+        <translation>कैलेंडर %1 में लिखा नहीं जा सका: %2।</translation>
     </message>
 </context>
 <context>

@@ -51,7 +51,7 @@
 
 namespace {
 
-const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
+const char* const kMessageCheckFile = QT_TRANSLATE_NOOP("frmMain", "Please Check The File.");
 // Tips of the Details button, translated when shown.
 const char* const kDetailsNotInReadingFile = QT_TRANSLATE_NOOP(
     "frmMain",
@@ -498,7 +498,7 @@ void frmMain::cmdSave_Click() {
     if (const std::optional<std::string> reason = zorvane::SaveFile(
             QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(shownNames_.nakshatraName, shownNames_.yogaName))) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be saved to %1: %2.")
+                             tr("The reading could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
                              Desktop::Icon::Error);
     }
@@ -506,12 +506,12 @@ void frmMain::cmdSave_Click() {
 
 void frmMain::cmdOpen_Click() {
     const QString path = desktop_.askOpenFileName(
-        this, {QStringLiteral("Select the source file"), kReadingFileFilter, kReadingFileSuffix});
+        this, {tr("Select the source file"), kReadingFileFilter, kReadingFileSuffix});
     if (path.isEmpty()) {
         return;
     }
     if (!zorvane::HasReadingFileEnding(Utf8(path))) {
-        desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
+        desktop_.showMessage(this, tr(kMessageCheckFile), Desktop::Icon::Error);
         return;
     }
     // The bytes go to the core as they are: one byte per character. What is no
@@ -520,7 +520,7 @@ void frmMain::cmdOpen_Click() {
         zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kReadingFileReadLimit);
     if (!loaded.reason.empty()) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be read from %1: %2.")
+                             tr("The reading could not be read from %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), FromUtf8(loaded.reason)),
                              Desktop::Icon::Error);
         return;
@@ -528,7 +528,7 @@ void frmMain::cmdOpen_Click() {
     const std::optional<zorvane::OpenedReading> opened =
         loaded.fault == zorvane::LoadFault::None ? zorvane::ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
-        desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
+        desktop_.showMessage(this, tr(kMessageCheckFile), Desktop::Icon::Error);
         return;
     }
     // An opened reading is two names only: no record of anyone's numbers.
@@ -758,7 +758,7 @@ void frmMain::FillForm(const zorvane::ChartFile& chart) {
 
 void frmMain::mnuSaveChart_Click() {
     const QString path = desktop_.askSaveFileName(
-        this, {QStringLiteral("Save Chart As"), kChartFileFilter, kChartFileSuffix});
+        this, {tr("Save Chart As"), kChartFileFilter, kChartFileSuffix});
     if (path.isEmpty()) {
         return;
     }
@@ -771,7 +771,7 @@ void frmMain::mnuSaveChart_Click() {
 
 void frmMain::mnuOpenChart_Click() {
     const QString path = desktop_.askOpenFileName(
-        this, {QStringLiteral("Open Chart"), kChartFileFilter, kChartFileSuffix});
+        this, {tr("Open Chart"), kChartFileFilter, kChartFileSuffix});
     if (!path.isEmpty()) {
         OpenChart(path, false);
     }
@@ -784,7 +784,7 @@ void frmMain::OpenChart(const QString& path, bool fromRecentList) {
         WriteRecentCharts(desktop_, applicationName_, recent);
         ShowRecentCharts();
         desktop_.showMessage(this,
-                             QStringLiteral("The chart %1 is no longer there, so it has been "
+                             tr("The chart %1 is no longer there, so it has been "
                                             "taken off Recent Charts.")
                                  .arg(QDir::toNativeSeparators(path)),
                              Desktop::Icon::Information);
@@ -855,7 +855,7 @@ void frmMain::mnuPrint_Click() {
         return;
     }
     if (!PrintReport(printer, ReportOnShow())) {
-        desktop_.showMessage(this, QStringLiteral("The report could not be printed."),
+        desktop_.showMessage(this, tr("The report could not be printed."),
                              Desktop::Icon::Error);
     }
 }
@@ -865,13 +865,13 @@ void frmMain::mnuExportPdf_Click() {
         return;
     }
     const QString path =
-        desktop_.askSaveFileName(this, {QStringLiteral("Export PDF"), kPdfFilter, kPdfSuffix});
+        desktop_.askSaveFileName(this, {tr("Export PDF"), kPdfFilter, kPdfSuffix});
     if (path.isEmpty()) {
         return;
     }
     if (const std::optional<QString> reason = WriteReportPdf(path, ReportOnShow())) {
         desktop_.showMessage(this,
-                             QStringLiteral("The report could not be saved to %1: %2.")
+                             tr("The report could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), *reason),
                              Desktop::Icon::Error);
     }
