@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -22,6 +25,7 @@
 #include "gui/desktop/reading_words.h"
 #include "gui/report/pdf_report.h"
 #include "gui/report/reading_report.h"
+#include "gui/windows/frmHelp.h"
 #include "gui/windows/startup.h"
 #include "main_window_fixture.h"
 
@@ -143,6 +147,29 @@ TEST(HindiReport, ThePdfCarriesTheDevanagariNamesAndItsFont) {
     ASSERT_FALSE(devanagari.isEmpty()) << fonts.toStdString();
     for (const QString& line : devanagari) {
         EXPECT_TRUE(line.contains(QStringLiteral(" yes "))) << "not embedded: " << line.toStdString();
+    }
+}
+
+// In Hindi the help opens on its Hindi contents, and every link of the Hindi
+// pages leads to a page the program holds (Hindi or, not written yet, English).
+TEST(HindiHelp, OpensInHindiAndEveryLinkArrives) {
+    EXPECT_EQ(frmHelp::ContentsPage(), QUrl(QStringLiteral("qrc:/help/index.html")));
+    zorvane::Translation translation;
+    ASSERT_TRUE(translation.apply(Language::Hindi));
+    const QUrl contents = frmHelp::ContentsPage();
+    ASSERT_EQ(contents, QUrl(QStringLiteral("qrc:/help/hi/index.html")));
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
+    for (const QString& page : {QStringLiteral("index.html"), QStringLiteral("results.html"),
+                               QStringLiteral("language.html")}) {
+        QFile file(QStringLiteral(":/help/hi/") + page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(HasDevanagari(html)) << page.toStdString();
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QUrl target = contents.resolved(QUrl(it.next().captured(1)));
+            EXPECT_TRUE(QFile::exists(QLatin1Char(':') + target.path())) << page.toStdString() << " -> "
+                                                                          << target.toString().toStdString();
+        }
     }
 }
 
