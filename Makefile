@@ -15,10 +15,11 @@ FUZZ_SECONDS ?= 60
 LINT_DIR ?= build-lint
 
 # Debian 12 packages the build needs; DejaVu gives the headless window
-# tests the same text metrics on every machine, Noto draws Devanagari, and poppler-utils lets the
+# tests the same text metrics on every machine, Noto draws Devanagari, qt6-tools-dev and qt6-l10n-tools
+# gather and compile the translations, and poppler-utils lets the
 # tests read back the PDF reports.
 PACKAGES := build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev tzdata \
+            qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev zlib1g-dev tzdata \
             fonts-dejavu-core fonts-noto-core nlohmann-json3-dev libcli11-dev poppler-utils \
             libical-dev libswe-dev swe-basic-data qt6-svg-dev libssl-dev
 

@@ -1,3 +1,4 @@
+#include "cli/cli_wording.h"
 #include "cli/command_line.h"
 
 #include <algorithm>
@@ -68,10 +69,11 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
         return;
     }
     if (refusal) return;
-    Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex));
+    const Wording wording = CliWording(options.language);
+    Write(stdout, FormatResultText(record.nakshatraIndex, record.yogaIndex, wording));
     if (record.details) {
         Write(stdout, "\n");
-        std::string details = FormatDetailsText(*record.details, PlaceClockOf(record));
+        std::string details = FormatDetailsText(*record.details, PlaceClockOf(record), wording);
         details.insert(details.find('\n') + 1, ZoneLines(record));
         Write(stdout, details);
         if (options.withDasha && record.dasha) {

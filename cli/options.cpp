@@ -36,7 +36,7 @@ constexpr ModeSet kAnyMode = kReading | kBatch | kOpen | kOpenChart | kPlaces | 
 
 enum class Flag {
     Help, Version, Date, Time, Zone, Lon, Lat, Dst, Format, Dasha, Save, SaveChart, Open, OpenChart, Batch, Threads,
-    Details, Place, Name, City, State, Country, Clock, Repeated, Chart, Ayanamsa, Node
+    Details, Place, Name, City, State, Country, Clock, Repeated, Chart, Ayanamsa, Node, Lang
 };
 
 // Everything about one option in one row: its spelling, the value it takes
@@ -122,6 +122,9 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      "fagan-bradley"},
     {Flag::Node, "--node", "mean|true", false, kReading | kOpenChart | kBatch, "",
      "Rahu from the mean node (default) or the true node"},
+    {Flag::Lang, "--lang", "en|hi", false, kReading | kOpenChart, "",
+     "the language of the text output: en (default) or hi\n"
+     "(Hindi names and labels); JSON keys and names stay English"},
     {Flag::Help, "--help", "", false, kAnyMode, "", "this text"},
     {Flag::Version, "--version", "", false, kAnyMode, "", "the program's version"},
 });
@@ -512,6 +515,14 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
             return parsed;
         }
         options.format = format == "json" ? OutputFormat::Json : OutputFormat::Text;
+    }
+    if (given.has(Flag::Lang)) {
+        const std::optional<Language> language = LanguageOfCode(given.value(Flag::Lang));
+        if (!language) {
+            parsed.usageFault = "--lang takes en or hi";
+            return parsed;
+        }
+        options.language = *language;
     }
     options.withDetails = given.has(Flag::Details);
     if (given.has(Flag::Threads)) {

@@ -8,6 +8,7 @@
 #include "cli/reading_fields.h"
 #include "core/reading/validate_input.h"
 #include "core/sky/ephemeris.h"
+#include "core/text/language.h"
 
 namespace zorvane::cli {
 
@@ -32,6 +33,7 @@ struct Options {
     std::string clock;             // --clock: a clock standard's key, empty for the default
     std::string repeated;          // --repeated: earlier or later, empty for the default
     bool withChart = false;        // --chart: add the birth chart
+    Language language = Language::English;  // --lang: the language of the text output
     // The chart's choices as given; empty for a chart file's own (or the defaults).
     std::optional<Ayanamsa> chartAyanamsa;
     std::optional<NodeKind> chartNode;

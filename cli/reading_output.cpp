@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "cli/result_columns.h"
+#include "core/format/local_names.h"
+#include "core/format/paragraphs_hi.h"
 #include "core/format/dasha_text.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/format/details_fields.h"
@@ -83,10 +85,13 @@ std::string DumpLine(const Json& json) {
 
 }  // namespace
 
-std::string FormatDetailsText(const BirthDetails& d) { return FormatDetailsText(d, BirthClock(d.clockLeadHours)); }
+std::string FormatDetailsText(const BirthDetails& d, const Wording& wording) {
+    return FormatDetailsText(d, BirthClock(d.clockLeadHours), wording);
+}
 
-std::string FormatDetailsText(const BirthDetails& d, const PlaceClock& clock) {
-    return "Details\nUniversal time: " + FormatUniversalTime(d.universalJd) + "\n" + DetailsPlainText(d, clock);
+std::string FormatDetailsText(const BirthDetails& d, const PlaceClock& clock, const Wording& wording) {
+    return wording.Say("Details") + "\n" + wording.Say("Universal time") + ": " + FormatUniversalTime(d.universalJd) +
+           "\n" + DetailsPlainText(d, clock, wording);
 }
 
 std::string ZoneLines(const BirthRecord& record) {
@@ -96,25 +101,31 @@ std::string ZoneLines(const BirthRecord& record) {
     return lines;
 }
 
-std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
+std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow,
+                             const Wording& wording) {
+    const bool english = wording.language == Language::English;
+    std::string localName;
     std::string_view nakshatraName;
     std::optional<std::string_view> nakshatraParagraph;
     if (nakshatraRow) {
         const DisplayRow& row = NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
-        nakshatraName = row.name;
-        nakshatraParagraph = row.description;
+        localName = NakshatraText(*nakshatraRow, wording.language);
+        nakshatraName = english ? row.name : std::string_view(localName);
+        nakshatraParagraph = NakshatraParagraph(*nakshatraRow, wording.language);
     }
     std::string_view yogaName;
+    std::string localYogaName;
     std::optional<std::string_view> yogaParagraph;
     if (yogaRow) {
         const DisplayRow& row = YogaTable[static_cast<std::size_t>(*yogaRow)];
-        yogaName = row.name;
-        yogaParagraph = row.description;
+        localYogaName = YogaText(*yogaRow, wording.language);
+        yogaName = english ? row.name : std::string_view(localYogaName);
+        yogaParagraph = YogaParagraph(*yogaRow, wording.language);
     }
     std::string out;
-    AppendResultBlock("Nakshatra", nakshatraName, nakshatraParagraph, out);
+    AppendResultBlock(wording.Say("Nakshatra"), nakshatraName, nakshatraParagraph, out);
     out.push_back('\n');
-    AppendResultBlock("Yoga", yogaName, yogaParagraph, out);
+    AppendResultBlock(wording.Say("Yoga"), yogaName, yogaParagraph, out);
     return out;
 }
 

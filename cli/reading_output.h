@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/format/wording.h"
 #include "cli/reading_fields.h"
 #include "core/dasha/vimshottari_dasha.h"
 #include "core/format/place_clock.h"
@@ -20,7 +21,8 @@ std::string ZoneLines(const BirthRecord& record);
 // The result as the window's result panel shows it: each name with its
 // paragraph from the display tables, by row. No row prints an empty name
 // without a paragraph.
-std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow);
+std::string FormatResultText(std::optional<int> nakshatraRow, std::optional<int> yogaRow,
+                             const Wording& wording = {});
 
 // One reading as a JSON object with the keys of the batch columns, then
 // "details" (null without them) and, when asked for, "dasha" (null without
@@ -33,9 +35,9 @@ std::string FormatReadingJson(const ReadingFields& fields, const BirthRecord& re
 
 // The details readably, one line each, times in the birth's clock, ending
 // with the sentences on bounds that lie near the birth.
-std::string FormatDetailsText(const BirthDetails& details);
+std::string FormatDetailsText(const BirthDetails& details, const Wording& wording = {});
 // The same with later times on a place's clock (see PlaceClockOf).
-std::string FormatDetailsText(const BirthDetails& details, const PlaceClock& clock);
+std::string FormatDetailsText(const BirthDetails& details, const PlaceClock& clock, const Wording& wording = {});
 
 
 

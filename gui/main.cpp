@@ -6,6 +6,7 @@
 
 #include "gui/desktop/app_icon.h"
 #include "gui/desktop/export_command.h"
+#include "gui/desktop/language.h"
 #include "gui/desktop/single_instance.h"
 #include "gui/windows/startup.h"
 #include "gui/desktop/system_desktop.h"
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
     // Declared before the window so that both outlive it.
     SystemDesktop desktop;
     if (exporting) {
+        // The report in the language the window would show.
+        zorvane::Translation translation;
+        translation.apply(zorvane::StartLanguage(desktop, zorvane::ApplicationName(), QLocale::system()));
         QTextStream out(stdout);
         QTextStream errors(stderr);
         return RunExportCommand(argc, argv, desktop.today(), out, errors);

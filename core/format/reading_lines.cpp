@@ -7,6 +7,7 @@
 
 #include "core/format/dasha_text.h"
 #include "core/format/details_text.h"
+#include "core/format/local_names.h"
 #include "core/format/place_clock.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
@@ -23,12 +24,6 @@ namespace {
 constexpr std::size_t kIsoDateTimeLength = 19;
 constexpr std::size_t kIsoDateTimeSeparator = 10;
 constexpr const char* kNoMoment = "\u2014";
-
-// English month names, as the report and the details window print dates.
-constexpr auto kMonthNames = std::to_array<std::string_view>({
-    "January", "February", "March", "April", "May", "June",
-    "July", "August", "September", "October", "November", "December",
-});
 
 std::string TwoDigits(int value) {
     std::string text = std::to_string(value);
@@ -69,8 +64,8 @@ std::string DegreesMinutesLine(int degrees, int minutes, char hemisphere) {
            std::string(1, hemisphere);
 }
 
-std::string LatitudeLine(const std::optional<double>& latitudeDegrees) {
-    if (!latitudeDegrees) return "none valid";
+std::string LatitudeLine(const std::optional<double>& latitudeDegrees, const Wording& wording) {
+    if (!latitudeDegrees) return wording.Say("none valid");
     const auto minutesPerDegree = static_cast<long>(kMinutesPerDegree);
     const long totalMinutes = std::lround(std::fabs(*latitudeDegrees) * kMinutesPerDegree);
     return DegreesMinutesLine(static_cast<int>(totalMinutes / minutesPerDegree),
@@ -78,12 +73,8 @@ std::string LatitudeLine(const std::optional<double>& latitudeDegrees) {
                               *latitudeDegrees < 0 ? 'S' : 'N');
 }
 
-std::string LongDateLine(int year, int month, int day) {
-    const std::string_view monthName =
-        month >= 1 && month <= static_cast<int>(kMonthNames.size())
-            ? kMonthNames[static_cast<std::size_t>(month - 1)]
-            : std::string_view("?");
-    return std::to_string(day) + " " + std::string(monthName) + " " + std::to_string(year);
+std::string LongDateLine(int year, int month, int day, const Wording& wording) {
+    return std::to_string(day) + " " + CivilMonthText(month, wording.language) + " " + std::to_string(year);
 }
 
 std::string PlaceLine(const BirthPlace& place) {
@@ -97,109 +88,135 @@ std::string PlaceLine(const BirthPlace& place) {
     return out;
 }
 
-std::string ZoneLine(double clockLeadHours, bool daylightSaving) {
+std::string ZoneLine(double clockLeadHours, bool daylightSaving, const Wording& wording) {
     return FormatClockLead(clockLeadHours) +
-           (daylightSaving ? " from universal time, summer time included"
-                           : " from universal time, no summer time");
+           (daylightSaving ? wording.Say(" from universal time, summer time included")
+                           : wording.Say(" from universal time, no summer time"));
 }
 
-std::string NakshatraPadaLine(const BirthDetails& details) {
-    return std::string(NakshatraNames[static_cast<std::size_t>(details.nakshatra.index)]) + " pada " +
-           std::to_string(details.pada) + ", lord " + std::string(NakshatraLord(details.nakshatra.index));
+std::string NakshatraPadaLine(const BirthDetails& details, const Wording& wording) {
+    return NakshatraText(details.nakshatra.index, wording.language) + wording.Say(" pada ") +
+           std::to_string(details.pada) + wording.Say(", lord ") +
+           LordText(details.nakshatra.index % kNakshatraLordCount, wording.language);
 }
 
-std::vector<TextLine> BirthLines(const BirthRecord& record) {
+std::string SignPositionLine(double siderealDegrees, const Wording& wording) {
+    if (wording.language == Language::English) return FormatSignPosition(siderealDegrees);
+    // Rounded first, as FormatSignPosition does, so the sign and the degrees agree.
+    const long long arcsecondsPerTurn = std::llround(kDegreesPerTurn * kArcsecondsPerDegree);
+    const long long arcsecondsPerSign = arcsecondsPerTurn / kSignCount;
+    const long long arcseconds = std::llround(siderealDegrees * kArcsecondsPerDegree) % arcsecondsPerTurn;
+    return SignText(static_cast<int>(arcseconds / arcsecondsPerSign), wording.language) + " " +
+           FormatDegreesMinutesSeconds(static_cast<double>(arcseconds % arcsecondsPerSign) / kArcsecondsPerDegree);
+}
+
+std::vector<TextLine> BirthLines(const BirthRecord& record, const Wording& wording) {
     const BirthData& birth = record.birth;
     const BirthDetails& details = record.details.value();
     std::vector<TextLine> lines;
-    lines.push_back({"Date", LongDateLine(birth.Year, birth.Month, birth.Day)});
-    lines.push_back({"Clock time", TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute) + ":" +
+    lines.push_back({wording.Say("Date"), LongDateLine(birth.Year, birth.Month, birth.Day, wording)});
+    lines.push_back({wording.Say("Clock time"), TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute) + ":" +
                                        TwoDigits(record.second)});
     // The zone as the front end applied it, with its source, when it says so.
-    lines.push_back({"Zone", record.zoneApplied.empty() ? ZoneLine(details.clockLeadHours, birth.DaylightSaving)
-                                                        : record.zoneApplied});
+    lines.push_back({wording.Say("Zone"), record.zoneApplied.empty()
+                                              ? ZoneLine(details.clockLeadHours, birth.DaylightSaving, wording)
+                                              : record.zoneApplied});
     // What happened at a change of the clocks or which clock standard was read.
-    if (!record.clockNote.empty()) lines.push_back({"Clock", record.clockNote});
+    if (!record.clockNote.empty()) lines.push_back({wording.Say("Clock"), record.clockNote});
     if (std::string place = PlaceLine(record.place); !place.empty()) {
-        lines.push_back({"Place", std::move(place)});
+        lines.push_back({wording.Say("Place"), std::move(place)});
     }
-    lines.push_back({"Longitude", DegreesMinutesLine(birth.LonDegrees, birth.LonMinutes, birth.LonEast ? 'E' : 'W')});
-    lines.push_back({"Latitude", LatitudeLine(record.latitudeDegrees)});
-    lines.push_back({"Universal time", ClockLine(details.universalJd, 0.0) + " UT"});
+    lines.push_back({wording.Say("Longitude"),
+                     DegreesMinutesLine(birth.LonDegrees, birth.LonMinutes, birth.LonEast ? 'E' : 'W')});
+    lines.push_back({wording.Say("Latitude"), LatitudeLine(record.latitudeDegrees, wording)});
+    lines.push_back({wording.Say("Universal time"), ClockLine(details.universalJd, 0.0) + " UT"});
     return lines;
 }
 
-std::vector<TextLine> SkyLines(const BirthDetails& details) {
-    return SkyLines(details, BirthClock(details.clockLeadHours));
+std::vector<TextLine> SkyLines(const BirthDetails& details, const Wording& wording) {
+    return SkyLines(details, BirthClock(details.clockLeadHours), wording);
 }
 
-std::vector<TextLine> SkyLines(const BirthDetails& details, const PlaceClock& clock) {
+std::vector<TextLine> SkyLines(const BirthDetails& details, const PlaceClock& clock, const Wording& wording) {
     std::vector<TextLine> lines;
-    lines.push_back({std::string(kGrahaNames[kMoonRow]), FormatSignPosition(details.moonSiderealDegrees) + ", " + NakshatraPadaLine(details)});
-    lines.push_back({std::string(kGrahaNames[kSunRow]), FormatSignPosition(details.sunSiderealDegrees)});
-    lines.push_back({"Ayanamsa", FormatDegreesMinutesSeconds(details.ayanamsaDegrees) + " (nakshatra), " +
-                                     FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees) +
-                                     " (panchang)"});
+    lines.push_back({wording.Say(kGrahaNames[kMoonRow]), SignPositionLine(details.moonSiderealDegrees, wording) +
+                                                             ", " + NakshatraPadaLine(details, wording)});
+    lines.push_back({wording.Say(kGrahaNames[kSunRow]), SignPositionLine(details.sunSiderealDegrees, wording)});
+    lines.push_back({wording.Say("Ayanamsa"), FormatDegreesMinutesSeconds(details.ayanamsaDegrees) +
+                                                  wording.Say(" (nakshatra), ") +
+                                                  FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees) +
+                                                  wording.Say(" (panchang)")});
     if (details.sunNote != SunNote::None) {
-        lines.push_back({"Sunrise", std::string(SunNoteText(details.sunNote))});
+        lines.push_back({wording.Say("Sunrise"), wording.Say(SunNoteText(details.sunNote))});
     } else {
-        lines.push_back({"Sunrise", PlaceClockLine(details.sunriseJd, clock)});
-        lines.push_back({"Sunset", PlaceClockLine(details.sunsetJd, clock)});
+        lines.push_back({wording.Say("Sunrise"), PlaceClockLine(details.sunriseJd, clock)});
+        lines.push_back({wording.Say("Sunset"), PlaceClockLine(details.sunsetJd, clock)});
     }
-    lines.push_back({"Conventions", std::string(kConventionsSentence)});
+    lines.push_back({wording.Say("Conventions"), wording.Say(kConventionsSentence)});
     return lines;
 }
 
-std::vector<LimbLine> LimbLines(const BirthDetails& details) {
-    return LimbLines(details, BirthClock(details.clockLeadHours));
+std::vector<LimbLine> LimbLines(const BirthDetails& details, const Wording& wording) {
+    return LimbLines(details, BirthClock(details.clockLeadHours), wording);
 }
 
-std::vector<LimbLine> LimbLines(const BirthDetails& details, const PlaceClock& clock) {
+std::vector<LimbLine> LimbLines(const BirthDetails& details, const PlaceClock& clock, const Wording& wording) {
     const auto span = [&clock](std::string limb, std::string name, const LimbSpan& s) {
         return LimbLine{std::move(limb), std::move(name), PlaceClockLine(s.startJd, clock),
                         PlaceClockLine(s.endJd, clock)};
     };
-    const std::string vara = details.weekday
-                                 ? std::string(kWeekdayNames[static_cast<std::size_t>(*details.weekday)])
-                                 : std::string(SunNoteText(details.sunNote));
+    const Language language = wording.language;
+    const std::string vara = details.weekday ? VaraText(*details.weekday, language)
+                                             : wording.Say(SunNoteText(details.sunNote));
     return {
-        span("Tithi", NumberedName(TithiWithPaksha(details.tithi.index), details.tithi.index + 1), details.tithi),
-        LimbLine{"Vara", vara, PlaceClockLine(details.varaStartJd, clock), PlaceClockLine(details.varaEndJd, clock)},
-        span("Nakshatra", std::string(NakshatraNames[static_cast<std::size_t>(details.nakshatra.index)]),
-             details.nakshatra),
-        span("Yoga", std::string(YogaNames[static_cast<std::size_t>(details.yoga.index)]), details.yoga),
-        span("Karana", NumberedName(KaranaName(details.karana.index + 1), details.karana.index + 1),
+        span(wording.Say("Tithi"), NumberedName(TithiText(details.tithi.index, language), details.tithi.index + 1),
+             details.tithi),
+        LimbLine{wording.Say("Vara"), vara, PlaceClockLine(details.varaStartJd, clock),
+                 PlaceClockLine(details.varaEndJd, clock)},
+        span(wording.Say("Nakshatra"), NakshatraText(details.nakshatra.index, language), details.nakshatra),
+        span(wording.Say("Yoga"), YogaText(details.yoga.index, language), details.yoga),
+        span(wording.Say("Karana"), NumberedName(KaranaText(details.karana.index + 1, language), details.karana.index + 1),
              details.karana),
     };
 }
 
 std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, double clockLeadHours,
-                                       double todayNoonJd) {
-    return MahadashaLines(dasha, BirthClock(clockLeadHours), todayNoonJd);
+                                       double todayNoonJd, const Wording& wording) {
+    return MahadashaLines(dasha, BirthClock(clockLeadHours), todayNoonJd, wording);
 }
 
 std::vector<PeriodLine> MahadashaLines(const VimshottariDasha& dasha, const PlaceClock& clock,
-                                       double todayNoonJd) {
+                                       double todayNoonJd, const Wording& wording) {
     const std::optional<RunningDasha> running = FindRunningDasha(dasha, todayNoonJd);
     std::vector<PeriodLine> lines;
     for (std::size_t m = 0; m < dasha.mahadashas.size(); ++m) {
         const Mahadasha& period = dasha.mahadashas[m];
-        lines.push_back({std::string(DashaLordName(period.lord)), PlaceDateLine(period.startJd, clock),
+        lines.push_back({LordText(period.lord, wording.language), PlaceDateLine(period.startJd, clock),
                          PlaceDateLine(period.endJd, clock),
                          running && static_cast<std::size_t>(running->mahadasha) == m});
     }
     return lines;
 }
 
-std::string DetailsPlainText(const BirthDetails& details) {
-    return DetailsPlainText(details, BirthClock(details.clockLeadHours));
+std::string DashaBalanceLine(const VimshottariDasha& dasha, const Wording& wording) {
+    if (wording.language == Language::English) return DashaBalanceText(dasha);
+    // The languages after English count without a plural: "18 वर्ष 0 माह 25 दिन".
+    const YearsMonthsDays split = SplitDashaYears(dasha.balanceYears);
+    return LordText(dasha.birthLord, wording.language) + " " + std::to_string(split.years) + " " +
+           wording.Say("years") + " " + std::to_string(split.months) + " " + wording.Say("months") + " " +
+           std::to_string(split.days) + " " + wording.Say("days");
 }
 
-std::string DetailsPlainText(const BirthDetails& details, const PlaceClock& clock) {
+std::string DetailsPlainText(const BirthDetails& details, const Wording& wording) {
+    return DetailsPlainText(details, BirthClock(details.clockLeadHours), wording);
+}
+
+std::string DetailsPlainText(const BirthDetails& details, const PlaceClock& clock, const Wording& wording) {
     std::string out;
-    for (const TextLine& line : SkyLines(details, clock)) out += line.label + ": " + line.value + "\n";
-    for (const LimbLine& limb : LimbLines(details, clock)) {
-        out += limb.limb + ": " + limb.name + ", " + limb.starts + " to " + limb.ends + "\n";
+    for (const TextLine& line : SkyLines(details, clock, wording)) out += line.label + ": " + line.value + "\n";
+    const std::string to = wording.Say(" to ");
+    for (const LimbLine& limb : LimbLines(details, clock, wording)) {
+        out += limb.limb + ": " + limb.name + ", " + limb.starts + to + limb.ends + "\n";
     }
     for (const std::string& sentence : NearBoundSentences(details)) out += sentence + "\n";
     return out;

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -51,7 +52,8 @@ constexpr double kTablePoints = 8.4;
 constexpr double kFootPoints = 6.8;
 constexpr double kChartTablePoints = 7.2;
 
-const QString kFooter = QStringLiteral(
+const char* const kFooter = QT_TRANSLATE_NOOP(
+    "ReadingReport",
     "Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days; "
     "the shaded mahadasha runs today. "
     "A time with an offset beside it is on the place's clock at that moment. "
@@ -104,7 +106,7 @@ public:
         const double top = content_.bottom() - Mm(kFooterHeight);
         p_.setPen(QPen(kAmber, Mm(0.5)));
         p_.drawLine(QPointF(content_.left(), top), QPointF(content_.right(), top));
-        Text(QRectF(content_.left(), top + Mm(1.5), content_.width(), Mm(kFooterHeight)), kFooter,
+        Text(QRectF(content_.left(), top + Mm(1.5), content_.width(), Mm(kFooterHeight)), QCoreApplication::translate("ReadingReport", kFooter),
              ReportFont(kFootPoints), kQuiet, Qt::AlignLeft | Qt::TextWordWrap);
     }
 
@@ -139,7 +141,7 @@ private:
         Fill(band, kAmber);
         const QRectF inner = band.adjusted(Mm(4), 0, -Mm(4), 0);
         const QString name =
-            report.name.trimmed().isEmpty() ? QStringLiteral("Birth reading") : report.name.trimmed();
+            report.name.trimmed().isEmpty() ? QCoreApplication::translate("ReadingReport", "Birth reading") : report.name.trimmed();
         if (draw_) {
             p_.setFont(ReportFont(kNamePoints, true));
             p_.setPen(kInk);
@@ -148,7 +150,7 @@ private:
                                                     static_cast<int>(inner.width() * 0.7)));
             p_.setFont(ReportFont(kTitlePoints));
             p_.drawText(inner, Qt::AlignRight | Qt::AlignVCenter,
-                        QStringLiteral("Birth yoga and nakshatra"));
+                        QCoreApplication::translate("ReadingReport", "Birth yoga and nakshatra"));
         }
         return band.bottom();
     }
@@ -182,11 +184,11 @@ private:
             hasWheel ? content_.width() - Mm(kWheelSide) - Mm(kColumnGap) : content_.width();
         double y = top;
         if (!report.birth.isEmpty()) {
-            y = SectionTitle(QStringLiteral("Birth"), content_.left(), textWidth, y);
+            y = SectionTitle(QCoreApplication::translate("ReadingReport", "Birth"), content_.left(), textWidth, y);
             y = Lines(report.birth, content_.left(), textWidth, y) + Mm(kSectionGap) * 0.6;
         }
         if (!report.sky.isEmpty()) {
-            y = SectionTitle(QStringLiteral("Sky at birth"), content_.left(), textWidth, y);
+            y = SectionTitle(QCoreApplication::translate("ReadingReport", "Sky at birth"), content_.left(), textWidth, y);
             y = Lines(report.sky, content_.left(), textWidth, y);
         }
         if (!hasWheel) return y;
@@ -202,8 +204,8 @@ private:
             const QString& paragraph;
         };
         const std::array<Block, 2> blocks{{
-            {QStringLiteral("Nakshatra: ") + report.nakshatraName, report.nakshatraParagraph},
-            {QStringLiteral("Yoga: ") + report.yogaName, report.yogaParagraph},
+            {QCoreApplication::translate("ReadingReport", "Nakshatra: ") + report.nakshatraName, report.nakshatraParagraph},
+            {QCoreApplication::translate("ReadingReport", "Yoga: ") + report.yogaName, report.yogaParagraph},
         }};
         for (const Block& block : blocks) {
             y += Text(QRectF(content_.left(), y, content_.width(), 0), block.title,
@@ -265,9 +267,9 @@ private:
         for (const ReportLimb& limb : report.limbs) {
             limbRows.append({limb.limb, limb.name, limb.starts, limb.ends});
         }
-        double y = SectionTitle(QStringLiteral("The five limbs"), content_.left(), content_.width(), top);
-        y = Table({QStringLiteral("Limb"), QStringLiteral("Name"), QStringLiteral("Starts"),
-                   QStringLiteral("Ends")},
+        double y = SectionTitle(QCoreApplication::translate("ReadingReport", "The five limbs"), content_.left(), content_.width(), top);
+        y = Table({QCoreApplication::translate("ReadingReport", "Limb"), QCoreApplication::translate("ReadingReport", "Name"), QCoreApplication::translate("ReadingReport", "Starts"),
+                   QCoreApplication::translate("ReadingReport", "Ends")},
                   limbRows, {}, content_.left(), y) +
             Mm(1.5);
         for (const QString& sentence : report.nearBounds) {
@@ -279,9 +281,9 @@ private:
 
         // The nine periods in two tables side by side, so that they take
         // the width of the page rather than its height.
-        y = SectionTitle(QStringLiteral("Mahadashas"), content_.left(), content_.width(), y);
+        y = SectionTitle(QCoreApplication::translate("ReadingReport", "Mahadashas"), content_.left(), content_.width(), y);
         y += Text(QRectF(content_.left(), y, content_.width(), 0),
-                  QStringLiteral("Balance at birth: ") + report.dashaBalance,
+                  QCoreApplication::translate("ReadingReport", "Balance at birth: ") + report.dashaBalance,
                   ReportFont(Points(kBodyPoints)), kText) +
              Mm(1.2);
         const qsizetype firstColumnRows = (report.mahadashas.size() + 1) / 2;
@@ -296,8 +298,8 @@ private:
                 rows.append({period.lord, period.starts, period.ends});
                 running.append(period.runningToday);
             }
-            bottom = std::max(bottom, Table({QStringLiteral("Lord"), QStringLiteral("Starts"),
-                                             QStringLiteral("Ends")},
+            bottom = std::max(bottom, Table({QCoreApplication::translate("ReadingReport", "Lord"), QCoreApplication::translate("ReadingReport", "Starts"),
+                                             QCoreApplication::translate("ReadingReport", "Ends")},
                                             rows, running, left, y));
             left += lastTableWidth_ + Mm(kColumnGap);
         }
@@ -358,8 +360,8 @@ QByteArray ReportPdf(const ReadingReport& report) {
         QPdfWriter writer(&buffer);
         writer.setResolution(static_cast<int>(kPdfDotsPerInch));
         writer.setCreator(QStringLiteral("Zorvane"));
-        writer.setTitle(report.name.isEmpty() ? QStringLiteral("Zorvane reading")
-                                              : QStringLiteral("Zorvane reading: ") + report.name);
+        writer.setTitle(report.name.isEmpty() ? QCoreApplication::translate("ReadingReport", "Zorvane reading")
+                                              : QCoreApplication::translate("ReadingReport", "Zorvane reading: ") + report.name);
         SetA4(writer);
         QPainter painter(&writer);
         PaintReport(painter, writer, report);

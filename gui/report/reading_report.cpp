@@ -3,6 +3,7 @@
 #include "core/format/chart_text.h"
 #include "core/reading/record_chart.h"
 #include "gui/widgets/utf8_text.h"
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <cstdlib>
@@ -18,6 +19,9 @@
 #include "core/format/display_tables.h"
 #include "core/format/place_clock.h"
 #include "core/format/reading_lines.h"
+#include "core/format/local_names.h"
+#include "core/format/paragraphs_hi.h"
+#include "gui/desktop/language.h"
 
 namespace {
 
@@ -39,27 +43,30 @@ QList<ReportLimb> Limbs(const std::vector<zorvane::LimbLine>& limbs) {
 }
 
 QList<ReportPeriod> MahadashaRows(const zorvane::VimshottariDasha& dasha, double clockLeadHours,
-                                  const zorvane::PlaceClock& clock, QDate today) {
+                                  const zorvane::PlaceClock& clock, QDate today,
+                                  const zorvane::Wording& wording) {
     // Today is a date in the birth's zone; its noon there stands for it.
     const double todayNoonJd =
         static_cast<double>(today.toJulianDay()) - clockLeadHours / zorvane::kHoursPerDay;
     QList<ReportPeriod> rows;
-    for (const zorvane::PeriodLine& period : zorvane::MahadashaLines(dasha, clock, todayNoonJd)) {
+    for (const zorvane::PeriodLine& period : zorvane::MahadashaLines(dasha, clock, todayNoonJd, wording)) {
         rows.append({FromUtf8(period.lord), FromUtf8(period.starts), FromUtf8(period.ends), period.runningToday});
     }
     return rows;
 }
 
-void SetNames(std::optional<int> nakshatraRow, std::optional<int> yogaRow, ReadingReport& report) {
+void SetNames(std::optional<int> nakshatraRow, std::optional<int> yogaRow, zorvane::Language language,
+              ReadingReport& report) {
+    const bool english = language == zorvane::Language::English;
     if (nakshatraRow) {
         const zorvane::DisplayRow& row = zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
-        report.nakshatraName = FromUtf8(row.name);
-        report.nakshatraParagraph = FromUtf8(row.description);
+        report.nakshatraName = english ? FromUtf8(row.name) : FromUtf8(zorvane::NakshatraText(*nakshatraRow, language));
+        report.nakshatraParagraph = FromUtf8(zorvane::NakshatraParagraph(*nakshatraRow, language));
     }
     if (yogaRow) {
         const zorvane::DisplayRow& row = zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
-        report.yogaName = FromUtf8(row.name);
-        report.yogaParagraph = FromUtf8(row.description);
+        report.yogaName = english ? FromUtf8(row.name) : FromUtf8(zorvane::YogaText(*yogaRow, language));
+        report.yogaParagraph = FromUtf8(zorvane::YogaParagraph(*yogaRow, language));
     }
 }
 
@@ -75,19 +82,21 @@ void AppendLines(const QString& title, const QList<ReportLine>& lines, QString& 
 ReadingReport MakeReadingReport(const zorvane::BirthRecord& record, QDate today) {
     const zorvane::BirthDetails& details = record.details.value();
     const zorvane::VimshottariDasha& dasha = record.dasha.value();
+    // In the language of the windows.
+    const zorvane::Wording wording = zorvane::WindowWording(zorvane::ShownLanguage());
     ReadingReport report;
     report.name = FromUtf8(record.name);
-    report.birth = Lines(zorvane::BirthLines(record));
-    SetNames(record.nakshatraIndex, record.yogaIndex, report);
+    report.birth = Lines(zorvane::BirthLines(record, wording));
+    SetNames(record.nakshatraIndex, record.yogaIndex, wording.language, report);
     // Later times on the place's clock at each moment.
     const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record);
-    report.sky = Lines(zorvane::SkyLines(details, clock));
-    report.limbs = Limbs(zorvane::LimbLines(details, clock));
+    report.sky = Lines(zorvane::SkyLines(details, clock, wording));
+    report.limbs = Limbs(zorvane::LimbLines(details, clock, wording));
     for (const std::string& sentence : zorvane::NearBoundSentences(details)) {
         report.nearBounds.append(FromUtf8(sentence));
     }
-    report.dashaBalance = FromUtf8(zorvane::DashaBalanceText(dasha));
-    report.mahadashas = MahadashaRows(dasha, details.clockLeadHours, clock, today);
+    report.dashaBalance = FromUtf8(zorvane::DashaBalanceLine(dasha, wording));
+    report.mahadashas = MahadashaRows(dasha, details.clockLeadHours, clock, today, wording);
     report.wheel = WheelPictureForBirth(details.moonSiderealDegrees, details.sunSiderealDegrees,
                                         details.nakshatra.index);
     return report;
@@ -115,24 +124,27 @@ void AddBirthChart(ReadingReport& report, const zorvane::BirthRecord& record,
 QString ReadingPlainText(const ReadingReport& report) {
     QString out;
     if (!report.name.isEmpty()) out += report.name + QStringLiteral("\n\n");
-    AppendLines(QStringLiteral("Birth"), report.birth, out);
-    out += QStringLiteral("Nakshatra: ") + report.nakshatraName + u'\n' + report.nakshatraParagraph +
-           QStringLiteral("\n\n");
-    out += QStringLiteral("Yoga: ") + report.yogaName + u'\n' + report.yogaParagraph + u'\n';
+    AppendLines(QCoreApplication::translate("ReadingReport", "Birth"), report.birth, out);
+    out += QCoreApplication::translate("ReadingReport", "Nakshatra: ") + report.nakshatraName + u'\n' +
+           report.nakshatraParagraph + QStringLiteral("\n\n");
+    out += QCoreApplication::translate("ReadingReport", "Yoga: ") + report.yogaName + u'\n' + report.yogaParagraph +
+           u'\n';
     if (report.limbs.isEmpty()) return out;
 
     out += u'\n';
-    AppendLines(QStringLiteral("Details"), report.sky, out);
+    AppendLines(QCoreApplication::translate("ReadingReport", "Details"), report.sky, out);
     for (const ReportLimb& limb : report.limbs) {
-        out += QStringLiteral("%1: %2, %3 to %4\n").arg(limb.limb, limb.name, limb.starts, limb.ends);
+        out += QCoreApplication::translate("ReadingReport", "%1: %2, %3 to %4\n")
+                   .arg(limb.limb, limb.name, limb.starts, limb.ends);
     }
     for (const QString& sentence : report.nearBounds) out += sentence + u'\n';
-    out += QStringLiteral("\nDasha balance at birth: ") + report.dashaBalance +
-           QStringLiteral("\nMahadashas\n");
+    out += QCoreApplication::translate("ReadingReport", "\nDasha balance at birth: ") + report.dashaBalance +
+           QCoreApplication::translate("ReadingReport", "\nMahadashas\n");
     for (const ReportPeriod& period : report.mahadashas) {
-        out += QStringLiteral("%1: %2 to %3%4\n")
+        out += QCoreApplication::translate("ReadingReport", "%1: %2 to %3%4\n")
                    .arg(period.lord, period.starts, period.ends,
-                        period.runningToday ? QStringLiteral(" (running today)") : QString());
+                        period.runningToday ? QCoreApplication::translate("ReadingReport", " (running today)")
+                                            : QString());
     }
     if (!report.chartText.isEmpty()) out += u'\n' + report.chartText;
     return out;

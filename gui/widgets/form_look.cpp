@@ -10,7 +10,8 @@
 namespace zorvane {
 
 QStringList FormFontFamilies() {
-    return {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    // Devanagari, which neither of the two draws, comes from Noto.
+    return {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Devanagari")};
 }
 
 void RequestVerdana(QWidget& widget, double points) {

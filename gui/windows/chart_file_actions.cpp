@@ -1,6 +1,7 @@
 #include "gui/windows/chart_file_actions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 #include <QStringList>
@@ -44,7 +45,7 @@ ChartFile ChartFileActions::FormAsChart() const {
 
 void ChartFileActions::SaveAs() {
     const QString path = desktop_.askSaveFileName(
-        &window_, {QStringLiteral("Save Chart As"), kChartFileFilter, kChartFileSuffix});
+        &window_, {QCoreApplication::translate("frmMain", "Save Chart As"), kChartFileFilter, kChartFileSuffix});
     if (path.isEmpty()) {
         return;
     }
@@ -57,7 +58,7 @@ void ChartFileActions::SaveAs() {
 
 void ChartFileActions::AskAndOpen() {
     const QString path = desktop_.askOpenFileName(
-        &window_, {QStringLiteral("Open Chart"), kChartFileFilter, kChartFileSuffix});
+        &window_, {QCoreApplication::translate("frmMain", "Open Chart"), kChartFileFilter, kChartFileSuffix});
     if (!path.isEmpty()) {
         Open(path, false);
     }
@@ -70,8 +71,9 @@ void ChartFileActions::Open(const QString& path, bool fromRecentList) {
         WriteRecentCharts(desktop_, applicationName_, recent);
         ShowRecent();
         desktop_.showMessage(&window_,
-                             QStringLiteral("The chart %1 is no longer there, so it has been "
-                                            "taken off Recent Charts.")
+                             QCoreApplication::translate("frmMain",
+                                                         "The chart %1 is no longer there, so it has been "
+                                                         "taken off Recent Charts.")
                                  .arg(QDir::toNativeSeparators(path)),
                              Desktop::Icon::Information);
         return;

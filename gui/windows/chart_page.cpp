@@ -51,8 +51,8 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
         ui->cboAyanamsa->addItem(FromUtf8(zorvane::AyanamsaTitle(ayanamsa)),
                                  FromUtf8(zorvane::AyanamsaKey(ayanamsa)));
     }
-    ui->cboNode->addItem(QStringLiteral("Mean node"), QStringLiteral("mean"));
-    ui->cboNode->addItem(QStringLiteral("True node"), QStringLiteral("true"));
+    ui->cboNode->addItem(tr("Mean node"), QStringLiteral("mean"));
+    ui->cboNode->addItem(tr("True node"), QStringLiteral("true"));
     // Compact rows, all ten in view under the charts.
     QTableWidget& table = *ui->tblPositions;
     table.verticalHeader()->setVisible(false);
@@ -115,7 +115,7 @@ void ChartPage::Redraw() {
 void ChartPage::ShowTable() {
     if (!chart_) return;
     const zorvane::BirthChart& chart = *chart_;
-    QString source = QStringLiteral("Ayanamsa %1 %2; ephemeris: %3.")
+    QString source = tr("Ayanamsa %1 %2; ephemeris: %3.")
                          .arg(FromUtf8(zorvane::AyanamsaTitle(chart.sky.ayanamsa)),
                               FromStd(zorvane::DegreesMinutesSeconds(chart.sky.ayanamsaDegrees)),
                               chart.sky.source == zorvane::EphemerisSource::Files
@@ -154,7 +154,7 @@ void ChartPage::ShowTable() {
 void ChartPage::cmdSaveChartPicture_Click() {
     if (desktop_ == nullptr || !chart_) return;
     const QString path = desktop_->askSaveFileName(
-        this, {QStringLiteral("Save Chart Picture"), QStringLiteral("PNG image (*.png);;SVG image (*.svg)"),
+        this, {tr("Save Chart Picture"), tr("PNG image (*.png);;SVG image (*.svg)"),
                QStringLiteral("png")});
     if (path.isEmpty()) return;
     const zorvane::ChartStyle style = ui->picRasi->panel().style;
@@ -165,7 +165,7 @@ void ChartPage::cmdSaveChartPicture_Click() {
                                  .save(path, "PNG");
     if (!saved) {
         desktop_->showMessage(
-            this, QStringLiteral("The picture could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
+            this, tr("The picture could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
             Desktop::Icon::Error);
     }
 }

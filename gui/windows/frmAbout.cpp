@@ -29,7 +29,7 @@ frmAbout::frmAbout(Desktop& desktop, QWidget* parent)
     if (!icon.isNull()) {
         ui->picIcon->setPixmap(icon.pixmap(kIconPixels, kIconPixels));
     }
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + zorvane::HomePageName());
+    ui->lblHomePage->setText(tr("Click here to visit ") + zorvane::HomePageName());
 
     connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);

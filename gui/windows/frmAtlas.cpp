@@ -1,6 +1,7 @@
 #include "gui/windows/frmAtlas.h"
 
 #include "gui/widgets/utf8_text.h"
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QTreeWidgetItem>
@@ -38,12 +39,12 @@ QString Quoted(const QString& text) {
 // What "Use this place" writes, as the user will find it in the boxes.
 QString WhatUseWrites(const zorvane::AtlasPlace& place, const zorvane::PlaceBoxes& boxes) {
     QString text =
-        QStringLiteral("Use this place writes %1 and %2")
+        QCoreApplication::translate("frmAtlas", "Use this place writes %1 and %2")
             .arg(zorvane::LatitudeText(place.latitude), zorvane::LongitudeText(place.longitude));
     if (boxes.writesZone) {
-        text += QStringLiteral(", the zone %1 h %2 min").arg(boxes.zoneHour, boxes.zoneMinute);
-        text += boxes.daylightSaving ? QStringLiteral(" and ticks DST")
-                                     : QStringLiteral(" and leaves DST unticked");
+        text += QCoreApplication::translate("frmAtlas", ", the zone %1 h %2 min").arg(boxes.zoneHour, boxes.zoneMinute);
+        text += boxes.daylightSaving ? QCoreApplication::translate("frmAtlas", " and ticks DST")
+                                     : QCoreApplication::translate("frmAtlas", " and leaves DST unticked");
     }
     return text + u'.';
 }
@@ -154,7 +155,7 @@ void frmAtlas::Form_Load(const zorvane::AtlasOrError& atlas) {
     ui->lstPlaces->addTopLevelItems(items);
     if (const auto* reason = std::get_if<std::string>(&atlas)) {
         ui->lblHeading->setText(
-            QStringLiteral("The atlas could not be read (%1). Press \u201cSearch the web\u201d "
+            tr("The atlas could not be read (%1). Press \u201cSearch the web\u201d "
                            "to look the place up on the web.")
                 .arg(QString::fromStdString(*reason)));
     } else {
@@ -177,7 +178,7 @@ void frmAtlas::ShowHeading(const zorvane::AtlasMatches& matches) {
     const zorvane::TypedPlace& typed = typed_;
     if (matches.places.empty()) {
         ui->lblHeading->setText(
-            QStringLiteral("No place called %1 is in the atlas. Check the spelling, or press "
+            tr("No place called %1 is in the atlas. Check the spelling, or press "
                            "\u201cSearch the web\u201d to look it up on the web.")
                 .arg(Quoted(typed.city)));
         return;
@@ -202,11 +203,11 @@ void frmAtlas::ShowHeading(const zorvane::AtlasMatches& matches) {
                     .arg(Quoted(typed.city.trimmed()));
     }
     if (matches.total > static_cast<int>(matches.places.size())) {
-        text += QStringLiteral("The %1 likeliest of %2 places are listed. ")
+        text += tr("The %1 likeliest of %2 places are listed. ")
                     .arg(matches.places.size())
                     .arg(matches.total);
     }
-    text += QStringLiteral("Choose a place and press \u201cUse this place\u201d.");
+    text += tr("Choose a place and press \u201cUse this place\u201d.");
     ui->lblHeading->setText(text);
 }
 

@@ -30,6 +30,8 @@
 #include "core/format/reading_title.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
+#include "core/format/local_names.h"
+#include "gui/desktop/language.h"
 #include "ui_frmDetails.h"
 
 namespace {
@@ -40,8 +42,8 @@ enum LimbRow { TithiRow, VaraRow, NakshatraRow, YogaRow, KaranaRow };
 enum LimbColumn { LimbNameColumn = 1, StartsColumn, EndsColumn };
 enum DashaColumn { LordColumn, DashaStartsColumn, DashaEndsColumn, NoteColumn };
 
-const QString kRunningToday = QStringLiteral("running today");
-const QString kBeforeBirth = QStringLiteral("before birth");
+const char* const kRunningToday = QT_TRANSLATE_NOOP("frmDetails", "running today");
+const char* const kBeforeBirth = QT_TRANSLATE_NOOP("frmDetails", "before birth");
 
 // A saved wheel is this many pixels square: sharp when printed a hand wide.
 constexpr int kSavedWheelPixels = 1200;
@@ -64,7 +66,8 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
                           Qt::WindowMaximizeButtonHint),
       ui(std::make_unique<Ui::frmDetails>()),
       desktop_(desktop),
-      record_(record) {
+      record_(record),
+      wording_(zorvane::WindowWording(zorvane::ShownLanguage())) {
     ui->setupUi(this);
     zorvane::RequestVerdana(*this);
     zorvane::PutCaptionsOnFrameLines(*this);
@@ -81,7 +84,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
                                                    details.sunSiderealDegrees,
                                                    details.nakshatra.index));
     if (StarDayPage* page = MakeStarDayPage(record, desktop_.today(), ui->tabPages)) {
-        ui->tabPages->addTab(page, QStringLiteral("Day for the &Star"));
+        ui->tabPages->addTab(page, tr("Day for the &Star"));
     }
     connect(ui->pagChart, &ChartPage::moonNoteChanged, this, &frmDetails::ShowBoundsAndMoonNote);
     ui->pagChart->setBirth(desktop_, zorvane::ApplicationName(), record);
@@ -105,16 +108,20 @@ frmDetails::~frmDetails() = default;
 
 void frmDetails::ShowBirth(const zorvane::BirthRecord& record) {
     // The birth lines in their fixed order; Place appears only when named.
-    for (const zorvane::TextLine& line : zorvane::BirthLines(record)) {
-        QLabel* label = line.label == "Date"             ? ui->lblDate
-                        : line.label == "Clock time"     ? ui->lblClockTime
-                        : line.label == "Zone"           ? ui->lblZone
-                        : line.label == "Longitude"      ? ui->lblLongitude
-                        : line.label == "Latitude"       ? ui->lblLatitude
-                        : line.label == "Universal time" ? ui->lblUniversalTime
-                        : line.label == "Clock"          ? ui->lblClockNote
-                                                         : nullptr;
-        if (label) label->setText(FromUtf8(line.value));
+    // The English lines name the label; the shown ones fill it, line for line.
+    const std::vector<zorvane::TextLine> english = zorvane::BirthLines(record);
+    const std::vector<zorvane::TextLine> shown = zorvane::BirthLines(record, wording_);
+    for (std::size_t i = 0; i < english.size() && i < shown.size(); ++i) {
+        const std::string& name = english[i].label;
+        QLabel* label = name == "Date"             ? ui->lblDate
+                        : name == "Clock time"     ? ui->lblClockTime
+                        : name == "Zone"           ? ui->lblZone
+                        : name == "Longitude"      ? ui->lblLongitude
+                        : name == "Latitude"       ? ui->lblLatitude
+                        : name == "Universal time" ? ui->lblUniversalTime
+                        : name == "Clock"          ? ui->lblClockNote
+                                                   : nullptr;
+        if (label) label->setText(FromUtf8(shown[i].value));
     }
     // The clock's row shows only when the birth's clock was a choice.
     ui->lblClockNoteCaption->setVisible(!record.clockNote.empty());
@@ -129,14 +136,14 @@ void frmDetails::ShowPlaces(const zorvane::BirthDetails& details) {
     }
     ui->lblPanchangAyanamsa->setText(
         FromUtf8(zorvane::FormatDegreesMinutesSeconds(details.panchangAyanamsaDegrees)));
-    ui->lblMoon->setText(FromUtf8(zorvane::FormatSignPosition(details.moonSiderealDegrees)));
-    ui->lblNakshatra->setText(FromUtf8(zorvane::NakshatraPadaLine(details)));
-    ui->lblSun->setText(FromUtf8(zorvane::FormatSignPosition(details.sunSiderealDegrees)));
+    ui->lblMoon->setText(FromUtf8(zorvane::SignPositionLine(details.moonSiderealDegrees, wording_)));
+    ui->lblNakshatra->setText(FromUtf8(zorvane::NakshatraPadaLine(details, wording_)));
+    ui->lblSun->setText(FromUtf8(zorvane::SignPositionLine(details.sunSiderealDegrees, wording_)));
 }
 
 void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
     QTableWidget& table = *ui->tblLimbs;
-    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details, zorvane::PlaceClockOf(record_));
+    const std::vector<zorvane::LimbLine> limbs = zorvane::LimbLines(details, zorvane::PlaceClockOf(record_), wording_);
     for (int row = 0; row < table.rowCount() && row < static_cast<int>(limbs.size()); ++row) {
         const zorvane::LimbLine& limb = limbs[static_cast<std::size_t>(row)];
         table.setItem(row, 0, new QTableWidgetItem(table.verticalHeaderItem(row)->text()));
@@ -157,8 +164,7 @@ void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
         sentences.append(FromUtf8(sentence));
     }
     nearBounds_ = sentences.isEmpty()
-                      ? QStringLiteral("No limb begins or ends within %1 minutes of the birth.")
-                            .arg(zorvane::kNearBoundMinutes)
+                      ? tr("No limb begins or ends within %1 minutes of the birth.").arg(zorvane::kNearBoundMinutes)
                       : sentences.join(u'\n');
     ShowBoundsAndMoonNote(QString());
 }
@@ -171,12 +177,12 @@ void frmDetails::ShowSun(const zorvane::BirthDetails& details) {
     const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record_);
     ui->lblSunrise->setText(FromUtf8(zorvane::PlaceClockLine(details.sunriseJd, clock)));
     ui->lblSunset->setText(FromUtf8(zorvane::PlaceClockLine(details.sunsetJd, clock)));
-    ui->lblSunNote->setText(FromUtf8(zorvane::SunNoteText(details.sunNote)));
+    ui->lblSunNote->setText(FromUtf8(wording_.Say(zorvane::SunNoteText(details.sunNote))));
     ui->lblSunNote->setVisible(details.sunNote != zorvane::SunNote::None);
 }
 
 void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockLeadHours) {
-    ui->lblBalance->setText(FromUtf8(zorvane::DashaBalanceText(dasha)));
+    ui->lblBalance->setText(FromUtf8(zorvane::DashaBalanceLine(dasha, wording_)));
 
     // Today is a date in the birth's zone; its noon there stands for it.
     const double todayNoonJd =
@@ -190,25 +196,25 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
     for (std::size_t m = 0; m < dasha.mahadashas.size(); ++m) {
         const zorvane::Mahadasha& period = dasha.mahadashas[m];
         auto* item = new QTreeWidgetItem(
-            &tree, {FromUtf8(zorvane::DashaLordName(period.lord)),
+            &tree, {FromUtf8(zorvane::LordText(period.lord, wording_.language)),
                     FromUtf8(zorvane::PlaceDateLine(period.startJd, clock)), FromUtf8(zorvane::PlaceDateLine(period.endJd, clock))});
         for (std::size_t a = 0; a < period.antardashas.size(); ++a) {
             const zorvane::Antardasha& sub = period.antardashas[a];
             auto* child = new QTreeWidgetItem(
-                item, {FromUtf8(zorvane::DashaLordName(sub.lord)),
+                item, {FromUtf8(zorvane::LordText(sub.lord, wording_.language)),
                        FromUtf8(zorvane::PlaceDateLine(sub.startJd, clock)), FromUtf8(zorvane::PlaceDateLine(sub.endJd, clock)),
-                       sub.beforeBirth ? kBeforeBirth : QString()});
+                       sub.beforeBirth ? tr(kBeforeBirth) : QString()});
             if (sub.beforeBirth) {
                 child->setForeground(NoteColumn, palette().color(QPalette::Disabled, QPalette::Text));
             }
             if (running && static_cast<std::size_t>(running->mahadasha) == m &&
                 static_cast<std::size_t>(running->antardasha) == a) {
-                MarkRow(*child, kRunningToday);
+                MarkRow(*child, tr(kRunningToday));
                 tree.setCurrentItem(child);
             }
         }
         if (running && static_cast<std::size_t>(running->mahadasha) == m) {
-            MarkRow(*item, kRunningToday);
+            MarkRow(*item, tr(kRunningToday));
             item->setExpanded(true);
         }
     }
@@ -220,7 +226,7 @@ void frmDetails::ShowDasha(const zorvane::VimshottariDasha& dasha, double clockL
 
 void frmDetails::cmdSavePicture_Click() {
     const QString path = desktop_.askSaveFileName(
-        this, {QStringLiteral("Save Picture"), QStringLiteral("PNG image (*.png)"),
+        this, {tr("Save Picture"), tr("PNG image (*.png)"),
                QStringLiteral("png")});
     if (path.isEmpty()) {
         return;
@@ -230,7 +236,7 @@ void frmDetails::cmdSavePicture_Click() {
     for (const std::string& part : zorvane::ReadingTitleParts(record_)) picture.caption << QString::fromStdString(part);
     if (!RenderChartWheel(picture, kSavedWheelPixels).save(path, "PNG")) {
         desktop_.showMessage(this,
-                             QStringLiteral("The picture could not be saved to %1.")
+                             tr("The picture could not be saved to %1.")
                                  .arg(QDir::toNativeSeparators(path)),
                              Desktop::Icon::Error);
     }

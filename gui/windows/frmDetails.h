@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/dasha/vimshottari_dasha.h"
+#include "core/format/wording.h"
 #include "core/panchang/birth_details.h"
 #include "core/reading/birth_record.h"
 
@@ -45,4 +46,7 @@ private:
     Desktop& desktop_;
     zorvane::BirthRecord record_;  // the birth's day and place for the panchang window
     QString nearBounds_;
+    // The language of the catalogue in use when the window opened; a change
+    // of language shows here at the next opening.
+    zorvane::Wording wording_;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gui/desktop/desktop.h"
+#include "gui/desktop/language.h"
 #include "gui/widgets/form_look.h"
 #include "ui_frmHelp.h"
 
@@ -65,6 +66,8 @@ void frmHelp::PlaceBesideParent() {
 }
 
 QUrl frmHelp::ContentsPage() {
+    // Hindi has pages of its own, which link to the English ones not yet written.
+    if (zorvane::ShownLanguage() == zorvane::Language::Hindi) return QUrl(QStringLiteral("qrc:/help/hi/index.html"));
     return QUrl(QStringLiteral("qrc:/help/index.html"));
 }
 

@@ -39,18 +39,21 @@
 #include "core/reading/offered_ranges.h"
 #include "core/files/reading_file.h"
 #include "gui/windows/frmTimeZone.h"
+#include "gui/desktop/language.h"
+#include "core/format/local_names.h"
+#include "core/format/paragraphs_hi.h"
 #include "ui_frmMain.h"
 
 namespace {
 
-const QString kMessageCheckFile = QStringLiteral("Please Check The File.");
-const QString kDetailsNeedCalculation =
-    QStringLiteral("Details need a calculation: press Find My Varnoy Yoga first.");
-const QString kDetailsNotInReadingFile = QStringLiteral(
+const char* const kMessageCheckFile = QT_TRANSLATE_NOOP("frmMain", "Please Check The File.");
+// Tips of the Details button, translated when shown.
+const char* const kDetailsNotInReadingFile = QT_TRANSLATE_NOOP(
+    "frmMain",
     "A saved reading holds only its two names, not the birth: enter the birth and press "
     "Find My Varnoy Yoga to see its details.");
-const QString kDetailsOfThisReading =
-    QStringLiteral("Birth details and dasha of this reading");
+const char* const kDetailsOfThisReading =
+    QT_TRANSLATE_NOOP("frmMain", "Birth details and dasha of this reading");
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
 
@@ -134,19 +137,42 @@ frmMain::frmMain(Desktop& desktop, QWidget* parent)
     ConnectHandlers();
     ShowPromotion(true);
     Form_Load();
+    // The language of the settings or of the system, and the menu to change it.
+    language_ = new zorvane::LanguageMenu(*ui->menubar, desktop_, applicationName_, QLocale::system());
+    if (language_->language() != zorvane::Language::English) RetranslateTexts();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && language_ != nullptr) RetranslateTexts();
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::RetranslateTexts() {
+    // The form clears the labels it leaves empty; the atlas's zone name and
+    // whose reading shows are no words of any language and stay.
+    const QString atlasZone = ui->lblAppliedZone->text();
+    const QString whose = ui->lblWhoseReading->text();
+    ui->retranslateUi(this);
+    ui->lblAppliedZone->setText(atlasZone);
+    ui->lblWhoseReading->setText(whose);
+    setWindowTitle(zorvane::WindowCaption());
+    ShowDesignTexts();
+    ShowResultTexts();
+    zoneLink_->ShowApplied();
+    if (detailsTip_ != nullptr) ui->cmdDetails->setToolTip(tr(detailsTip_));
 }
 
 frmMain::~frmMain() = default;
 
 void frmMain::ShowDesignTexts() {
-    ui->Label1->setText(QStringLiteral("Join our discussion forum on astrology at ") +
+    ui->Label1->setText(tr("Join our discussion forum on astrology at ") +
                         zorvane::HomePageName());
     // Until the first result the panel shows these sample paragraphs.
     constexpr int kSampleYogaRow = 5;
     constexpr int kSampleNakshatraRow = 21;
-    ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaTable[kSampleYogaRow].description));
+    ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaParagraph(kSampleYogaRow, zorvane::ShownLanguage())));
     ui->lblNakshatraDesc->setText(
-        FromUtf8(zorvane::NakshatraTable[kSampleNakshatraRow].description));
+        FromUtf8(zorvane::NakshatraParagraph(kSampleNakshatraRow, zorvane::ShownLanguage())));
 }
 
 void frmMain::ConnectHandlers() {
@@ -377,26 +403,38 @@ void frmMain::mnuCalculate_Click() {
 
 void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> yogaRow) {
     // No row leaves that pair of labels as it was.
-    if (nakshatraRow) {
-        const zorvane::DisplayRow& row =
-            zorvane::NakshatraTable[static_cast<std::size_t>(*nakshatraRow)];
-        ui->lblNakshatraName->setText(FromUtf8(row.name));
-        ui->lblNakshatraDesc->setText(FromUtf8(row.description));
-    }
-    if (yogaRow) {
-        const zorvane::DisplayRow& row =
-            zorvane::YogaTable[static_cast<std::size_t>(*yogaRow)];
-        ui->lblYogaName->setText(FromUtf8(row.name));
-        ui->lblYogaDesc->setText(FromUtf8(row.description));
-    }
+    if (nakshatraRow) shownNakshatraRow_ = nakshatraRow;
+    if (yogaRow) shownYogaRow_ = yogaRow;
+    ShowResultTexts();
     ui->lblWhoseReading->clear();  // a reading file holds no name, date or place
     BringToFront(*ui->picResult);
 }
 
-void frmMain::ShowDetailsAvailability(const QString& tip) {
+void frmMain::ShowResultTexts() {
+    const zorvane::Language language = language_ != nullptr ? language_->language() : zorvane::Language::English;
+    if (shownNakshatraRow_) {
+        const zorvane::DisplayRow& row =
+            zorvane::NakshatraTable[static_cast<std::size_t>(*shownNakshatraRow_)];
+        ui->lblNakshatraName->setText(language == zorvane::Language::English
+                                          ? FromUtf8(row.name)
+                                          : FromUtf8(zorvane::NakshatraText(*shownNakshatraRow_, language)));
+        ui->lblNakshatraDesc->setText(FromUtf8(zorvane::NakshatraParagraph(*shownNakshatraRow_, language)));
+    }
+    if (shownYogaRow_) {
+        const zorvane::DisplayRow& row =
+            zorvane::YogaTable[static_cast<std::size_t>(*shownYogaRow_)];
+        ui->lblYogaName->setText(language == zorvane::Language::English
+                                     ? FromUtf8(row.name)
+                                     : FromUtf8(zorvane::YogaText(*shownYogaRow_, language)));
+        ui->lblYogaDesc->setText(FromUtf8(zorvane::YogaParagraph(*shownYogaRow_, language)));
+    }
+}
+
+void frmMain::ShowDetailsAvailability(const char* tip) {
     const bool available = record_ && record_->details && record_->dasha;
     ui->cmdDetails->setEnabled(available);
-    ui->cmdDetails->setToolTip(tip);
+    detailsTip_ = tip;
+    ui->cmdDetails->setToolTip(tr(tip));
     ui->mnuDetails->setEnabled(available);
     ui->mnuDetails->setToolTip(tip);
     for (QAction* item : {ui->mnuPrint, ui->mnuExportPdf}) {
@@ -457,7 +495,7 @@ void frmMain::cmdSave_Click() {
     if (const std::optional<std::string> reason = zorvane::SaveFile(
             QFile::encodeName(path).toStdString(), zorvane::FormatReadingFile(shownNames_.nakshatraName, shownNames_.yogaName))) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be saved to %1: %2.")
+                             tr("The reading could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), FromUtf8(*reason)),
                              Desktop::Icon::Error);
     }
@@ -465,12 +503,12 @@ void frmMain::cmdSave_Click() {
 
 void frmMain::cmdOpen_Click() {
     const QString path = desktop_.askOpenFileName(
-        this, {QStringLiteral("Select the source file"), kReadingFileFilter, kReadingFileSuffix});
+        this, {tr("Select the source file"), kReadingFileFilter, kReadingFileSuffix});
     if (path.isEmpty()) {
         return;
     }
     if (!zorvane::HasReadingFileEnding(Utf8(path))) {
-        desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
+        desktop_.showMessage(this, tr(kMessageCheckFile), Desktop::Icon::Error);
         return;
     }
     // The bytes go to the core as they are: one byte per character. What is no
@@ -479,7 +517,7 @@ void frmMain::cmdOpen_Click() {
         zorvane::LoadFile(QFile::encodeName(path).toStdString(), zorvane::kReadingFileReadLimit);
     if (!loaded.reason.empty()) {
         desktop_.showMessage(this,
-                             QStringLiteral("The reading could not be read from %1: %2.")
+                             tr("The reading could not be read from %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), FromUtf8(loaded.reason)),
                              Desktop::Icon::Error);
         return;
@@ -487,7 +525,7 @@ void frmMain::cmdOpen_Click() {
     const std::optional<zorvane::OpenedReading> opened =
         loaded.fault == zorvane::LoadFault::None ? zorvane::ParseReadingFile(loaded.bytes) : std::nullopt;
     if (!opened) {
-        desktop_.showMessage(this, kMessageCheckFile, Desktop::Icon::Error);
+        desktop_.showMessage(this, tr(kMessageCheckFile), Desktop::Icon::Error);
         return;
     }
     // An opened reading is two names only: no record of anyone's numbers.

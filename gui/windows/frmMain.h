@@ -24,6 +24,7 @@ struct BirthMoment;
 class AtlasZoneLink;
 class ChartFileActions;
 class ReportActions;
+class LanguageMenu;
 }  // namespace zorvane
 
 // The main window: the input panel and the result panel in one place, the
@@ -56,6 +57,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A change of language: every text again, in the new language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowDesignTexts();
@@ -107,7 +110,10 @@ private:
     bool ClickPanelButtonFor(const QKeySequence& mnemonic);
     // Enables Details, Print and Export PDF when the record on show has its
     // details; tip says why not.
-    void ShowDetailsAvailability(const QString& tip);
+    void ShowDetailsAvailability(const char* tip);
+    void RetranslateTexts();
+    // The names and paragraphs of the rows on show, in the language in use.
+    void ShowResultTexts();
 
     Desktop& desktop_;
     std::unique_ptr<Ui::frmMain> ui;
@@ -129,4 +135,11 @@ private:
     zorvane::AtlasZoneLink* zoneLink_ = nullptr;
     zorvane::ChartFileActions* chartFiles_ = nullptr;
     zorvane::ReportActions* reports_ = nullptr;
+    // The rows on show in the result panel; none before the first result.
+    std::optional<int> shownNakshatraRow_;
+    std::optional<int> shownYogaRow_;
+    // The Details button's tip as written, translated when shown.
+    const char* detailsTip_ = nullptr;
+    // Owned by the menu bar.
+    zorvane::LanguageMenu* language_ = nullptr;
 };

@@ -76,7 +76,7 @@ frmMatch::frmMatch(Desktop& desktop, std::optional<MatchBirth> current, const QS
             controls.nakshatra->addItem(Text(zorvane::NakshatraNames[static_cast<std::size_t>(i)]));
         }
         for (int pada = 1; pada <= kPadaCount; ++pada) controls.pada->addItem(QString::number(pada));
-        controls.recent->addItem(QStringLiteral("Recent Charts"));
+        controls.recent->addItem(tr("Recent Charts"));
         for (const QString& path : recentCharts) controls.recent->addItem(QFileInfo(path).fileName(), path);
         controls.recent->setEnabled(!recentCharts.isEmpty());
         connect(controls.nakshatra, &QComboBox::currentIndexChanged, this, [this, side] { Typed(side); });
@@ -87,7 +87,7 @@ frmMatch::frmMatch(Desktop& desktop, std::optional<MatchBirth> current, const QS
     connect(ui->cmdGroomOpenChart, &QPushButton::clicked, this, [this] { cmdOpenChart_Click(Groom); });
     for (QPushButton* button : {ui->cmdBrideCurrent, ui->cmdGroomCurrent}) {
         button->setEnabled(current_.has_value());
-        button->setToolTip(current_ ? current_->source : QStringLiteral("No reading has been calculated"));
+        button->setToolTip(current_ ? current_->source : tr("No reading has been calculated"));
     }
     connect(ui->cmdBrideCurrent, &QPushButton::clicked, this, [this] { SetBirth(Bride, *current_); });
     connect(ui->cmdGroomCurrent, &QPushButton::clicked, this, [this] { SetBirth(Groom, *current_); });
@@ -96,10 +96,10 @@ frmMatch::frmMatch(Desktop& desktop, std::optional<MatchBirth> current, const QS
     connect(ui->cmdExportPdf, &QPushButton::clicked, this, &frmMatch::cmdExportPdf_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
-    FillTable(*ui->tblAshtakoota, {QStringLiteral("Koota"), QStringLiteral("Points"), QStringLiteral("Bride"),
-                                   QStringLiteral("Groom"), QStringLiteral("Meaning")},
+    FillTable(*ui->tblAshtakoota, {tr("Koota"), tr("Points"), tr("Bride"),
+                                   tr("Groom"), tr("Meaning")},
               zorvane::kKootaCount);
-    FillTable(*ui->tblPorutham, {QStringLiteral("Porutham"), QStringLiteral("Agrees"), QStringLiteral("Reason")},
+    FillTable(*ui->tblPorutham, {tr("Porutham"), tr("Agrees"), tr("Reason")},
               zorvane::kPoruthamCount);
     // The reading on show is the bride's until another is chosen.
     if (current_) SetBirth(Bride, *current_);
@@ -144,7 +144,7 @@ void frmMatch::OpenChart(Side side, const QString& path) {
 
 void frmMatch::cmdOpenChart_Click(Side side) {
     const QString path =
-        desktop_.askOpenFileName(this, {QStringLiteral("Open Chart"), kChartFileFilter, kChartFileSuffix});
+        desktop_.askOpenFileName(this, {tr("Open Chart"), kChartFileFilter, kChartFileSuffix});
     if (!path.isEmpty()) OpenChart(side, path);
 }
 
@@ -156,7 +156,7 @@ void frmMatch::cboRecent_Activated(Side side, int index) {
 
 void frmMatch::Typed(Side side) {
     if (settingBirth_) return;
-    sides_[side].source->setText(QStringLiteral("Typed"));
+    sides_[side].source->setText(tr("Typed"));
     ShowMatch();
 }
 
@@ -186,7 +186,7 @@ void frmMatch::ShowMatch() {
         doshas += QStringLiteral("<b>%1</b>: %2<br>").arg(Text(dosha.name), Text(dosha.reason).toHtmlEscaped());
         for (const std::string& note : dosha.notes) doshas += QStringLiteral("&nbsp;&nbsp;– ") + Text(note).toHtmlEscaped() + QStringLiteral("<br>");
     }
-    ui->lblDoshas->setText(doshas.isEmpty() ? QStringLiteral("No nadi, bhakoot or gana dosha.") : doshas);
+    ui->lblDoshas->setText(doshas.isEmpty() ? tr("No nadi, bhakoot or gana dosha.") : doshas);
 
     const auto porutham = zorvane::MatchPorutham(bride, groom);
     int agreeing = 0;
@@ -194,7 +194,7 @@ void frmMatch::ShowMatch() {
         const zorvane::Porutham& p = porutham[static_cast<std::size_t>(row)];
         agreeing += p.agrees ? 1 : 0;
         Put(*ui->tblPorutham, row, 0, Text(p.name));
-        Put(*ui->tblPorutham, row, 1, p.agrees ? QStringLiteral("Yes") : QStringLiteral("No"));
+        Put(*ui->tblPorutham, row, 1, p.agrees ? tr("Yes") : tr("No"));
         Put(*ui->tblPorutham, row, 2, Text(p.reason));
     }
     FitColumns(*ui->tblPorutham);
@@ -204,7 +204,7 @@ void frmMatch::ShowMatch() {
 QString frmMatch::MatchText() const {
     const zorvane::Star bride = StarOf(Bride);
     const zorvane::Star groom = StarOf(Groom);
-    return QStringLiteral("Bride's birth: %1\nGroom's birth: %2\n\n")
+    return tr("Bride's birth: %1\nGroom's birth: %2\n\n")
                .arg(sides_[Bride].source->text(), sides_[Groom].source->text()) +
            Text(zorvane::FormatMatchText(bride, groom, zorvane::MatchAshtakoota(bride, groom),
                                          zorvane::MatchPorutham(bride, groom)));
@@ -216,17 +216,17 @@ void frmMatch::cmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     if (!desktop_.askPrint(this, printer)) return;
     if (!PrintMatch(printer, kTitle, MatchText())) {
-        desktop_.showMessage(this, QStringLiteral("The match could not be printed."), Desktop::Icon::Error);
+        desktop_.showMessage(this, tr("The match could not be printed."), Desktop::Icon::Error);
     }
 }
 
 void frmMatch::cmdExportPdf_Click() {
     const QString path =
-        desktop_.askSaveFileName(this, {QStringLiteral("Export Match as PDF"), QStringLiteral("PDF (*.pdf)"),
+        desktop_.askSaveFileName(this, {tr("Export Match as PDF"), tr("PDF (*.pdf)"),
                                         QStringLiteral("pdf")});
     if (path.isEmpty()) return;
     if (const std::optional<QString> reason = WriteMatchPdf(path, kTitle, MatchText())) {
-        desktop_.showMessage(this, QStringLiteral("The match could not be written to ") + path + QStringLiteral(": ") + *reason,
+        desktop_.showMessage(this, tr("The match could not be written to ") + path + tr(": ") + *reason,
                              Desktop::Icon::Error);
     }
 }

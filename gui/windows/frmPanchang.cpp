@@ -40,9 +40,9 @@ zorvane::CivilDate CivilOf(QDate date) { return {date.year(), date.month(), date
 
 QString SunNoteText(zorvane::SunNote note) {
     switch (note) {
-        case zorvane::SunNote::PolarNight: return QStringLiteral("The Sun does not rise here on this day (polar night).");
-        case zorvane::SunNote::PolarDay: return QStringLiteral("The Sun does not set here on this day (polar day).");
-        default: return QStringLiteral("The Sun does not both rise and set here on this day.");
+        case zorvane::SunNote::PolarNight: return QCoreApplication::translate("frmPanchang", "The Sun does not rise here on this day (polar night).");
+        case zorvane::SunNote::PolarDay: return QCoreApplication::translate("frmPanchang", "The Sun does not set here on this day (polar day).");
+        default: return QCoreApplication::translate("frmPanchang", "The Sun does not both rise and set here on this day.");
     }
 }
 
@@ -125,7 +125,7 @@ void frmPanchang::SetPlace(const PanchangWindowPlace& place) {
     const QString zone = place.zoneId.isEmpty() ? Text(zorvane::OffsetIsoText(place.fixedOffsetMinutes))
                                                 : QString::fromLatin1(place.zoneId);
     ui->lblPlace->setText(QStringLiteral("%1 (%2 %3, %4 %5; %6)")
-                              .arg(place.name.isEmpty() ? QStringLiteral("The reading's place") : place.name)
+                              .arg(place.name.isEmpty() ? tr("The reading's place") : place.name)
                               .arg(std::abs(place.latitudeDegrees), 0, 'f', 4)
                               .arg(place.latitudeDegrees < 0 ? QStringLiteral("S") : QStringLiteral("N"))
                               .arg(std::abs(place.longitudeDegrees), 0, 'f', 4)
@@ -148,8 +148,8 @@ bool frmPanchang::FindPlace(const QString& text, bool quiet) {
     if (matches.places.empty()) {
         if (!quiet) {
             desktop_.showMessage(this,
-                                 read == nullptr ? QStringLiteral("The atlas could not be read.")
-                                                 : QStringLiteral("No place called \"%1\" is in the atlas.").arg(text),
+                                 read == nullptr ? tr("The atlas could not be read.")
+                                                 : tr("No place called \"%1\" is in the atlas.").arg(text),
                                  Desktop::Icon::Information);
         }
         return false;
@@ -280,11 +280,11 @@ void frmPanchang::cmdExportPdf_Click() {
     const QString html = PageHtml();
     if (html.isEmpty()) return;
     const QString path =
-        desktop_.askSaveFileName(this, {QStringLiteral("Export PDF"), kPdfFilter, QStringLiteral("pdf")});
+        desktop_.askSaveFileName(this, {tr("Export PDF"), kPdfFilter, QStringLiteral("pdf")});
     if (path.isEmpty()) return;
     if (const std::optional<QString> reason = WriteHtmlPdf(path, html, MonthInFront() ? PageTurn::Landscape : PageTurn::Portrait)) {
         desktop_.showMessage(this,
-                             QStringLiteral("The PDF could not be written to %1: %2.")
+                             tr("The PDF could not be written to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), *reason),
                              Desktop::Icon::Error);
     }
@@ -293,7 +293,7 @@ void frmPanchang::cmdExportPdf_Click() {
 void frmPanchang::cmdExportIcs_Click() {
     if (!place_) return;
     const QString path = desktop_.askSaveFileName(
-        this, {QStringLiteral("Export the year's events"), kIcsFilter, QStringLiteral("ics")});
+        this, {tr("Export the year's events"), kIcsFilter, QStringLiteral("ics")});
     if (path.isEmpty()) return;
     const int year = ui->dtpDate->date().year();
     const std::vector<zorvane::CalendarDayRow> rows = zorvane::ComputeCalendar(
@@ -306,7 +306,7 @@ void frmPanchang::cmdExportIcs_Click() {
         file.write(ics.data(), static_cast<qint64>(ics.size())) != static_cast<qint64>(ics.size()) ||
         !file.flush()) {
         desktop_.showMessage(this,
-                             QStringLiteral("The calendar could not be written to %1: %2.")
+                             tr("The calendar could not be written to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), file.errorString()),
                              Desktop::Icon::Error);
     }

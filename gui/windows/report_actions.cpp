@@ -1,5 +1,6 @@
 #include "gui/windows/report_actions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 #include <QWidget>
@@ -56,7 +57,7 @@ void ReportActions::Print() {
         return;
     }
     if (!PrintReport(printer, ReportOnShow())) {
-        desktop_.showMessage(&window_, QStringLiteral("The report could not be printed."),
+        desktop_.showMessage(&window_, QCoreApplication::translate("frmMain", "The report could not be printed."),
                              Desktop::Icon::Error);
     }
 }
@@ -66,13 +67,13 @@ void ReportActions::ExportPdf() {
         return;
     }
     const QString path =
-        desktop_.askSaveFileName(&window_, {QStringLiteral("Export PDF"), kPdfFilter, kPdfSuffix});
+        desktop_.askSaveFileName(&window_, {QCoreApplication::translate("frmMain", "Export PDF"), kPdfFilter, kPdfSuffix});
     if (path.isEmpty()) {
         return;
     }
     if (const std::optional<QString> reason = WriteReportPdf(path, ReportOnShow())) {
         desktop_.showMessage(&window_,
-                             QStringLiteral("The report could not be saved to %1: %2.")
+                             QCoreApplication::translate("frmMain", "The report could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), *reason),
                              Desktop::Icon::Error);
     }

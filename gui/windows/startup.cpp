@@ -59,7 +59,7 @@ void UpdateReminder(Desktop& desktop, const QString& applicationName, const QLoc
     if (!storeToday()) return;
     const Desktop::Answer answer = desktop.showMessage(
         nullptr,
-        QStringLiteral("There maybe an update to this software available\n"
+        QCoreApplication::translate("StartUp", "There maybe an update to this software available\n"
                        "Do you want to check for an update?"),
         Desktop::Icon::Information, Desktop::Buttons::YesNo);
     if (answer == Desktop::Answer::Yes) OpenDownloadPage(desktop);
@@ -71,7 +71,7 @@ std::unique_ptr<frmMain> StartUp(Desktop& desktop, SingleInstanceLock& lock,
     if (!lock.acquire()) {
         const QString problem = lock.problem();
         desktop.showMessage(nullptr,
-                            problem.isEmpty() ? QStringLiteral("Application is already running") : problem,
+                            problem.isEmpty() ? QCoreApplication::translate("StartUp", "Application is already running") : problem,
                             problem.isEmpty() ? Desktop::Icon::Information : Desktop::Icon::Error,
                             Desktop::Buttons::Ok);
         exitProgram();

@@ -220,7 +220,8 @@ TEST_F(MainWindowStart, HasTheMenuBarOfTheDesign) {
         return result;
     };
     const QList<QAction*> bar = window->menuBar()->actions();
-    EXPECT_EQ(texts(bar), QStringList({"&File", "&Help", "Donate", "Make Money &Online"}));
+    // The design's bar, then the Language menu added after it.
+    EXPECT_EQ(texts(bar), QStringList({"&File", "&Help", "Donate", "Make Money &Online", "&Language"}));
     EXPECT_EQ(bar.at(2), &Get<QAction>("mnuDonate"));
     EXPECT_EQ(bar.at(2)->menu(), nullptr);
     EXPECT_EQ(bar.at(3), &Get<QAction>("mnuMakeMoney"));

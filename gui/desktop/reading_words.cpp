@@ -1,0 +1,54 @@
+#include "gui/desktop/reading_words.h"
+
+#include <QtGlobal>
+#include <array>
+
+namespace zorvane {
+
+namespace {
+
+constexpr auto kReadingWords = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("ReadingWords", "Date"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Clock time"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Zone"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Place"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Longitude"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Latitude"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Universal time"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Clock"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Conventions"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Both ayanamsas are the program's own formulas, within 7″ of Lahiri (Chitrapaksha) over 1901-2050; sunrise and sunset are those of the Sun's upper limb at -0°50′."),
+    QT_TRANSLATE_NOOP("ReadingWords", "none valid"),
+    QT_TRANSLATE_NOOP("ReadingWords", " from universal time, summer time included"),
+    QT_TRANSLATE_NOOP("ReadingWords", " from universal time, no summer time"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Moon"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Sun"),
+    QT_TRANSLATE_NOOP("ReadingWords", " pada "),
+    QT_TRANSLATE_NOOP("ReadingWords", ", lord "),
+    QT_TRANSLATE_NOOP("ReadingWords", "Ayanamsa"),
+    QT_TRANSLATE_NOOP("ReadingWords", " (nakshatra), "),
+    QT_TRANSLATE_NOOP("ReadingWords", " (panchang)"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Sunrise"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Sunset"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Sunrise needs a valid latitude"),
+    QT_TRANSLATE_NOOP("ReadingWords", "The Sun does not rise on this date at this latitude (polar night)"),
+    QT_TRANSLATE_NOOP("ReadingWords", "The Sun does not set on this date at this latitude (polar day)"),
+    QT_TRANSLATE_NOOP("ReadingWords", "The Sun sets but does not rise on this date at this latitude"),
+    QT_TRANSLATE_NOOP("ReadingWords", "The Sun rises but does not set on this date at this latitude"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Tithi"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Vara"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Nakshatra"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Yoga"),
+    QT_TRANSLATE_NOOP("ReadingWords", "Karana"),
+    QT_TRANSLATE_NOOP("ReadingWords", " to "),
+    QT_TRANSLATE_NOOP("ReadingWords", "Details"),
+    QT_TRANSLATE_NOOP("ReadingWords", "years"),
+    QT_TRANSLATE_NOOP("ReadingWords", "months"),
+    QT_TRANSLATE_NOOP("ReadingWords", "days"),
+});
+
+}  // namespace
+
+std::span<const char* const> ReadingWords() { return kReadingWords; }
+
+}  // namespace zorvane
