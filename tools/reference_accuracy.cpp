@@ -192,16 +192,22 @@ Sample RandomSample(std::mt19937& random) {
     return {birth, latitude};
 }
 
+// The program's chart state and details of a reading.
+std::pair<ChartState, BirthDetails> Compute(const BirthData& birth, double latitude) {
+    ChartState chart;
+    ComputeBirthNakshatra(birth, chart);
+    ComputeBirthYoga(chart);
+    BirthDetails details = ComputeBirthDetails(chart, latitude);
+    return {chart, std::move(details)};
+}
+
 // Prints the reference values of a few readings as the rows of the table in
 // tests/core/reference_pins_test.cpp, which guards the accuracy table above.
 int PrintPins(int count, unsigned seed) {
     std::mt19937 random(seed);
     for (int n = 0; n < count; ++n) {
         const auto [birth, latitude] = RandomSample(random);
-        ChartState chart;
-        ComputeBirthNakshatra(birth, chart);
-        ComputeBirthYoga(chart);
-        const BirthDetails details = ComputeBirthDetails(chart, latitude);
+        const auto [chart, details] = Compute(birth, latitude);
         const double jd = details.universalJd;
         const GeoPlace place{latitude, -chart.LongitudeWest};
         const double sunrise = details.sunriseJd ? ReferenceSunEvent(*details.sunriseJd, place) : 0.0;
@@ -229,10 +235,7 @@ int main(int argc, char** argv) {
     std::map<std::string, Tally> arcseconds;
     for (int n = 0; n < readings; ++n) {
         const auto [birth, latitude] = RandomSample(random);
-        ChartState chart;
-        ComputeBirthNakshatra(birth, chart);
-        ComputeBirthYoga(chart);
-        const BirthDetails details = ComputeBirthDetails(chart, latitude);
+        const auto [chart, details] = Compute(birth, latitude);
         const double jd = details.universalJd;
 
         const double moonTropical = chart.MoonLongitude - chart.Ayanamsa;
