@@ -25,6 +25,7 @@
 #include "cli/reading_output.h"
 #include "cli/run_reading.h"
 #include "core/reading/birth_record.h"
+#include "core/files/chart_clock.h"
 #include "core/files/chart_file.h"
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
@@ -258,12 +259,15 @@ int RunOpenChart(const Options& options) {
     const ChartFile& chart = std::get<ChartFile>(parsed);
     BirthRecord record;
     std::optional<std::string_view> refusal;
-    const std::variant<BirthInput, Refusal> input =
-        InputFromChart(chart, NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude);
+    // The clock the chart's atlas zone and choice give, as the window applies it.
+    const std::variant<ChartInput, Refusal> input =
+        InputFromChartWithClock(chart, NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude);
     if (const auto* refused = std::get_if<Refusal>(&input)) {
         refusal = refused->message;
     } else {
-        record = ComputeReading(std::get<BirthInput>(input));
+        const ChartInput& chartInput = std::get<ChartInput>(input);
+        record = ComputeReading(chartInput.input);
+        record.clockNote = chartInput.clockNote;
     }
     WriteReading(options, FieldsOfChart(chart), record, refusal,
                  ChartOptionsFor(options, chart.ayanamsa, chart.node));

@@ -9,6 +9,7 @@
 #include "cli/command_line.h"
 #include "cli/match_output.h"
 #include "cli/run_reading.h"
+#include "core/files/chart_clock.h"
 #include "core/files/chart_file.h"
 #include "core/reading/compute_reading.h"
 #include "core/files/file_store.h"
@@ -127,10 +128,10 @@ std::variant<ChartStar, std::string> StarOfChart(const std::string& path) {
     }
     const std::variant<ChartFile, ChartFileRefusal> parsed = ParseChartFile(loaded.bytes);
     if (const auto* refused = std::get_if<ChartFileRefusal>(&parsed)) return path + ": " + refused->message;
-    const std::variant<BirthInput, Refusal> input =
-        InputFromChart(std::get<ChartFile>(parsed), NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude);
+    const std::variant<ChartInput, Refusal> input = InputFromChartWithClock(
+        std::get<ChartFile>(parsed), NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude);
     if (const auto* refusal = std::get_if<Refusal>(&input)) return path + ": " + std::string(refusal->message);
-    const BirthRecord record = ComputeReading(std::get<BirthInput>(input), ReadingParts::WithDetails);
+    const BirthRecord record = ComputeReading(std::get<ChartInput>(input).input, ReadingParts::WithDetails);
     if (!record.nakshatraIndex || !record.details) return path + ": the chart has no birth nakshatra";
     return ChartStar{{*record.nakshatraIndex, record.details->pada},
                      record.details->clockLeadHours - (record.birth.DaylightSaving ? kSummerTimeHours : 0.0)};

@@ -126,4 +126,27 @@ TEST(CliChartFile, RefusedFilesGiveStatusThreeAndStayAsTheyWere) {
     }
 }
 
+// A chart saved in the window with Calcutta Time chosen holds +5:53 in its
+// boxes; opened here it is computed on the whole +5:53:20 and says so, as the
+// window and the report do.
+TEST(CliChartFile, AChartsChosenClockIsAppliedAndNamed) {
+    ScratchFolder scratch;
+    const std::string chart = (scratch.path() / "kolkata.zchart").string();
+    ASSERT_EQ(RunCli({"--place", "Kolkata", "--date", "1940-03-10", "--time", "10:00", "--save-chart", chart})
+                  .exitStatus,
+              kSuccess);
+    Json file = Json::parse(ReadWholeFile(chart));
+    ASSERT_EQ(file["zone"]["atlas_zone"], "Asia/Kolkata");
+    file["zone"]["hours"] = "+5";
+    file["zone"]["minutes"] = "53";
+    file["zone"]["clock"] = "calcutta";
+    WriteWholeFile(chart, file.dump(2));
+
+    const RunResult opened = RunCli({"--open-chart", chart, "--format", "json"});
+    ASSERT_EQ(opened.exitStatus, kSuccess) << opened.err;
+    const Json json = Json::parse(opened.out);
+    EXPECT_EQ(json["zone_applied"].get<std::string>().rfind("+5:53:20 from UT", 0), 0U) << json["zone_applied"];
+    EXPECT_NE(json["clock_note"].get<std::string>().find("Calcutta Time"), std::string::npos) << json["clock_note"];
+}
+
 }  // namespace
