@@ -57,11 +57,6 @@ const char* const kDetailsOfThisReading =
 const QString kReadingFileFilter = QStringLiteral("Zorvane (*.vrn)");
 const QString kReadingFileSuffix = QStringLiteral("vrn");
 
-constexpr std::array<const char*, 12> kMonthNames = std::to_array<const char*>({
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-});
-static_assert(kMonthNames.size() == zorvane::kOfferedMonths.highest);
 
 using zorvane::FromUtf8;
 using zorvane::Utf8;
@@ -158,6 +153,7 @@ void frmMain::RetranslateTexts() {
     setWindowTitle(zorvane::WindowCaption());
     ShowDesignTexts();
     ShowResultTexts();
+    ShowMonthNames();
     zoneLink_->ShowApplied();
     if (detailsTip_ != nullptr) ui->cmdDetails->setToolTip(tr(detailsTip_));
 }
@@ -228,8 +224,8 @@ void frmMain::ConnectHandlers() {
 
 void frmMain::Form_Load() {
     FillWithNumbers(*ui->cboDate, zorvane::kOfferedDays);
-    for (const char* month : kMonthNames) {
-        ui->cboMonth->addItem(QString::fromLatin1(month));
+    for (int month = zorvane::kOfferedMonths.lowest; month <= zorvane::kOfferedMonths.highest; ++month) {
+        ui->cboMonth->addItem(FromUtf8(zorvane::CivilMonthText(month, zorvane::Language::English)));
     }
     FillWithNumbers(*ui->cboYear, zorvane::kOfferedYears);
     FillWithNumbers(*ui->cboHH, zorvane::kOfferedHours);
@@ -408,6 +404,13 @@ void frmMain::DisplayResult(std::optional<int> nakshatraRow, std::optional<int> 
     ShowResultTexts();
     ui->lblWhoseReading->clear();  // a reading file holds no name, date or place
     BringToFront(*ui->picResult);
+}
+
+void frmMain::ShowMonthNames() {
+    const zorvane::Language language = language_ != nullptr ? language_->language() : zorvane::Language::English;
+    for (int i = 0; i < ui->cboMonth->count(); ++i) {
+        ui->cboMonth->setItemText(i, FromUtf8(zorvane::CivilMonthText(i + zorvane::kOfferedMonths.lowest, language)));
+    }
 }
 
 void frmMain::ShowResultTexts() {

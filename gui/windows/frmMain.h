@@ -114,6 +114,8 @@ private:
     void RetranslateTexts();
     // The names and paragraphs of the rows on show, in the language in use.
     void ShowResultTexts();
+    // The month list in the language shown; the index stays.
+    void ShowMonthNames();
 
     Desktop& desktop_;
     std::unique_ptr<Ui::frmMain> ui;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -44,6 +45,9 @@ QMap<QString, QString> TextsOf(QWidget& window) {
         if (const auto* button = qobject_cast<const QAbstractButton*>(w)) texts.insert(name, button->text());
         if (const auto* group = qobject_cast<const QGroupBox*>(w)) texts.insert(name, group->title());
         if (const auto* menu = qobject_cast<const QMenu*>(w)) texts.insert(name, menu->title());
+        if (const auto* list = qobject_cast<const QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i) texts.insert(name + QString::number(i), list->itemText(i));
+        }
         if (!w->toolTip().isEmpty()) texts.insert(name + QStringLiteral(" tip"), w->toolTip());
     }
     for (const QAction* a : window.findChildren<QAction*>()) {
@@ -79,6 +83,8 @@ TEST_F(LanguageTest, HindiFromTheMenuAndBackToEnglishExactly) {
     const QMap<QString, QString> hindi = TextsOf(*window);
     EXPECT_EQ(hindi.value("lblYogaName"), "सिद्धि");
     EXPECT_EQ(hindi.value("lblNakshatraName"), "पुष्य");
+    EXPECT_EQ(hindi.value("cboMonth7"), "अगस्त");
+    EXPECT_EQ(Get<QComboBox>("cboMonth").currentIndex(), 7);  // the birth's August stays chosen
     for (const char* name : {"cmdCalculate", "cmdDetails", "cmdSave", "cmdBack", "Label2", "fraZone", "mnuFile",
                              "mnuHelp", "mnuExit", "mnuLanguage", "cmdDetails tip", "Label1"}) {
         EXPECT_TRUE(HasDevanagari(hindi.value(name))) << name << ": " << hindi.value(name).toStdString();
