@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "gui/desktop/desktop.h"
+#include "gui/widgets/utf8_text.h"
 
 namespace zorvane {
 
@@ -14,12 +15,6 @@ namespace {
 
 constexpr QLatin1String kSettingsSection("Settings");
 constexpr QLatin1String kLanguageKey("Language");
-// Each catalogue's translation of this is its own language code.
-const char* const kOwnCode = QT_TRANSLATE_NOOP("LanguageCode", "en");
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -40,18 +35,6 @@ Language StartLanguage(Desktop& desktop, const QString& applicationName, const Q
 QString CatalogueResource(Language language) {
     if (language == Language::English) return {};
     return QStringLiteral(":/i18n/zorvane_%1.qm").arg(FromUtf8(LanguageCode(language)));
-}
-
-Language ShownLanguage() {
-    const QString code = QCoreApplication::translate("LanguageCode", kOwnCode);
-    return LanguageOfCode(code.toStdString()).value_or(Language::English);
-}
-
-Wording WindowWording(Language language) {
-    return Wording{language, [](std::string_view english) {
-                       const std::string source(english);
-                       return QCoreApplication::translate(kReadingWordsContext, source.c_str()).toStdString();
-                   }};
 }
 
 Translation::Translation(QObject* parent) : QObject(parent) {}

@@ -8,6 +8,7 @@
 
 #include "core/format/wording.h"
 #include "core/text/language.h"
+#include "gui/widgets/window_language.h"
 
 class Desktop;
 class QMenuBar;
@@ -28,15 +29,6 @@ Language StartLanguage(Desktop& desktop, const QString& applicationName, const Q
 // The path of a language's compiled catalogue among the program's resources;
 // empty for English, which needs none.
 QString CatalogueResource(Language language);
-
-// The language of the catalogue installed now: English when none is. Each
-// catalogue translates its own code (context "LanguageCode", source "en"), so
-// a window asks the application's translation instead of being told.
-Language ShownLanguage();
-
-// The shared formatting's wording for a language, its words translated by
-// the application's installed catalogue.
-Wording WindowWording(Language language);
 
 // The program's translation: installs the catalogue of a language in the
 // application, or removes it for English. Qt then sends every widget a

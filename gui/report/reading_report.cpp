@@ -21,7 +21,7 @@
 #include "core/format/reading_lines.h"
 #include "core/format/local_names.h"
 #include "core/format/paragraphs_hi.h"
-#include "gui/desktop/language.h"
+#include "gui/widgets/window_language.h"
 
 namespace {
 
