@@ -1,10 +1,12 @@
 #include "core/format/details_text.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <cstdlib>
 
 #include "core/time/angles.h"
 #include "core/time/zone_date.h"
+#include "core/format/local_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/yoga_names.h"
@@ -77,27 +79,40 @@ std::string DmsOfArcseconds(long long arcseconds) {
            Padded(arcseconds % kArcsecondsPerArcminute, 2) + "″";
 }
 
-std::string MinutesText(long long minutes) {
-    return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+// The template with %1, %2, … replaced by the arguments in turn.
+std::string Filled(std::string text, std::initializer_list<std::string> arguments) {
+    int number = 1;
+    for (const std::string& argument : arguments) {
+        std::string mark(1, '%');
+        mark += std::to_string(number++);
+        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), argument);
+    }
+    return text;
+}
+
+std::string MinutesText(long long minutes, const Wording& wording) {
+    return Filled(wording.Say(minutes == 1 ? "%1 minute" : "%1 minutes"), {std::to_string(minutes)});
 }
 
 // The sentence for one limb, when a bound lies near the birth.
 void AddNearBound(std::vector<std::string>& sentences, std::string_view limb, double birthJd, double startJd,
-                  double endJd, const std::string& previousName, const std::string& nextName) {
+                  double endJd, const std::string& previousName, const std::string& nextName,
+                  const Wording& wording) {
+    const auto when = [&wording](long long whole) {
+        return whole == 0 ? wording.Say("less than a minute") : MinutesText(whole, wording);
+    };
     const double sinceStart = (birthJd - startJd) * kMinutesPerDay;
     if (sinceStart >= 0 && sinceStart <= kNearBoundMinutes) {
         const auto whole = static_cast<long long>(std::floor(sinceStart));
-        const std::string when = whole == 0 ? "less than a minute" : MinutesText(whole);
-        sentences.push_back("The " + std::string(limb) + " began " + when + " before the birth; a birth " +
-                            MinutesText(whole + 1) + " earlier gives " + previousName + ".");
+        sentences.push_back(Filled(wording.Say("The %1 began %2 before the birth; a birth %3 earlier gives %4."),
+                                   {wording.Say(limb), when(whole), MinutesText(whole + 1, wording), previousName}));
     }
     const double untilEnd = (endJd - birthJd) * kMinutesPerDay;
     if (untilEnd > 0 && untilEnd <= kNearBoundMinutes) {
         const auto whole = static_cast<long long>(std::floor(untilEnd));
-        const std::string when = whole == 0 ? "less than a minute" : MinutesText(whole);
-        sentences.push_back("The " + std::string(limb) + " ends " + when + " after the birth; a birth " +
-                            MinutesText(static_cast<long long>(std::ceil(untilEnd))) + " later gives " + nextName +
-                            ".");
+        sentences.push_back(Filled(wording.Say("The %1 ends %2 after the birth; a birth %3 later gives %4."),
+                                   {wording.Say(limb), when(whole),
+                                    MinutesText(static_cast<long long>(std::ceil(untilEnd)), wording), nextName}));
     }
 }
 
@@ -172,29 +187,30 @@ std::string_view SunNoteText(SunNote note) {
     return "";
 }
 
-std::vector<std::string> NearBoundSentences(const BirthDetails& details) {
+std::vector<std::string> NearBoundSentences(const BirthDetails& details, const Wording& wording) {
     std::vector<std::string> sentences;
     const double birth = details.universalJd;
-    auto nakshatra = [](int i) {
-        return std::string(NakshatraNames[static_cast<std::size_t>(Wrapped(i, kNakshatraCount))]);
-    };
-    auto yoga = [](int i) { return std::string(YogaNames[static_cast<std::size_t>(Wrapped(i, kYogaCount))]); };
-    auto tithi = [](int i) { return TithiWithPaksha(Wrapped(i, kTithiCount)); };
-    auto karana = [](int i) { return std::string(KaranaName(Wrapped(i, kKaranaCount) + 1)); };
-    auto vara = [](int i) { return std::string(kWeekdayNames[static_cast<std::size_t>(Wrapped(i, kWeekdayCount))]); };
+    const Language language = wording.language;
+    auto nakshatra = [language](int i) { return NakshatraText(Wrapped(i, kNakshatraCount), language); };
+    auto yoga = [language](int i) { return YogaText(Wrapped(i, kYogaCount), language); };
+    auto tithi = [language](int i) { return TithiText(Wrapped(i, kTithiCount), language); };
+    auto karana = [language](int i) { return KaranaText(Wrapped(i, kKaranaCount) + 1, language); };
+    auto vara = [language](int i) { return VaraText(Wrapped(i, kWeekdayCount), language); };
 
     const LimbSpan& t = details.tithi;
-    AddNearBound(sentences, "tithi", birth, t.startJd, t.endJd, tithi(t.index - 1), tithi(t.index + 1));
+    AddNearBound(sentences, "tithi", birth, t.startJd, t.endJd, tithi(t.index - 1), tithi(t.index + 1), wording);
     if (details.weekday && details.varaStartJd && details.varaEndJd) {
         const int w = *details.weekday;
-        AddNearBound(sentences, "vara", birth, *details.varaStartJd, *details.varaEndJd, vara(w - 1), vara(w + 1));
+        AddNearBound(sentences, "vara", birth, *details.varaStartJd, *details.varaEndJd, vara(w - 1), vara(w + 1),
+                     wording);
     }
     const LimbSpan& n = details.nakshatra;
-    AddNearBound(sentences, "nakshatra", birth, n.startJd, n.endJd, nakshatra(n.index - 1), nakshatra(n.index + 1));
+    AddNearBound(sentences, "nakshatra", birth, n.startJd, n.endJd, nakshatra(n.index - 1), nakshatra(n.index + 1),
+                 wording);
     const LimbSpan& y = details.yoga;
-    AddNearBound(sentences, "yoga", birth, y.startJd, y.endJd, yoga(y.index - 1), yoga(y.index + 1));
+    AddNearBound(sentences, "yoga", birth, y.startJd, y.endJd, yoga(y.index - 1), yoga(y.index + 1), wording);
     const LimbSpan& k = details.karana;
-    AddNearBound(sentences, "karana", birth, k.startJd, k.endJd, karana(k.index - 1), karana(k.index + 1));
+    AddNearBound(sentences, "karana", birth, k.startJd, k.endJd, karana(k.index - 1), karana(k.index + 1), wording);
     return sentences;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/format/wording.h"
 #include "core/panchang/birth_details.h"
 
 namespace zorvane {
@@ -41,6 +42,7 @@ std::string_view SunNoteText(SunNote note);
 // the birth, in panchang order (tithi, vara, nakshatra, yoga, karana), e.g.
 // "The nakshatra began 4 minutes before the birth; a birth 5 minutes earlier
 // gives Punarvasu."
-std::vector<std::string> NearBoundSentences(const BirthDetails& details);
+// The names and words come in the wording's language; English by default.
+std::vector<std::string> NearBoundSentences(const BirthDetails& details, const Wording& wording = {});
 
 }  // namespace zorvane

@@ -218,7 +218,7 @@ std::string DetailsPlainText(const BirthDetails& details, const PlaceClock& cloc
     for (const LimbLine& limb : LimbLines(details, clock, wording)) {
         out += limb.limb + ": " + limb.name + ", " + limb.starts + to + limb.ends + "\n";
     }
-    for (const std::string& sentence : NearBoundSentences(details)) out += sentence + "\n";
+    for (const std::string& sentence : NearBoundSentences(details, wording)) out += sentence + "\n";
     return out;
 }
 

@@ -92,7 +92,7 @@ ReadingReport MakeReadingReport(const zorvane::BirthRecord& record, QDate today)
     const zorvane::PlaceClock clock = zorvane::PlaceClockOf(record);
     report.sky = Lines(zorvane::SkyLines(details, clock, wording));
     report.limbs = Limbs(zorvane::LimbLines(details, clock, wording));
-    for (const std::string& sentence : zorvane::NearBoundSentences(details)) {
+    for (const std::string& sentence : zorvane::NearBoundSentences(details, wording)) {
         report.nearBounds.append(FromUtf8(sentence));
     }
     report.dashaBalance = FromUtf8(zorvane::DashaBalanceLine(dasha, wording));

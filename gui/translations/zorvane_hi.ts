@@ -219,6 +219,46 @@ Mahadashas
         <translation>परिपाटी</translation>
     </message>
     <message>
+        <source>tithi</source>
+        <translation>तिथि</translation>
+    </message>
+    <message>
+        <source>vara</source>
+        <translation>वार</translation>
+    </message>
+    <message>
+        <source>nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>yoga</source>
+        <translation>योग</translation>
+    </message>
+    <message>
+        <source>karana</source>
+        <translation>करण</translation>
+    </message>
+    <message>
+        <source>less than a minute</source>
+        <translation>एक मिनट से कम</translation>
+    </message>
+    <message>
+        <source>%1 minute</source>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>The %1 began %2 before the birth; a birth %3 earlier gives %4.</source>
+        <translation>%1 का आरंभ जन्म से %2 पहले हुआ; %3 पहले का जन्म %4 देता है।</translation>
+    </message>
+    <message>
+        <source>The %1 ends %2 after the birth; a birth %3 later gives %4.</source>
+        <translation>%1 का अंत जन्म से %2 बाद होता है; %3 बाद का जन्म %4 देता है।</translation>
+    </message>
+    <message>
         <source>Both ayanamsas are the program&apos;s own formulas, within 7″ of Lahiri (Chitrapaksha) over 1901-2050; sunrise and sunset are those of the Sun&apos;s upper limb at -0°50′.</source>
         <translation>दोनों अयनांश इस प्रोग्राम के अपने सूत्र हैं, जो 1901-2050 में लाहिड़ी (चित्रपक्ष) से 7″ के भीतर रहते हैं; सूर्योदय और सूर्यास्त सूर्य के ऊपरी किनारे के -0°50′ पर होने के समय हैं।</translation>
     </message>

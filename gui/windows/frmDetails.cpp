@@ -158,7 +158,7 @@ void frmDetails::ShowLimbs(const zorvane::BirthDetails& details) {
     ui->tblLimbs->setFixedHeight(header.height() + 2 * ui->tblLimbs->frameWidth() +
                                  ui->tblLimbs->verticalHeader()->length());
 
-    const std::vector<std::string> near = zorvane::NearBoundSentences(details);
+    const std::vector<std::string> near = zorvane::NearBoundSentences(details, wording_);
     QStringList sentences;
     for (const std::string& sentence : near) {
         sentences.append(FromUtf8(sentence));

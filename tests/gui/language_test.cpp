@@ -20,6 +20,7 @@
 #include <set>
 #include <string>
 
+#include "core/format/details_text.h"
 #include "core/format/reading_lines.h"
 #include "core/reading/compute_reading.h"
 #include "gui/desktop/language.h"
@@ -154,6 +155,22 @@ TEST(HindiReport, ThePdfCarriesTheDevanagariNamesAndItsFont) {
     for (const QString& line : devanagari) {
         EXPECT_TRUE(line.contains(QStringLiteral(" yes "))) << "not embedded: " << line.toStdString();
     }
+}
+
+// The sentences of a limb that changes near the birth read in the language of
+// the window, its names included; English stays as it was.
+TEST(HindiNearBounds, TheSentencesAndTheirNamesFollowTheLanguage) {
+    const zorvane::BirthRecord delhi = Delhi1947();
+    const std::vector<std::string> english = zorvane::NearBoundSentences(*delhi.details);
+    ASSERT_FALSE(english.empty());
+    EXPECT_EQ(english.front(),
+              "The tithi ends less than a minute after the birth; a birth 1 minute later gives Krishna Chaturdashi.");
+    zorvane::Translation translation;
+    ASSERT_TRUE(translation.apply(Language::Hindi));
+    const std::vector<std::string> hindi =
+        zorvane::NearBoundSentences(*delhi.details, zorvane::WindowWording(Language::Hindi));
+    ASSERT_EQ(hindi.size(), english.size());
+    EXPECT_EQ(hindi.front(), "तिथि का अंत जन्म से एक मिनट से कम बाद होता है; 1 मिनट बाद का जन्म कृष्ण चतुर्दशी देता है।");
 }
 
 // In Hindi the help opens on its Hindi contents, and every link of the Hindi
