@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -173,25 +174,33 @@ TEST(HindiNearBounds, TheSentencesAndTheirNamesFollowTheLanguage) {
     EXPECT_EQ(hindi.front(), "तिथि का अंत जन्म से एक मिनट से कम बाद होता है; 1 मिनट बाद का जन्म कृष्ण चतुर्दशी देता है।");
 }
 
-// In Hindi the help opens on its Hindi contents, and every link of the Hindi
-// pages leads to a page the program holds (Hindi or, not written yet, English).
+// In Hindi the help opens on its Hindi contents; every English page has its
+// Hindi page, each written in Devanagari, and every link of a Hindi page leads
+// to a page the program holds.
 TEST(HindiHelp, OpensInHindiAndEveryLinkArrives) {
     EXPECT_EQ(frmHelp::ContentsPage(), QUrl(QStringLiteral("qrc:/help/index.html")));
     zorvane::Translation translation;
     ASSERT_TRUE(translation.apply(Language::Hindi));
     const QUrl contents = frmHelp::ContentsPage();
     ASSERT_EQ(contents, QUrl(QStringLiteral("qrc:/help/hi/index.html")));
+    const QStringList html = {QStringLiteral("*.html")};
+    const QStringList hindiPages = QDir(QStringLiteral(":/help/hi")).entryList(html, QDir::Files);
+    for (const QString& page : QDir(QStringLiteral(":/help")).entryList(html, QDir::Files)) {
+        EXPECT_TRUE(hindiPages.contains(page)) << "no Hindi page for " << page.toStdString();
+    }
     const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
-    for (const QString& page : {QStringLiteral("index.html"), QStringLiteral("results.html"),
-                               QStringLiteral("language.html")}) {
+    for (const QString& page : hindiPages) {
         QFile file(QStringLiteral(":/help/hi/") + page);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
-        const QString html = QString::fromUtf8(file.readAll());
-        EXPECT_TRUE(HasDevanagari(html)) << page.toStdString();
-        for (auto it = link.globalMatch(html); it.hasNext();) {
-            const QUrl target = contents.resolved(QUrl(it.next().captured(1)));
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(HasDevanagari(text)) << page.toStdString();
+        const QUrl here = contents.resolved(QUrl(page));
+        for (auto it = link.globalMatch(text); it.hasNext();) {
+            const QUrl target = here.resolved(QUrl(it.next().captured(1)));
             EXPECT_TRUE(QFile::exists(QLatin1Char(':') + target.path())) << page.toStdString() << " -> "
                                                                           << target.toString().toStdString();
+            EXPECT_TRUE(target.path().startsWith(QStringLiteral("/help/hi/")))  // no detour into English
+                << page.toStdString() << " -> " << target.toString().toStdString();
         }
     }
 }
