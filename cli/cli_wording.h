@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/format/wording.h"
+#include "core/text/wording.h"
 #include "core/text/language.h"
 
 namespace zorvane::cli {

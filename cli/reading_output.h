@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/format/wording.h"
+#include "core/text/wording.h"
 #include "cli/reading_fields.h"
 #include "core/dasha/vimshottari_dasha.h"
 #include "core/format/place_clock.h"

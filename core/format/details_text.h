@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/format/wording.h"
+#include "core/text/wording.h"
 #include "core/panchang/birth_details.h"
 
 namespace zorvane {

@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <optional>
 
-#include "core/format/wording.h"
+#include "core/text/wording.h"
 #include "core/text/language.h"
 #include "gui/widgets/window_language.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/format/wording.h"
+#include "core/text/wording.h"
 #include "core/text/language.h"
 
 // The language the windows show now, for every part of the window layer that

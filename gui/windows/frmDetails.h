@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/dasha/vimshottari_dasha.h"
-#include "core/format/wording.h"
+#include "core/text/wording.h"
 #include "core/panchang/birth_details.h"
 #include "core/reading/birth_record.h"
 
