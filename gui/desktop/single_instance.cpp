@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -42,8 +43,8 @@ bool NobodyHoldsIt(const std::string& path) {
 }
 
 QString CannotRemove(const QString& lockPath, const char* reason) {
-    return QStringLiteral("Something that is no lock stands at %1 and cannot be removed (%2). "
-                          "Remove it, then start the program again.")
+    return QCoreApplication::translate("StartUp", "Something that is no lock stands at %1 and cannot be removed (%2). "
+                                                  "Remove it, then start the program again.")
         .arg(QDir::toNativeSeparators(lockPath), QString::fromLocal8Bit(reason));
 }
 

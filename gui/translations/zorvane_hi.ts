@@ -414,6 +414,10 @@ Do you want to check for an update?</source>
         <source>Application is already running</source>
         <translation>प्रोग्राम पहले से चल रहा है</translation>
     </message>
+    <message>
+        <source>Something that is no lock stands at %1 and cannot be removed (%2). Remove it, then start the program again.</source>
+        <translation>%1 पर कुछ ऐसा रखा है जो लॉक नहीं है और हटाया नहीं जा सकता (%2)। उसे हटाकर प्रोग्राम फिर से शुरू करें।</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/desktop/desktop.h"
+#include "gui/desktop/language.h"
 #include "gui/desktop/links.h"
 #include "gui/desktop/reminder_date.h"
 #include "gui/desktop/single_instance.h"
@@ -68,17 +69,23 @@ void UpdateReminder(Desktop& desktop, const QString& applicationName, const QLoc
 std::unique_ptr<frmMain> StartUp(Desktop& desktop, SingleInstanceLock& lock,
                                  const QString& applicationName,
                                  const std::function<void()>& exitProgram) {
-    if (!lock.acquire()) {
-        const QString problem = lock.problem();
-        desktop.showMessage(nullptr,
-                            problem.isEmpty() ? QCoreApplication::translate("StartUp", "Application is already running") : problem,
-                            problem.isEmpty() ? Desktop::Icon::Information : Desktop::Icon::Error,
-                            Desktop::Buttons::Ok);
-        exitProgram();
-        return nullptr;
-    }
+    {
+        // The boxes shown before the window speak the language the window
+        // will; the window then installs its own catalogue.
+        Translation early;
+        early.apply(StartLanguage(desktop, applicationName, QLocale::system()));
+        if (!lock.acquire()) {
+            const QString problem = lock.problem();
+            desktop.showMessage(nullptr,
+                                problem.isEmpty() ? QCoreApplication::translate("StartUp", "Application is already running") : problem,
+                                problem.isEmpty() ? Desktop::Icon::Information : Desktop::Icon::Error,
+                                Desktop::Buttons::Ok);
+            exitProgram();
+            return nullptr;
+        }
 
-    UpdateReminder(desktop, applicationName);
+        UpdateReminder(desktop, applicationName);
+    }
 
     auto window = std::make_unique<frmMain>(desktop);
     // Closing the main window, by its close box or by File, Exit, ends the

@@ -111,6 +111,21 @@ TEST_F(StartUpTest, SecondCopyIsRefusedAndStartsOnceTheFirstWasKilled) {
     EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
+// The refusal comes before the window loads its language, yet speaks the
+// one the user chose; the window after it starts in that language too.
+TEST_F(StartUpTest, TheRefusalSpeaksTheChosenLanguage) {
+    desktop.settings.insert(kApplication + QStringLiteral("/Settings/Language"), QStringLiteral("hi"));
+    SingleInstanceLock first(lockPath);
+    ASSERT_TRUE(first.acquire());
+    SingleInstanceLock second(lockPath);
+    EXPECT_EQ(StartUp(desktop, second, kApplication, countExit), nullptr);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    EXPECT_EQ(desktop.messages[0].text, QStringLiteral("प्रोग्राम पहले से चल रहा है"));
+    EXPECT_EQ(QCoreApplication::translate("StartUp", "Application is already running"),
+              QStringLiteral("Application is already running"))
+        << "the catalogue used for the refusal is removed again";
+}
+
 // The real ending, in a process of its own: the program's start-up with one
 // more window open, then the main window is closed.
 TEST(ExitProgram, ClosingTheMainWindowClosesEveryWindowAndEndsTheProcessWithStatusZero) {
