@@ -13,10 +13,13 @@
 #include <QRectF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "core/time/angles.h"
+#include "core/format/local_names.h"
 #include "core/panchang/nakshatra_names.h"
 
 namespace {
@@ -225,7 +228,7 @@ private:
 };
 
 // "Karka 3°59′": the sign and the whole degrees and minutes within it.
-QString SignPlace(double longitudeDegrees) {
+QString SignPlace(double longitudeDegrees, zorvane::Language language) {
     const auto totalMinutes =
         static_cast<long>(std::floor(longitudeDegrees * zorvane::kMinutesPerDegree));
     const auto minutesPerSign = static_cast<long>(kMinutesPerSign);
@@ -233,7 +236,7 @@ QString SignPlace(double longitudeDegrees) {
     const long sign = (totalMinutes / minutesPerSign) % zorvane::kSignCount;
     const long within = totalMinutes % minutesPerSign;
     return QStringLiteral("%1 %2\u00b0%3\u2032")
-        .arg(QString::fromUtf8(zorvane::kSignNames.at(static_cast<std::size_t>(sign))))
+        .arg(QString::fromStdString(zorvane::SignText(static_cast<int>(sign), language)))
         .arg(within / perDegree)
         .arg(within % perDegree, 2, 10, QLatin1Char('0'));
 }
@@ -245,13 +248,17 @@ WheelPicture WheelPictureForBirth(double moonSiderealDegrees, double sunSidereal
     WheelPicture picture;
     picture.layout = zorvane::LayoutWheel(moonSiderealDegrees, sunSiderealDegrees, nakshatraIndex);
     picture.showsBodies = true;
+    const zorvane::Language language = picture.language;
     if (picture.layout.highlightedNakshatra) {
-        picture.caption << QString::fromUtf8(zorvane::NakshatraNames.at(
-            static_cast<std::size_t>(*picture.layout.highlightedNakshatra)));
+        picture.caption << QString::fromStdString(
+            zorvane::NakshatraText(*picture.layout.highlightedNakshatra, language));
     }
+    const zorvane::Wording wording = zorvane::WindowWording(language);
     picture.caption
-        << QStringLiteral("Moon  %1").arg(SignPlace(picture.layout.moon.longitudeDegrees))
-        << QStringLiteral("Sun  %1").arg(SignPlace(picture.layout.sun.longitudeDegrees));
+        << QStringLiteral("%1  %2").arg(QString::fromStdString(wording.Say("Moon")),
+                                        SignPlace(picture.layout.moon.longitudeDegrees, language))
+        << QStringLiteral("%1  %2").arg(QString::fromStdString(wording.Say("Sun")),
+                                        SignPlace(picture.layout.sun.longitudeDegrees, language));
     return picture;
 }
 
@@ -287,16 +294,31 @@ void PaintChartWheel(QPainter& painter, const QRectF& square, const WheelPicture
         painter.drawLine(wheel.At(tick.inner), wheel.At(tick.outer));
     }
 
+    // The names in the picture's language in the layout's boxes; the arrays
+    // of names outlive the labels that view them.
+    std::array<std::string, zorvane::kSignCount> signNames;
+    std::array<LabelBox, zorvane::kSignCount> signLabels = layout.signLabels;
+    for (std::size_t sign = 0; sign < signLabels.size(); ++sign) {
+        signNames.at(sign) = zorvane::SignText(static_cast<int>(sign), picture.language);
+        signLabels.at(sign).text = signNames.at(sign);
+    }
+    std::array<std::string, zorvane::kNakshatraCount> nakshatraNames;
+    std::array<LabelBox, zorvane::kNakshatraCount> nakshatraLabels = layout.nakshatraLabels;
+    for (std::size_t nakshatra = 0; nakshatra < nakshatraLabels.size(); ++nakshatra) {
+        nakshatraNames.at(nakshatra) = zorvane::NakshatraText(static_cast<int>(nakshatra), picture.language);
+        nakshatraLabels.at(nakshatra).text = nakshatraNames.at(nakshatra);
+    }
+
     painter.setPen(kBlue);
-    painter.setFont(WheelFont(wheel.FittingPixels(layout.signLabels, true, false), true));
-    for (const LabelBox& label : layout.signLabels) {
+    painter.setFont(WheelFont(wheel.FittingPixels(signLabels, true, false), true));
+    for (const LabelBox& label : signLabels) {
         wheel.DrawLabel(label, false);
     }
-    painter.setFont(WheelFont(wheel.FittingPixels(layout.nakshatraLabels, false, true)));
-    for (std::size_t nakshatra = 0; nakshatra < layout.nakshatraLabels.size(); ++nakshatra) {
+    painter.setFont(WheelFont(wheel.FittingPixels(nakshatraLabels, false, true)));
+    for (std::size_t nakshatra = 0; nakshatra < nakshatraLabels.size(); ++nakshatra) {
         const bool highlighted = layout.highlightedNakshatra == static_cast<int>(nakshatra);
         painter.setPen(highlighted ? kWhite : kInk);
-        wheel.DrawLabel(layout.nakshatraLabels.at(nakshatra), true);
+        wheel.DrawLabel(nakshatraLabels.at(nakshatra), true);
     }
 
     if (picture.showsBodies) {

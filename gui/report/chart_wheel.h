@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include "core/chart/wheel_layout.h"
+#include "core/text/language.h"
+#include "gui/widgets/window_language.h"
 
 class QPainter;
 class QRectF;
@@ -17,6 +19,8 @@ struct WheelPicture {
     bool showsBodies = false;
     // Lines in the middle: the first larger, as a title.
     QStringList caption;
+    // The language of the sign and nakshatra names on the rings.
+    zorvane::Language language = zorvane::ShownLanguage();
 };
 
 // The picture for a birth, with the birth nakshatra and the two bodies'
