@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <variant>
 
+#include "cli/cli_wording.h"
 #include "cli/reading_form_builder.h"
 #include "cli/reading_output.h"
 #include "core/format/details_text.h"
@@ -68,6 +69,9 @@ std::optional<ReadingNames> NamesAt(const ReadingFields& fields, int offsetSecon
 }  // namespace
 
 ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
+    // The notes read in the text output's language; JSON keeps them English.
+    const Wording wording =
+        options.format == OutputFormat::Text ? CliWording(options.language) : Wording{};
     ClockChoice choice;
     choice.fields = listing.firstPlaceFields;
     choice.fields.second = options.fields.second;
@@ -85,7 +89,8 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
     if (const std::optional<ClockChange> change = ClockChangeAt(zoneId, date, clock);
         change && change->kind != ClockTimeAtChange::Ordinary) {
         appliedSeconds = ChosenOffsetSeconds(*change, repeated);
-        clockNote = ClockNote(*change, repeated, Utf8(clock.toString(QStringLiteral("HH:mm"))), options.placeDate);
+        clockNote = ClockNote(*change, repeated, Utf8(clock.toString(QStringLiteral("HH:mm"))), options.placeDate,
+                              wording);
         if (appliedSeconds != tzSeconds) choice.fields = WithOffset(choice.fields, appliedSeconds);
     }
 
@@ -103,7 +108,7 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
         appliedSeconds = option.offsetSeconds;
         choice.fields = WithOffset(choice.fields, appliedSeconds);
         standardName = option.name;
-        clockNote = StandardClockNote(option, tzSeconds);
+        clockNote = StandardClockNote(option, tzSeconds, wording);
     }
     const std::vector<ClockStandardOption> standards = ClockStandardsAt(birth);
     if (!standards.empty()) {
@@ -113,18 +118,17 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
             choice.standards.push_back(Join({"--clock ", change.option.key, ": ", StandardChangeText(change)}));
         }
         if (clockNote.empty()) {
-            clockNote = Join({"the tz database's ", SignedOffsetText(tzSeconds),
-                              " applied; before 1956 a time here may have been read from another clock (--clock)"});
+            clockNote = TzDatabaseClockNote(tzSeconds, wording) + " (--clock)";
         }
     }
 
     if (std::optional<AppliedZone> applied = ZoneOfFields(choice.fields)) {
-        const std::string note = zone.known ? Utf8(ZoneNote(zone)) : std::string();
+        const std::string note = zone.known ? Utf8(ZoneNote(zone, wording)) : std::string();
         const bool standard = !standardName.empty();
         applied->source = standard ? ZoneSource::ClockStandard : ZoneSource::Atlas;
         applied->sourceName = standard ? std::string_view(standardName) : std::string_view(listing.firstZoneId);
         if (!standard && appliedSeconds == tzSeconds) applied->note = note;
-        choice.zoneApplied = AppliedZoneSentence(*applied);
+        choice.zoneApplied = AppliedZoneSentence(*applied, wording);
     }
     choice.clockNote = clockNote;
     if (standardName.empty()) choice.placeClockZone = listing.firstZoneId;

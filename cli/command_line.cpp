@@ -75,11 +75,11 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
     if (record.details) {
         Write(stdout, "\n");
         std::string details = FormatDetailsText(*record.details, PlaceClockOf(record), wording);
-        details.insert(details.find('\n') + 1, ZoneLines(record));
+        details.insert(details.find('\n') + 1, ZoneLines(record, wording));
         Write(stdout, details);
         if (options.withDasha && record.dasha) {
             Write(stdout, "\n");
-            Write(stdout, DashaTextTable(*record.dasha, record.details->clockLeadHours));
+            Write(stdout, DashaTextTable(*record.dasha, record.details->clockLeadHours, wording));
         }
     }
     if (chart) {

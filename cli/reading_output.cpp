@@ -94,10 +94,10 @@ std::string FormatDetailsText(const BirthDetails& d, const PlaceClock& clock, co
            "\n" + DetailsPlainText(d, clock, wording);
 }
 
-std::string ZoneLines(const BirthRecord& record) {
+std::string ZoneLines(const BirthRecord& record, const Wording& wording) {
     std::string lines;
-    if (!record.zoneApplied.empty()) lines += "Zone applied: " + record.zoneApplied + "\n";
-    if (!record.clockNote.empty()) lines += "Clock note: " + record.clockNote + "\n";
+    if (!record.zoneApplied.empty()) lines.append(wording.Say("Zone applied")).append(": ").append(record.zoneApplied).append("\n");
+    if (!record.clockNote.empty()) lines.append(wording.Say("Clock note")).append(": ").append(record.clockNote).append("\n");
     return lines;
 }
 

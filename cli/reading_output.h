@@ -16,7 +16,7 @@ namespace zorvane::cli {
 
 // "Zone applied: ..." and "Clock note: ..." lines of the record; empty parts
 // are left out.
-std::string ZoneLines(const BirthRecord& record);
+std::string ZoneLines(const BirthRecord& record, const Wording& wording = {});
 
 // The result as the window's result panel shows it: each name with its
 // paragraph from the display tables, by row. No row prints an empty name

@@ -3,6 +3,9 @@
 #include <cstddef>
 #include <nlohmann/json.hpp>
 
+#include "core/format/local_names.h"
+#include "core/format/reading_lines.h"
+#include "core/text/utf8.h"
 #include "core/time/zone_date.h"
 
 namespace zorvane {
@@ -22,7 +25,8 @@ void AppendCount(std::string& text, int count, std::string_view unit) {
 
 void AppendColumn(std::string& text, std::string_view cell) {
     text += cell;
-    if (cell.size() < kColumnWidth) text.append(kColumnWidth - cell.size(), ' ');
+    const std::size_t columns = TerminalColumns(cell);
+    if (columns < kColumnWidth) text.append(kColumnWidth - columns, ' ');
 }
 
 std::string DateText(double universalJulianDay, double zoneOffsetHours) {
@@ -63,18 +67,21 @@ std::string DashaBalanceText(const VimshottariDasha& dasha) {
     return text;
 }
 
-std::string DashaTextTable(const VimshottariDasha& dasha, double zoneOffsetHours) {
-    std::string text = "Vimshottari dasha (one year = 365.25 days; dates in the birth's zone)\n";
-    text += "Balance at birth: " + DashaBalanceText(dasha) + "\n\n";
-    AppendColumn(text, "Mahadasha");
-    AppendColumn(text, "Antardasha");
-    AppendColumn(text, "Start");
-    text += "End\n";
+std::string DashaTextTable(const VimshottariDasha& dasha, double zoneOffsetHours, const Wording& wording) {
+    std::string text = wording.Say("Vimshottari dasha (one year = 365.25 days; dates in the birth's zone)");
+    text.append("\n").append(wording.Say("Balance at birth")).append(": ");
+    text.append(DashaBalanceLine(dasha, wording)).append("\n\n");
+    AppendColumn(text, wording.Say("Mahadasha"));
+    AppendColumn(text, wording.Say("Antardasha"));
+    AppendColumn(text, wording.Say("Start"));
+    text.append(wording.Say("End")).append("\n");
+    const std::string beforeBirth = wording.Say("before birth");
     for (const Mahadasha& period : dasha.mahadashas) {
-        AppendRow(text, DashaLordName(period.lord), "", period.startJd, period.endJd, zoneOffsetHours, "");
+        AppendRow(text, LordText(period.lord, wording.language), "", period.startJd, period.endJd, zoneOffsetHours,
+                  "");
         for (const Antardasha& sub : period.antardashas) {
-            AppendRow(text, "", DashaLordName(sub.lord), sub.startJd, sub.endJd, zoneOffsetHours,
-                      sub.beforeBirth ? "before birth" : "");
+            AppendRow(text, "", LordText(sub.lord, wording.language), sub.startJd, sub.endJd, zoneOffsetHours,
+                      sub.beforeBirth ? std::string_view(beforeBirth) : std::string_view());
         }
     }
     return text;

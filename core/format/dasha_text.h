@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/dasha/vimshottari_dasha.h"
+#include "core/text/wording.h"
 
 namespace zorvane {
 
@@ -21,8 +22,9 @@ std::string DashaBalanceText(const VimshottariDasha& dasha);
 // A plain-text table for a terminal: the balance, then each mahadasha with its
 // antardashas indented beneath it, with start and end dates in the birth's
 // zone (zoneOffsetHours ahead of universal time) and the sub-periods over
-// before the birth marked. Ends with a newline.
-std::string DashaTextTable(const VimshottariDasha& dasha, double zoneOffsetHours);
+// before the birth marked. Ends with a newline. The wording gives the
+// headings and the lords' names in its language.
+std::string DashaTextTable(const VimshottariDasha& dasha, double zoneOffsetHours, const Wording& wording = {});
 
 // {"lord", "balance_years", "periods": [{"lord", "start", "end", "sub": [...]}]}
 // with "YYYY-MM-DD" dates in the birth's zone, keys in that order.

@@ -1,8 +1,10 @@
 #include "core/text/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace zorvane {
 
@@ -143,6 +145,39 @@ std::string EscapeControls(std::string_view text) {
         pos += decoded.length;
     }
     return out;
+}
+
+std::size_t TerminalColumns(std::string_view text) {
+    // Devanagari signs drawn on or beside the letter before them (Unicode 15, block U+0900-U+097F).
+    constexpr auto kJoiningSigns = std::to_array<std::pair<char32_t, char32_t>>({
+        {0x0900, 0x0903},  // inverted candrabindu, candrabindu, anusvara, visarga
+        {0x093A, 0x093C},  // vowel signs oe, ooe; nukta
+        {0x093E, 0x094F},  // vowel signs aa to aw, virama
+        {0x0951, 0x0957},  // stress signs, vowel signs ue, uue
+        {0x0962, 0x0963},  // vowel signs vocalic l, ll
+    });
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuation = 0x80;
+    // U+0800 to U+0FFF, Devanagari among them, are three bytes led by 0xE0.
+    constexpr unsigned char kLeadOfU0800ToU0FFF = 0xE0;
+    constexpr unsigned kPayloadBits = 0x3F;  // six bits of each following byte
+    constexpr int kPayloadShift = 6;
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & kContinuationMask) == kContinuation) continue;
+        if (byte == kLeadOfU0800ToU0FFF && i + 2 < text.size()) {
+            const auto second = static_cast<unsigned char>(text[i + 1]);
+            const auto third = static_cast<unsigned char>(text[i + 2]);
+            const char32_t point = ((second & kPayloadBits) << kPayloadShift) | (third & kPayloadBits);
+            const bool joins = std::any_of(kJoiningSigns.begin(), kJoiningSigns.end(), [point](const auto& range) {
+                return point >= range.first && point <= range.second;
+            });
+            if (joins) continue;
+        }
+        ++columns;
+    }
+    return columns;
 }
 
 }  // namespace zorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,10 @@ std::string ValidUtf8(std::string_view text);
 // and isolates) written as escapes, "\x1b" or "\u{202e}", and bytes that are
 // not UTF-8 as "\xff". Everything else is kept as it is.
 std::string EscapeControls(std::string_view text);
+
+// The columns a terminal gives well-formed UTF-8 text: one a character, none
+// for a continuation byte or a Devanagari sign that joins the letter before it
+// (vowel signs, virama, nukta, anusvara, candrabindu, visarga).
+std::size_t TerminalColumns(std::string_view text);
 
 }  // namespace zorvane

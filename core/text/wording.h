@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,26 @@ struct Wording {
 
     std::string Say(std::string_view english) const {
         return translate ? translate(english) : std::string(english);
+    }
+
+    // A sentence with places %1 to %9 filled in after translating it, so a
+    // language may put them in another order. A place is filled once, in one
+    // pass, so "%" inside an argument stays as written.
+    std::string SayWith(std::string_view english, std::initializer_list<std::string_view> arguments) const {
+        const std::string sentence = Say(english);
+        std::string text;
+        text.reserve(sentence.size());
+        for (std::size_t i = 0; i < sentence.size(); ++i) {
+            const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
+            const auto place = static_cast<std::size_t>(next - '1');
+            if (sentence[i] == '%' && next >= '1' && next <= '9' && place < arguments.size()) {
+                text.append(*(arguments.begin() + place));
+                ++i;
+            } else {
+                text.push_back(sentence[i]);
+            }
+        }
+        return text;
     }
 };
 

@@ -9,40 +9,37 @@ int AppliedOffsetSeconds(const AppliedZone& zone) {
 }
 
 namespace {
-std::string SourceText(const AppliedZone& zone) {
-    std::string text;
+std::string SourceText(const AppliedZone& zone, const Wording& wording) {
     switch (zone.source) {
         case ZoneSource::Typed:
-            return "typed";
+            return wording.Say("typed");
         case ZoneSource::Picker:
-            return "from the time-zone list";
+            return wording.Say("from the time-zone list");
         case ZoneSource::Atlas:
-            text = "from the atlas";
-            if (!zone.sourceName.empty()) text.append(" ").append(zone.sourceName);
-            return text;
+            return zone.sourceName.empty() ? wording.Say("from the atlas")
+                                           : wording.SayWith("from the atlas %1", {zone.sourceName});
         case ZoneSource::ChartFile:
-            return "from the chart file";
+            return wording.Say("from the chart file");
         case ZoneSource::ClockStandard:
-            text = zone.sourceName.empty() ? std::string_view("clock standard") : zone.sourceName;
-            return text;
+            return zone.sourceName.empty() ? wording.Say("clock standard") : std::string(zone.sourceName);
     }
-    return text;
+    return {};
 }
 }  // namespace
 
-std::string AppliedZoneSentence(const AppliedZone& zone) {
-    std::string text = SignedOffsetText(AppliedOffsetSeconds(zone));
-    text.append(" from UT = zone ").append(SignedOffsetText(zone.zoneSeconds));
-    if (zone.daylightSaving) {
-        text.append(" and DST ").append(SignedOffsetText(kDaylightSavingSeconds));
-    } else {
-        text.append(", no DST");
-    }
-    text.append(" (").append(SourceText(zone));
+std::string AppliedZoneSentence(const AppliedZone& zone, const Wording& wording) {
+    const std::string applied = SignedOffsetText(AppliedOffsetSeconds(zone));
+    const std::string zoneOffset = SignedOffsetText(zone.zoneSeconds);
+    std::string text = zone.daylightSaving
+                           ? wording.SayWith("%1 from UT = zone %2 and DST %3",
+                                             {applied, zoneOffset, SignedOffsetText(kDaylightSavingSeconds)})
+                           : wording.SayWith("%1 from UT = zone %2, no DST", {applied, zoneOffset});
+    text.append(" (").append(SourceText(zone, wording));
     if (!zone.note.empty()) text.append("; ").append(zone.note);
     text.append(")");
     if (zone.daylightSaving && zone.source == ZoneSource::Picker) {
-        text.append(". DST adds summer time on top of the picked zone, whose row already holds its full offset");
+        text.append(wording.Say(
+            ". DST adds summer time on top of the picked zone, whose row already holds its full offset"));
     }
     return text;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/wording.h"
+
 namespace zorvane {
 
 // Who last wrote the zone that a calculation applies.
@@ -27,6 +29,6 @@ int AppliedOffsetSeconds(const AppliedZone& zone);
 // "+6:30 from UT = zone +5:30 and DST +1:00 (typed)". When DST is ticked on
 // a zone from the time-zone list, whose rows carry their full offset, a
 // second sentence says that summer time is added on top of the picked zone.
-std::string AppliedZoneSentence(const AppliedZone& zone);
+std::string AppliedZoneSentence(const AppliedZone& zone, const Wording& wording = {});
 
 }  // namespace zorvane

@@ -48,22 +48,23 @@ QString OffsetText(int minutes) {
            QStringLiteral("%1").arg(magnitude % kMinutesPerHour, 2, 10, QLatin1Char('0'));
 }
 
-QString ZoneNote(const ZoneAtBirth& zone) {
+QString ZoneNote(const ZoneAtBirth& zone, const Wording& wording) {
+    const auto say = [&wording](std::string_view english) { return QString::fromStdString(wording.Say(english)); };
     constexpr int kOneHour = 60;    // minutes
     constexpr int kTwoHours = 120;  // minutes
     QStringList parts;
     const int summer = zone.summerMinutes();
     if (summer == kOneHour) {
-        parts << QStringLiteral("summer time");
+        parts << say("summer time");
     } else if (summer == kTwoHours) {
-        parts << QStringLiteral("double summer time");
+        parts << say("double summer time");
     } else if (summer > 0) {
-        parts << QStringLiteral("summer time ") + OffsetText(summer);
+        parts << QString::fromStdString(wording.SayWith("summer time %1", {OffsetText(summer).toStdString()}));
     }
     if (zone.clockTime == ClockTimeAtChange::Skipped) {
-        parts << QStringLiteral("clock time skipped");
+        parts << say("clock time skipped");
     } else if (zone.clockTime == ClockTimeAtChange::Repeated) {
-        parts << QStringLiteral("clock time repeated");
+        parts << say("clock time repeated");
     }
     return parts.join(QStringLiteral("; "));
 }

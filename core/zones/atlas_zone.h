@@ -6,6 +6,8 @@
 #include <QTime>
 #include <functional>
 
+#include "core/text/wording.h"
+
 namespace zorvane {
 
 // How a clock time stands to a change of the clocks on its date.
@@ -51,6 +53,6 @@ QString OffsetText(int minutes);
 // What a reader of the list must know beside the offset: summer time in
 // force ("summer time", "double summer time", "summer time +0:30") and a
 // clock time that a change skipped or repeated. Empty when neither.
-QString ZoneNote(const ZoneAtBirth& zone);
+QString ZoneNote(const ZoneAtBirth& zone, const Wording& wording = {});
 
 }  // namespace zorvane

@@ -50,21 +50,24 @@ int ChosenOffsetSeconds(const ClockChange& change, RepeatedChoice choice) {
 }
 
 std::string ClockNote(const ClockChange& change, RepeatedChoice choice, std::string_view clockText,
-                      std::string_view dateText) {
+                      std::string_view dateText, const Wording& wording) {
     if (change.kind == ClockTimeAtChange::Ordinary) return {};
     const std::string before = SignedOffsetText(change.offsetBeforeSeconds);
     const std::string after = SignedOffsetText(change.offsetAfterSeconds);
     const bool later = choice == RepeatedChoice::Later;
-    std::string text(clockText);
+    // Whole sentences, one for each case, so that a translation can word each.
     if (change.kind == ClockTimeAtChange::Skipped) {
-        text += " did not exist on " + std::string(dateText) + ": the clocks went from " + before + " to " + after +
-                "; read at " + (later ? after + ", the offset after the change" : before + ", the offset before the change");
-    } else {
-        text += " came twice on " + std::string(dateText) + ", first at " + before + ", then at " + after +
-                "; read as the " + (later ? "later, at " + after : "earlier, at " + before);
+        return wording.SayWith(later ? "%1 did not exist on %2: the clocks went from %3 to %4; read at %4, the offset "
+                                       "after the change (the other choice: earlier, at %3)"
+                                     : "%1 did not exist on %2: the clocks went from %3 to %4; read at %3, the offset "
+                                       "before the change (the other choice: later, at %4)",
+                               {clockText, dateText, before, after});
     }
-    text += " (the other choice: " + (later ? "earlier, at " + before : "later, at " + after) + ")";
-    return text;
+    return wording.SayWith(later ? "%1 came twice on %2, first at %3, then at %4; read as the later, at %4 (the other "
+                                   "choice: earlier, at %3)"
+                                 : "%1 came twice on %2, first at %3, then at %4; read as the earlier, at %3 (the other "
+                                   "choice: later, at %4)",
+                           {clockText, dateText, before, after});
 }
 
 }  // namespace zorvane

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/wording.h"
 #include "core/zones/atlas_zone.h"
 
 namespace zorvane {
@@ -38,6 +39,6 @@ int ChosenOffsetSeconds(const ClockChange& change, RepeatedChoice choice);
 // read at -5:00, the offset before the change (the other choice: later,
 // at -4:00)".
 std::string ClockNote(const ClockChange& change, RepeatedChoice choice, std::string_view clockText,
-                      std::string_view dateText);
+                      std::string_view dateText, const Wording& wording = {});
 
 }  // namespace zorvane

@@ -9,14 +9,6 @@ namespace zorvane {
 namespace {
 constexpr int kSecondsPerMinute = 60;
 
-// The parts one after another (operator+ chains of literals and strings
-// trip a false -Wrestrict in GCC 12).
-std::string Join(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (const std::string_view part : parts) text.append(part);
-    return text;
-}
-
 ClockStandardOption ChangeOption(std::string_view key, std::string_view name, int offsetSeconds) {
     return {ClockStandard::TzDatabase, key, name, offsetSeconds, "at the change of the clocks",
             "the zone's history", "tz database"};
@@ -56,7 +48,8 @@ std::vector<ClockChoiceRow> ClockChoiceRows(const ClockOffer& offer) {
 }
 
 AppliedClock ApplyClockSelection(const ClockOffer& offer, const ClockSelection& selection,
-                                 std::string_view clockText, std::string_view dateText) {
+                                 std::string_view clockText, std::string_view dateText,
+                                 const Wording& wording) {
     AppliedClock applied;
     if (!offer.zone.known) return applied;
     applied.known = true;
@@ -74,24 +67,28 @@ AppliedClock ApplyClockSelection(const ClockOffer& offer, const ClockSelection& 
         applied.zone.offsetMinutes = RoundToMinutes(standard->offsetSeconds);
         applied.zone.standardOffsetMinutes = applied.zone.offsetMinutes;
         applied.zone.clockTime = ClockTimeAtChange::Ordinary;
-        applied.note = StandardClockNote(*standard, tzSeconds);
+        applied.note = StandardClockNote(*standard, tzSeconds, wording);
         return applied;
     }
     if (offer.change.kind != ClockTimeAtChange::Ordinary) {
         applied.offsetSeconds = ChosenOffsetSeconds(offer.change, selection.repeated);
         applied.zone.offsetMinutes = RoundToMinutes(applied.offsetSeconds);
-        applied.note = ClockNote(offer.change, selection.repeated, clockText, dateText);
+        applied.note = ClockNote(offer.change, selection.repeated, clockText, dateText, wording);
     } else if (!offer.standards.empty()) {
-        applied.note = Join({"the tz database's ", SignedOffsetText(tzSeconds),
-                             " applied; before 1956 a time here may have been read from another clock"});
+        applied.note = TzDatabaseClockNote(tzSeconds, wording);
     }
     return applied;
 }
 
-std::string StandardClockNote(const ClockStandardOption& option, int tzSeconds) {
-    return Join({"read on ", option.name, " (", SignedOffsetText(option.offsetSeconds), ", ", option.where, ", ",
-                 option.years, ") instead of the tz database's ", SignedOffsetText(tzSeconds),
-                 "; source: ", option.source});
+std::string StandardClockNote(const ClockStandardOption& option, int tzSeconds, const Wording& wording) {
+    return wording.SayWith("read on %1 (%2, %3, %4) instead of the tz database's %5; source: %6",
+                           {option.name, SignedOffsetText(option.offsetSeconds), option.where, option.years,
+                            SignedOffsetText(tzSeconds), option.source});
+}
+
+std::string TzDatabaseClockNote(int tzSeconds, const Wording& wording) {
+    return wording.SayWith("the tz database's %1 applied; before 1956 a time here may have been read from another clock",
+                           {SignedOffsetText(tzSeconds)});
 }
 
 std::string_view RepeatedChoiceKey(RepeatedChoice choice) {

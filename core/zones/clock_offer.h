@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/wording.h"
 #include "core/zones/atlas_zone.h"
 #include "core/zones/clock_change.h"
 #include "core/zones/clock_standards.h"
@@ -65,11 +66,17 @@ struct AppliedClock {
 // years or places, "later" at an ordinary time) falls back to the default.
 // clockText "02:30" and dateText "2023-03-12" go into the note.
 AppliedClock ApplyClockSelection(const ClockOffer& offer, const ClockSelection& selection,
-                                 std::string_view clockText, std::string_view dateText);
+                                 std::string_view clockText, std::string_view dateText,
+                                 const Wording& wording = {});
 
 // "read on Bombay Time (+4:51, Bombay and its suburbs, until 1955) instead of
 // the tz database's +5:30; source: ...".
-std::string StandardClockNote(const ClockStandardOption& option, int tzSeconds);
+std::string StandardClockNote(const ClockStandardOption& option, int tzSeconds, const Wording& wording = {});
+
+// "the tz database's +5:30 applied; before 1956 a time here may have been
+// read from another clock": where a time may have been read from another
+// clock and none was chosen.
+std::string TzDatabaseClockNote(int tzSeconds, const Wording& wording = {});
 
 // The key a chart file keeps for a selection part, and back ("later",
 // "bombay"); nothing for an unknown key.

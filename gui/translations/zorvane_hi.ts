@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN">
 <context>
+    <name>AtlasClock</name>
+    <message>
+        <source>Choose the clock the birth time was read from. “What it changes” compares each with the clock applied now.</source>
+        <translation>वह घड़ी चुनें जिससे जन्म का समय पढ़ा गया था। “क्या बदलता है” हर एक की तुलना अभी लागू घड़ी से करता है।</translation>
+    </message>
+    <message>
+        <source> Before 1956 many towns kept a clock of their own: the tz database&apos;s value is the default; Bombay and Calcutta Time and their years rest on secondary sources, and war time on one source the tz database calls dubious.</source>
+        <translation> 1956 से पहले कई नगर अपनी-अपनी घड़ी रखते थे: tz डेटाबेस का मान डिफ़ॉल्ट है; बंबई और कलकत्ता समय और उनके वर्ष द्वितीयक स्रोतों पर आधारित हैं, और युद्धकालीन समय एक ऐसे स्रोत पर जिसे tz डेटाबेस संदिग्ध कहता है।</translation>
+    </message>
+</context>
+<context>
+    <name>AtlasZoneLink</name>
+    <message>
+        <source>: click here to choose the clock</source>
+        <translation>: घड़ी चुनने के लिए यहाँ क्लिक करें</translation>
+    </message>
+</context>
+<context>
     <name>ChartPage</name>
     <message>
         <source>St&amp;yle:</source>
@@ -389,6 +407,126 @@ Mahadashas
     <message>
         <source>days</source>
         <translation>दिन</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>टाइप किया गया</translation>
+    </message>
+    <message>
+        <source>from the time-zone list</source>
+        <translation>समय-क्षेत्र सूची से</translation>
+    </message>
+    <message>
+        <source>from the atlas</source>
+        <translation>एटलस से</translation>
+    </message>
+    <message>
+        <source>from the atlas %1</source>
+        <translation>एटलस से %1</translation>
+    </message>
+    <message>
+        <source>from the chart file</source>
+        <translation>चार्ट फ़ाइल से</translation>
+    </message>
+    <message>
+        <source>clock standard</source>
+        <translation>घड़ी मानक</translation>
+    </message>
+    <message>
+        <source>%1 from UT = zone %2 and DST %3</source>
+        <translation>UT से %1 = समय क्षेत्र %2 और DST %3</translation>
+    </message>
+    <message>
+        <source>%1 from UT = zone %2, no DST</source>
+        <translation>UT से %1 = समय क्षेत्र %2, DST नहीं</translation>
+    </message>
+    <message>
+        <source>. DST adds summer time on top of the picked zone, whose row already holds its full offset</source>
+        <translation>। DST चुने गए समय क्षेत्र के ऊपर ग्रीष्मकालीन समय जोड़ता है, जबकि उसकी पंक्ति में पूरा अंतर पहले से है</translation>
+    </message>
+    <message>
+        <source>The zone or longitude boxes do not give an offset yet</source>
+        <translation>समय क्षेत्र या देशांतर के खानों से अभी कोई अंतर नहीं बनता</translation>
+    </message>
+    <message>
+        <source>summer time</source>
+        <translation>ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>double summer time</source>
+        <translation>दोहरा ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>summer time %1</source>
+        <translation>ग्रीष्मकालीन समय %1</translation>
+    </message>
+    <message>
+        <source>clock time skipped</source>
+        <translation>घड़ी का यह समय छूट गया</translation>
+    </message>
+    <message>
+        <source>clock time repeated</source>
+        <translation>घड़ी का यह समय दोबारा आया</translation>
+    </message>
+    <message>
+        <source>%1 did not exist on %2: the clocks went from %3 to %4; read at %4, the offset after the change (the other choice: earlier, at %3)</source>
+        <translation>%2 को %1 का समय था ही नहीं: घड़ियाँ %3 से %4 हो गईं; %4 पर पढ़ा गया, जो बदलाव के बाद का अंतर है (दूसरा विकल्प: पहले वाला, %3 पर)</translation>
+    </message>
+    <message>
+        <source>%1 did not exist on %2: the clocks went from %3 to %4; read at %3, the offset before the change (the other choice: later, at %4)</source>
+        <translation>%2 को %1 का समय था ही नहीं: घड़ियाँ %3 से %4 हो गईं; %3 पर पढ़ा गया, जो बदलाव से पहले का अंतर है (दूसरा विकल्प: बाद वाला, %4 पर)</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2, first at %3, then at %4; read as the later, at %4 (the other choice: earlier, at %3)</source>
+        <translation>%2 को %1 दो बार आया, पहले %3 पर, फिर %4 पर; बाद वाला माना गया, %4 पर (दूसरा विकल्प: पहले वाला, %3 पर)</translation>
+    </message>
+    <message>
+        <source>%1 came twice on %2, first at %3, then at %4; read as the earlier, at %3 (the other choice: later, at %4)</source>
+        <translation>%2 को %1 दो बार आया, पहले %3 पर, फिर %4 पर; पहले वाला माना गया, %3 पर (दूसरा विकल्प: बाद वाला, %4 पर)</translation>
+    </message>
+    <message>
+        <source>read on %1 (%2, %3, %4) instead of the tz database&apos;s %5; source: %6</source>
+        <translation>tz डेटाबेस के %5 के स्थान पर %1 (%2, %3, %4) से पढ़ा गया; स्रोत: %6</translation>
+    </message>
+    <message>
+        <source>the tz database&apos;s %1 applied; before 1956 a time here may have been read from another clock</source>
+        <translation>tz डेटाबेस का %1 लागू किया गया; 1956 से पहले यहाँ का समय किसी दूसरी घड़ी से पढ़ा गया हो सकता है</translation>
+    </message>
+    <message>
+        <source>Zone applied</source>
+        <translation>लागू समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Clock note</source>
+        <translation>घड़ी संबंधी टिप्पणी</translation>
+    </message>
+    <message>
+        <source>Vimshottari dasha (one year = 365.25 days; dates in the birth&apos;s zone)</source>
+        <translation>विंशोत्तरी दशा (एक वर्ष = 365.25 दिन; दिनांक जन्म के समय क्षेत्र में)</translation>
+    </message>
+    <message>
+        <source>Balance at birth</source>
+        <translation>जन्म के समय शेष</translation>
+    </message>
+    <message>
+        <source>Mahadasha</source>
+        <translation>महादशा</translation>
+    </message>
+    <message>
+        <source>Antardasha</source>
+        <translation>अंतर्दशा</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>आरंभ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>अंत</translation>
+    </message>
+    <message>
+        <source>before birth</source>
+        <translation>जन्म से पहले</translation>
     </message>
 </context>
 <context>

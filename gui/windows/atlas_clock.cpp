@@ -1,5 +1,6 @@
 #include "gui/windows/atlas_clock.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QKeyEvent>
 #include <QTime>
@@ -11,6 +12,7 @@
 #include "core/reading/birth_input.h"
 #include "core/zones/standard_changes.h"
 #include "core/zones/zone_offset_text.h"
+#include "gui/widgets/window_language.h"
 #include "gui/windows/frmClockChoice.h"
 
 namespace zorvane {
@@ -52,9 +54,14 @@ AppliedClock AtlasClock::Follow(const QByteArray& zoneId, const ReadingForm& for
     const QDate date = DateOfForm(form);
     const QTime clock = ClockOfForm(form);
     offer_ = ClockOfferAt(zoneId, date, clock, latitude, longitude);
-    applied_ = ApplyClockSelection(offer_, selection_, clock.toString(QStringLiteral("HH:mm")).toStdString(),
-                                   date.toString(Qt::ISODate).toStdString());
+    clockText_ = clock.toString(QStringLiteral("HH:mm")).toStdString();
+    dateText_ = date.toString(Qt::ISODate).toStdString();
+    applied_ = ApplyClockSelection(offer_, selection_, clockText_, dateText_);
     return applied_;
+}
+
+std::string AtlasClock::Note(const Wording& wording) const {
+    return ApplyClockSelection(offer_, selection_, clockText_, dateText_, wording).note;
 }
 
 AtlasClockBoxes AtlasClock::BoxesOf(const AppliedClock& applied, bool eastLongitude) {
@@ -105,16 +112,18 @@ bool AtlasClock::Ask(QWidget* parent, const std::function<void(QDialog&)>& runMo
                       FromUtf8(option.where), FromUtf8(ChangesText(changes[i])), FromUtf8(option.source)});
         if (rows[i].selection == selection_) current = static_cast<int>(i);
     }
-    QString question = FromUtf8(applied_.note);
+    QString question = FromUtf8(Note(WindowWording(ShownLanguage())));
     if (!question.isEmpty()) {
         question[0] = question[0].toUpper();
         question += QStringLiteral(".\n");
     }
-    question += QStringLiteral(
+    question += QCoreApplication::translate(
+        "AtlasClock",
         "Choose the clock the birth time was read from. \u201cWhat it changes\u201d compares each with the "
         "clock applied now.");
     if (!offer_.standards.empty()) {
-        question += QStringLiteral(
+        question += QCoreApplication::translate(
+            "AtlasClock",
             " Before 1956 many towns kept a clock of their own: the tz database's value is the default; "
             "Bombay and Calcutta Time and their years rest on secondary sources, and war time on one "
             "source the tz database calls dubious.");

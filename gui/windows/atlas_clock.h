@@ -37,6 +37,8 @@ public:
     // time", or "Asia/Kolkata, Bombay Time +4:51" for a clock standard.
     static QString AtlasLine(const QByteArray& zoneId, const AppliedClock& applied);
 
+    // What a reader must be told about the clock applied, worded anew.
+    std::string Note(const Wording& wording) const;
     bool OffersChoice() const;
     const ClockSelection& selection() const { return selection_; }
     void SetSelection(const ClockSelection& selection) { selection_ = selection; }
@@ -50,6 +52,8 @@ private:
     ClockOffer offer_;
     ClockSelection selection_;
     AppliedClock applied_;
+    std::string clockText_;  // "02:30", as the note names it
+    std::string dateText_;   // "2023-03-12"
 };
 
 // A mouse button released over a control, or Space, Enter or Return pressed

@@ -1,6 +1,7 @@
 #include "gui/windows/atlas_zone_link.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "core/reading/applied_zone_of_form.h"
 #include "core/zones/atlas_zone.h"
 #include "gui/widgets/utf8_text.h"
+#include "gui/widgets/window_language.h"
 
 namespace zorvane {
 
@@ -71,7 +73,7 @@ void AtlasZoneLink::Follow() {
     writing_ = false;
     controls_.atlasZone.setText(AtlasClock::AtlasLine(zoneId_, applied_));
     source_ = ZoneSource::Atlas;
-    atlasNote_ = ZoneNote(zone).toStdString();
+    atlasZone_ = zone;
     ShowApplied();
 }
 
@@ -91,7 +93,7 @@ ClockSelection AtlasZoneLink::ClockChosen() const {
 }
 
 std::string AtlasZoneLink::ClockNote() const {
-    return zoneId_.isEmpty() ? std::string() : applied_.note;
+    return zoneId_.isEmpty() ? std::string() : clock_.Note(WindowWording(ShownLanguage()));
 }
 
 bool AtlasZoneLink::StandardChosen() const {
@@ -109,8 +111,10 @@ void AtlasZoneLink::NoteSource(ZoneSource source) {
 }
 
 std::string AtlasZoneLink::AppliedSentence() const {
+    const Wording wording = WindowWording(ShownLanguage());
     std::optional<AppliedZone> zone = AppliedZoneOfForm(readForm_(), UserNumberFormat());
-    if (!zone) return "The zone or longitude boxes do not give an offset yet";
+    if (!zone) return wording.Say("The zone or longitude boxes do not give an offset yet");
+    const std::string atlasNote = ZoneNote(atlasZone_, wording).toStdString();
     const std::string zoneId = zoneId_.toStdString();
     zone->source = source_;
     if (source_ == ZoneSource::Atlas && applied_.standard) {
@@ -118,16 +122,17 @@ std::string AtlasZoneLink::AppliedSentence() const {
         zone->sourceName = applied_.standard->name;
     } else if (source_ == ZoneSource::Atlas) {
         zone->sourceName = zoneId;
-        zone->note = atlasNote_;
+        zone->note = atlasNote;
     }
-    return AppliedZoneSentence(*zone);
+    return AppliedZoneSentence(*zone, wording);
 }
 
 void AtlasZoneLink::ShowApplied() {
     const QString text = FromUtf8(AppliedSentence());
     // A zone that follows the atlas may offer other clocks: the line opens them.
     const bool offers = !zoneId_.isEmpty() && clock_.OffersChoice();
-    controls_.zoneAsApplied.setText(offers ? text + QStringLiteral(": click here to choose the clock") : text);
+    controls_.zoneAsApplied.setText(
+        offers ? text + QCoreApplication::translate("AtlasZoneLink", ": click here to choose the clock") : text);
     controls_.zoneAsApplied.setToolTip(text);
     controls_.zoneAsApplied.setCursor(offers ? Qt::PointingHandCursor : Qt::ArrowCursor);
     // Reached with Tab too while it offers a choice; Space or Enter opens it.

@@ -80,7 +80,7 @@ private:
     // taken for the user's.
     bool writing_ = false;
     ZoneSource source_ = ZoneSource::Typed;
-    std::string atlasNote_;
+    ZoneAtBirth atlasZone_;  // the atlas zone at the birth, for its note
     AtlasClock clock_;
     AppliedClock applied_;
     int zoneSecond_ = 0;

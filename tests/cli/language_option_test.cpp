@@ -34,6 +34,23 @@ TEST(LanguageOption, HindiTextFromTheCompiledCatalogue) {
     EXPECT_NE(english.out.find("Yoga: Siddhi\n"), std::string::npos);
 }
 
+// The dasha table and the zone lines read in Hindi too; JSON keeps the
+// English clock note, a machine reads it.
+TEST(LanguageOption, TheDashaTableAndTheClockNoteInHindi) {
+    const std::vector<std::string> newYork = {"--place", "New York", "--date", "2023-03-12", "--time", "02:30"};
+    const auto hindi = RunCli(With(newYork, {"--dasha", "--lang", "hi"}));
+    ASSERT_EQ(hindi.exitStatus, 0) << hindi.err;
+    for (const char* english : {"Mahadasha", "Balance at birth", "before birth", "did not exist", "Zone applied",
+                                "from UT", "Venus"}) {
+        EXPECT_EQ(hindi.out.find(english), std::string::npos) << english << "\n" << hindi.out;
+    }
+    for (const char* word : {"महादशा", "शुक्र"}) EXPECT_NE(hindi.out.find(word), std::string::npos) << word;
+
+    const auto json = RunCli(With(newYork, {"--format", "json", "--lang", "hi"}));
+    ASSERT_EQ(json.exitStatus, 0) << json.err;
+    EXPECT_NE(json.out.find("\"clock_note\": \"02:30 did not exist on 2023-03-12"), std::string::npos) << json.out;
+}
+
 TEST(LanguageOption, JsonStaysEnglishAndAnUnknownLanguageIsRefused) {
     const auto english = RunCli(With(kDelhi1947, {"--format", "json"}));
     const auto hindi = RunCli(With(kDelhi1947, {"--format", "json", "--lang", "hi"}));

@@ -21,11 +21,16 @@
 #include <set>
 #include <string>
 
+#include "core/format/dasha_text.h"
 #include "core/format/details_text.h"
 #include "core/format/reading_lines.h"
 #include "core/reading/compute_reading.h"
+#include "core/zones/applied_zone.h"
+#include "core/zones/clock_change.h"
+#include "core/zones/clock_offer.h"
 #include "gui/desktop/language.h"
 #include "gui/desktop/reading_words.h"
+#include "gui/report/chart_wheel.h"
 #include "gui/report/pdf_report.h"
 #include "gui/report/reading_report.h"
 #include "gui/windows/frmHelp.h"
@@ -88,7 +93,7 @@ TEST_F(LanguageTest, HindiFromTheMenuAndBackToEnglishExactly) {
     EXPECT_EQ(hindi.value("cboMonth7"), "अगस्त");
     EXPECT_EQ(Get<QComboBox>("cboMonth").currentIndex(), 7);  // the birth's August stays chosen
     for (const char* name : {"cmdCalculate", "cmdDetails", "cmdSave", "cmdBack", "Label2", "fraZone", "mnuFile",
-                             "mnuHelp", "mnuExit", "mnuLanguage", "cmdDetails tip", "Label1"}) {
+                             "mnuHelp", "mnuExit", "mnuLanguage", "cmdDetails tip", "Label1", "lblZoneAsApplied"}) {
         EXPECT_TRUE(HasDevanagari(hindi.value(name))) << name << ": " << hindi.value(name).toStdString();
     }
     EXPECT_TRUE(Get<QAction>("mnuLanguageHindi").isChecked());
@@ -228,6 +233,67 @@ TEST(StartLanguage, TheStoredChoiceElseTheLocale) {
 
 // The words the formatting asks to translate are those the catalogue holds,
 // and the Hindi catalogue translates every one.
+// The wheel names its signs, nakshatras and bodies in the language shown,
+// and draws them: the Hindi rings differ from the English ones.
+TEST(HindiWheel, NamesAndRingsFollowTheLanguage) {
+    const zorvane::BirthRecord record = Delhi1947();
+    const auto picture = [&record] {
+        return WheelPictureForBirth(record.details->moonSiderealDegrees, record.details->sunSiderealDegrees,
+                                    *record.nakshatraIndex);
+    };
+    constexpr int kSide = 480;  // pixels
+    const WheelPicture english = picture();
+    EXPECT_EQ(english.caption, QStringList({"Pushya", QStringLiteral("Moon  Karka 3°59′"),
+                                            QStringLiteral("Sun  Karka 27°59′")}));
+    {
+        zorvane::Translation translation;
+        ASSERT_TRUE(translation.apply(Language::Hindi));
+        const WheelPicture hindi = picture();
+        ASSERT_EQ(hindi.caption.size(), 3);
+        EXPECT_EQ(hindi.caption[0], QStringLiteral("पुष्य"));
+        EXPECT_TRUE(hindi.caption[1].endsWith(QStringLiteral("कर्क 3°59′"))) << hindi.caption[1].toStdString();
+        EXPECT_FALSE(hindi.caption[1].contains(QStringLiteral("Moon")));
+        EXPECT_NE(RenderChartWheel(hindi, kSide), RenderChartWheel(english, kSide));
+    }
+    EXPECT_EQ(picture().caption, english.caption) << "English again once the catalogue is removed";
+}
+
+// Every sentence the zone line and the clock note can say.
+void AskEveryZoneWord(const zorvane::Wording& wording) {
+    using zorvane::ClockTimeAtChange;
+    using zorvane::ZoneSource;
+    for (const ZoneSource source : {ZoneSource::Typed, ZoneSource::Picker, ZoneSource::Atlas, ZoneSource::ChartFile,
+                                    ZoneSource::ClockStandard}) {
+        for (const std::string_view name : {std::string_view(), std::string_view("Asia/Kolkata")}) {
+            for (const bool summer : {false, true}) {
+                zorvane::AppliedZone zone;
+                zone.zoneSeconds = 19800;
+                zone.daylightSaving = summer;
+                zone.source = source;
+                zone.sourceName = name;
+                zorvane::AppliedZoneSentence(zone, wording);
+            }
+        }
+    }
+    constexpr int kIst = 330;  // minutes
+    for (const int summer : {0, 30, 60, 120}) {
+        for (const ClockTimeAtChange at :
+             {ClockTimeAtChange::Ordinary, ClockTimeAtChange::Skipped, ClockTimeAtChange::Repeated}) {
+            zorvane::ZoneNote({.known = true, .offsetMinutes = kIst + summer, .standardOffsetMinutes = kIst,
+                               .clockTime = at},
+                              wording);
+            for (const zorvane::RepeatedChoice choice : {zorvane::RepeatedChoice::Earlier, zorvane::RepeatedChoice::Later}) {
+                zorvane::ClockNote({at, -18000, -14400}, choice, "02:30", "2023-03-12", wording);
+            }
+        }
+    }
+    zorvane::ClockStandardOption bombay;
+    bombay.name = "Bombay Time";
+    bombay.offsetSeconds = 17470;
+    zorvane::StandardClockNote(bombay, 19800, wording);
+    zorvane::TzDatabaseClockNote(19800, wording);
+}
+
 TEST(ReadingWords, EveryWordAskedIsListedAndTranslated) {
     std::set<std::string> asked;
     const zorvane::Wording recording{Language::Hindi, [&asked](std::string_view english) {
@@ -238,7 +304,9 @@ TEST(ReadingWords, EveryWordAskedIsListedAndTranslated) {
         const zorvane::BirthRecord record = Delhi1947(latitude);
         zorvane::BirthLines(record, recording);
         zorvane::DetailsPlainText(*record.details, recording);
+        zorvane::DashaTextTable(*record.dasha, record.details->clockLeadHours, recording);
     }
+    AskEveryZoneWord(recording);
     const std::set<std::string> listed(zorvane::ReadingWords().begin(), zorvane::ReadingWords().end());
     for (const std::string& word : asked) EXPECT_TRUE(listed.contains(word)) << '"' << word << '"';
 
