@@ -27,6 +27,8 @@
 #include "core/reading/birth_record.h"
 #include "core/files/chart_clock.h"
 #include "core/files/chart_file.h"
+#include "core/zones/clock_change.h"
+#include "core/zones/clock_offer.h"
 #include "core/format/display_tables.h"
 #include "core/files/file_store.h"
 #include "core/files/reading_file.h"
@@ -102,6 +104,12 @@ std::optional<std::string> SaveChart(const Options& options, const std::string& 
     chart.node = chartOptions.node;
     chart.nakshatraName = NakshatraNameOf(record);
     chart.yogaName = YogaNameOf(record);
+    // The clock chosen at an atlas place, so that the chart opens on it again
+    // rather than on the tz database's offset.
+    if (!options.placeText.empty()) {
+        chart.clock.standard = ClockStandardOfKey(options.clock).value_or(ClockStandard::TzDatabase);
+        chart.clock.repeated = RepeatedChoiceOf(options.repeated).value_or(RepeatedChoice::Earlier);
+    }
     return SaveFile(path, SerializeChartFile(chart));
 }
 

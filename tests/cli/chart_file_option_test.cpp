@@ -150,3 +150,27 @@ TEST(CliChartFile, AChartsChosenClockIsAppliedAndNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+// A clock chosen on the command line is kept in the chart it saves, so the
+// chart opens on that clock, not on the tz database's offset of the place.
+TEST(CliChartFile, AClockChosenHereIsKeptInTheSavedChart) {
+    ScratchFolder scratch;
+    const std::string chart = (scratch.path() / "mumbai.zchart").string();
+    const std::vector<std::string> birth{"--place", "Mumbai", "--date", "1950-03-10", "--time", "10:00",
+                                         "--clock", "bombay", "--format", "json"};
+    const RunResult saved = RunCli(With(birth, {"--save-chart", chart}));
+    ASSERT_EQ(saved.exitStatus, kSuccess) << saved.err;
+    EXPECT_EQ(Json::parse(ReadWholeFile(chart))["zone"]["clock"], "bombay");
+
+    const RunResult opened = RunCli({"--open-chart", chart, "--format", "json"});
+    ASSERT_EQ(opened.exitStatus, kSuccess) << opened.err;
+    const Json before = Json::parse(saved.out)["reading"];  // a --place answer holds the places too
+    const Json after = Json::parse(opened.out);
+    EXPECT_EQ(after["universal_hours"], before["universal_hours"]);
+    EXPECT_EQ(after["details"]["karana_name"], before["details"]["karana_name"]);
+    EXPECT_NE(after["clock_note"].get<std::string>().find("Bombay Time"), std::string::npos) << after["clock_note"];
+}
+
+}  // namespace
