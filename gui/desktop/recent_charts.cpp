@@ -1,5 +1,6 @@
 #include "gui/desktop/recent_charts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include "core/text/utf8.h"
 
 #include "gui/desktop/desktop.h"
+#include "gui/widgets/window_language.h"
 
 namespace {
 
@@ -83,9 +85,11 @@ std::optional<QString> RecentChartLabel(const QString& path) {
     const auto parsed = zorvane::ParseChartFile(loaded.bytes);
     const auto* chart = std::get_if<zorvane::ChartFile>(&parsed);
     if (chart == nullptr) return std::nullopt;
-    const QString name = chart->name.empty() ? QStringLiteral("(no name)") : QString::fromStdString(chart->name);
+    const QString name = chart->name.empty() ? QCoreApplication::translate("RecentCharts", "(no name)")
+                                             : QString::fromStdString(chart->name);
     return name + QStringLiteral(", ") +
-           QString::fromStdString(zorvane::LongDateLine(chart->year, chart->month, chart->day));
+           QString::fromStdString(zorvane::LongDateLine(chart->year, chart->month, chart->day,
+                                                        zorvane::WindowWording(zorvane::ShownLanguage())));
 }
 
 QString RecentChartEntryText(int position, const QString& path, const std::optional<QString>& label,

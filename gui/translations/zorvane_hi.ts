@@ -105,6 +105,18 @@
         <source>The picture could not be saved to %1.</source>
         <translation>चित्र %1 में सहेजा नहीं जा सका।</translation>
     </message>
+    <message>
+        <source>Swiss Ephemeris data files</source>
+        <translation>स्विस एफ़ेमेरिस की डेटा फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>the Swiss Ephemeris&apos; built-in analytic theory (its data files were not found)</source>
+        <translation>स्विस एफ़ेमेरिस का अंतर्निहित विश्लेषणात्मक सिद्धांत (इसकी डेटा फ़ाइलें नहीं मिलीं)</translation>
+    </message>
+    <message>
+        <source> The lagna and the houses need the birth&apos;s latitude.</source>
+        <translation> लग्न और भावों के लिए जन्म स्थान का अक्षांश आवश्यक है।</translation>
+    </message>
 </context>
 <context>
     <name>LanguageCode</name>
@@ -530,6 +542,13 @@ Mahadashas
     </message>
 </context>
 <context>
+    <name>RecentCharts</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(बिना नाम)</translation>
+    </message>
+</context>
+<context>
     <name>StarDayPage</name>
     <message>
         <source>Da&amp;te:</source>
@@ -677,6 +696,18 @@ Do you want to check for an update?</source>
     <message>
         <source>Choose a place and press “Use this place”.</source>
         <translation>एक स्थान चुनें और “यह स्थान लें” दबाएँ।</translation>
+    </message>
+    <message>
+        <source>%1 is another name of %2. </source>
+        <translation>%1, %2 का दूसरा नाम है। </translation>
+    </message>
+    <message>
+        <source>Places found for %1, with their offsets from universal time on %2 at %3. </source>
+        <translation>%1 के लिए मिले स्थान, %2 को %3 बजे सार्वभौमिक समय से उनके अंतर के साथ। </translation>
+    </message>
+    <message>
+        <source>Places found for %1. The birth date chosen is not a real date, so no offset is shown and the zone is left as it is. </source>
+        <translation>%1 के लिए मिले स्थान। चुना गया जन्म दिनांक वास्तविक दिनांक नहीं है, इसलिए कोई अंतर नहीं दिखाया गया और समय क्षेत्र जैसा था वैसा ही छोड़ा गया है। </translation>
     </message>
 </context>
 <context>

@@ -119,10 +119,10 @@ void ChartPage::ShowTable() {
                          .arg(FromUtf8(zorvane::AyanamsaTitle(chart.sky.ayanamsa)),
                               FromStd(zorvane::DegreesMinutesSeconds(chart.sky.ayanamsaDegrees)),
                               chart.sky.source == zorvane::EphemerisSource::Files
-                                  ? QStringLiteral("Swiss Ephemeris data files")
-                                  : QStringLiteral("the Swiss Ephemeris' built-in analytic theory (its data files "
-                                                   "were not found)"));
-    if (!chart.lagna) source += QStringLiteral(" The lagna and the houses need the birth's latitude.");
+                                  ? tr("Swiss Ephemeris data files")
+                                  : tr("the Swiss Ephemeris' built-in analytic theory (its data files "
+                                       "were not found)"));
+    if (!chart.lagna) source += tr(" The lagna and the houses need the birth's latitude.");
     ui->lblChartSource->setText(source);
     const std::optional<std::string> note = zorvane::MoonDisagreement(record_.moonSidereal, chart);
     ui->lblMoonNote->setText(note ? FromStd(*note) : QString());

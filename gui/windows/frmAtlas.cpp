@@ -10,7 +10,9 @@
 #include "gui/widgets/form_look.h"
 #include "gui/desktop/links.h"
 #include "gui/widgets/mnemonic_click.h"
+#include "core/format/reading_lines.h"
 #include "core/reading/validate_input.h"
+#include "gui/widgets/window_language.h"
 #include "ui_frmAtlas.h"
 
 namespace {
@@ -186,20 +188,20 @@ void frmAtlas::ShowHeading(const zorvane::AtlasMatches& matches) {
     QString text;
     const zorvane::AtlasMatch& first = matches.places.front();
     if (first.byAlternateName && first.quality == zorvane::MatchQuality::Whole) {
-        text = QStringLiteral("%1 is another name of %2. ")
+        text = tr("%1 is another name of %2. ")
                    .arg(Quoted(typed.city.trimmed()), FromUtf8(first.place.name));
     }
     if (birthDate_.isValid()) {
-        text += QStringLiteral(
-                    "Places found for %1, with their offsets from universal time on "
-                    "%2 at %3. ")
+        text += tr("Places found for %1, with their offsets from universal time on "
+                   "%2 at %3. ")
                     .arg(Quoted(typed.city.trimmed()),
-                         birthDate_.toString(QStringLiteral("d MMMM yyyy")),
+                         QString::fromStdString(zorvane::LongDateLine(
+                             birthDate_.year(), birthDate_.month(), birthDate_.day(),
+                             zorvane::WindowWording(zorvane::ShownLanguage()))),
                          clockTime_.toString(QStringLiteral("H:mm")));
     } else {
-        text += QStringLiteral(
-                    "Places found for %1. The birth date chosen is not a real date, "
-                    "so no offset is shown and the zone is left as it is. ")
+        text += tr("Places found for %1. The birth date chosen is not a real date, "
+                   "so no offset is shown and the zone is left as it is. ")
                     .arg(Quoted(typed.city.trimmed()));
     }
     if (matches.total > static_cast<int>(matches.places.size())) {

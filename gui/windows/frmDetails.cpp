@@ -73,7 +73,7 @@ frmDetails::frmDetails(Desktop& desktop, const zorvane::BirthRecord& record, QWi
     zorvane::PutCaptionsOnFrameLines(*this);
     setSizeGripEnabled(true);
 
-    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QString::fromStdString(zorvane::ReadingTitle(record)));
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QString::fromStdString(zorvane::ReadingTitle(record, wording_)));
     const zorvane::BirthDetails& details = record.details.value();
     ShowBirth(record);
     ShowPlaces(details);
@@ -233,7 +233,7 @@ void frmDetails::cmdSavePicture_Click() {
     }
     // The saved picture says whose wheel it is beneath its caption.
     WheelPicture picture = ui->picWheel->picture();
-    for (const std::string& part : zorvane::ReadingTitleParts(record_)) picture.caption << QString::fromStdString(part);
+    for (const std::string& part : zorvane::ReadingTitleParts(record_, wording_)) picture.caption << QString::fromStdString(part);
     if (!RenderChartWheel(picture, kSavedWheelPixels).save(path, "PNG")) {
         desktop_.showMessage(this,
                              tr("The picture could not be saved to %1.")

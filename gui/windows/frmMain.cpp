@@ -143,13 +143,15 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::RetranslateTexts() {
-    // The form clears the labels it leaves empty; the atlas's zone name and
-    // whose reading shows are no words of any language and stay.
+    // The form clears the labels it leaves empty; the atlas's zone name is
+    // no words of any language and stays, whose reading shows names its month.
     const QString atlasZone = ui->lblAppliedZone->text();
     const QString whose = ui->lblWhoseReading->text();
     ui->retranslateUi(this);
     ui->lblAppliedZone->setText(atlasZone);
-    ui->lblWhoseReading->setText(whose);
+    ui->lblWhoseReading->setText(whose.isEmpty() || !record_
+                                     ? whose
+                                     : QString::fromStdString(zorvane::ReadingTitle(*record_, zorvane::WindowWording(zorvane::ShownLanguage()))));
     setWindowTitle(zorvane::WindowCaption());
     ShowDesignTexts();
     ShowResultTexts();
@@ -389,7 +391,7 @@ void frmMain::cmdCalculate_Click() {
     if (zoneLink_->StandardChosen()) record_->place.atlasZoneId.reset();
     ShowDetailsAvailability(kDetailsOfThisReading);
     DisplayResult(record_->nakshatraIndex, record_->yogaIndex);
-    ui->lblWhoseReading->setText(QString::fromStdString(zorvane::ReadingTitle(*record_)));
+    ui->lblWhoseReading->setText(QString::fromStdString(zorvane::ReadingTitle(*record_, zorvane::WindowWording(zorvane::ShownLanguage()))));
     ui->lblWhoseReading->setToolTip(ui->lblWhoseReading->text());
 }
 

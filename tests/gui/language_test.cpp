@@ -93,7 +93,7 @@ TEST_F(LanguageTest, HindiFromTheMenuAndBackToEnglishExactly) {
     EXPECT_EQ(hindi.value("cboMonth7"), "अगस्त");
     EXPECT_EQ(Get<QComboBox>("cboMonth").currentIndex(), 7);  // the birth's August stays chosen
     for (const char* name : {"cmdCalculate", "cmdDetails", "cmdSave", "cmdBack", "Label2", "fraZone", "mnuFile",
-                             "mnuHelp", "mnuExit", "mnuLanguage", "cmdDetails tip", "Label1", "lblZoneAsApplied"}) {
+                             "mnuHelp", "mnuExit", "mnuLanguage", "cmdDetails tip", "Label1", "lblZoneAsApplied", "lblWhoseReading"}) {
         EXPECT_TRUE(HasDevanagari(hindi.value(name))) << name << ": " << hindi.value(name).toStdString();
     }
     EXPECT_TRUE(Get<QAction>("mnuLanguageHindi").isChecked());
