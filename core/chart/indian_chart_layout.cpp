@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/text/names_hi.h"
+
 namespace zorvane {
 
 namespace {
@@ -193,19 +195,21 @@ SquareChartLayout LayoutSquareChart(ChartStyle style, std::optional<int> lagnaSi
 }
 
 std::array<std::vector<std::string>, kSignCount> SignContents(const BirthChart& chart, int vargaIndex,
-                                                             bool withDegrees) {
+                                                             bool withDegrees, Language language) {
+    static_assert(kGrahaShortNamesHi.size() == kGrahaCount);
+    const bool hindi = language == Language::Hindi;
     std::array<std::vector<std::string>, kSignCount> contents;
     const auto index = static_cast<std::size_t>(vargaIndex);
-    const auto add = [&](const ChartPoint& point, bool markRetrograde) {
-        std::string text(point.shortName);
-        if (withDegrees) text += ' ' + std::to_string(static_cast<int>(std::floor(point.degreeInSign))) + "\u00B0";
-        if (markRetrograde && point.retrograde) text += "(R)";
+    const auto add = [&](const ChartPoint& point, std::string_view hindiName, bool markRetrograde) {
+        std::string text(hindi ? hindiName : point.shortName);
+        if (withDegrees) text.append(" ").append(std::to_string(static_cast<int>(std::floor(point.degreeInSign)))).append("\u00B0");
+        if (markRetrograde && point.retrograde) text.append("(").append(hindi ? kRetrogradeMarkHi : "R").append(")");
         contents[static_cast<std::size_t>(point.vargaSigns[index])].push_back(std::move(text));
     };
-    if (chart.lagna) add(*chart.lagna, false);
+    if (chart.lagna) add(*chart.lagna, kLagnaShortNameHi, false);
     for (std::size_t i = 0; i < chart.grahas.size(); ++i) {
         const auto graha = static_cast<Graha>(i);
-        add(chart.grahas[i], graha != Graha::Rahu && graha != Graha::Ketu);
+        add(chart.grahas[i], kGrahaShortNamesHi[i], graha != Graha::Rahu && graha != Graha::Ketu);
     }
     return contents;
 }

@@ -9,6 +9,8 @@
 #include "core/chart/birth_chart.h"
 #include "core/panchang/limb_names.h"
 
+#include "core/text/language.h"
+
 namespace zorvane {
 
 // The ways a chart is drawn. The wheel is the program's own circular chart
@@ -56,8 +58,10 @@ SquareChartLayout LayoutSquareChart(ChartStyle style, std::optional<int> lagnaSi
 // lagna and the grahas by short name, "(R)" after a retrograde graha other
 // than the nodes (always retrograde in mean motion, never marked), and with
 // `withDegrees` the whole degrees in the sign (D1 only, where they mean
-// something).
+// something). In Hindi the short names are the first syllables (सू, चं, ल)
+// and a retrograde graha is marked "(व)".
 std::array<std::vector<std::string>, kSignCount> SignContents(const BirthChart& chart, int vargaIndex,
-                                                             bool withDegrees);
+                                                             bool withDegrees,
+                                                             Language language = Language::English);
 
 }  // namespace zorvane

@@ -9,6 +9,8 @@
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/yoga_names.h"
+#include "core/chart/vargas.h"
+#include "core/sky/graha_names.h"
 #include "core/text/names_hi.h"
 
 namespace zorvane {
@@ -26,6 +28,8 @@ static_assert(kNakshatraNamesHi.size() == NakshatraNames.size());
 static_assert(kYogaNamesHi.size() == YogaNames.size());
 static_assert(kLunarMonthNamesHi.size() == kLunarMonthNames.size());
 static_assert(kDashaLords.size() == kNakshatraLordsHi.size());
+static_assert(kGrahaNamesHi.size() == kGrahaNames.size());
+static_assert(kVargaNamesHi.size() == kVargas.size());
 
 constexpr int kCivilMonthCount = 12;
 static_assert(kCivilMonthNamesHi.size() == kCivilMonthCount);
@@ -82,6 +86,24 @@ std::string YogaText(int yogaIndex, Language language) {
 
 std::string LordText(int lord, Language language) {
     return InHindi(language) ? Row(kNakshatraLordsHi, lord) : Row(kNakshatraLords, lord);
+}
+
+std::string GrahaText(int graha, Language language) {
+    return InHindi(language) ? Row(kGrahaNamesHi, graha) : Row(kGrahaNames, graha);
+}
+
+std::string LagnaText(Language language) {
+    return std::string(InHindi(language) ? kLagnaNameHi : std::string_view("Lagna"));
+}
+
+std::string RetrogradeText(Language language) {
+    return std::string(InHindi(language) ? kRetrogradeMarkHi : std::string_view("R"));
+}
+
+std::string VargaText(int vargaIndex, Language language) {
+    if (InHindi(language)) return Row(kVargaNamesHi, vargaIndex);
+    if (vargaIndex < 0 || static_cast<std::size_t>(vargaIndex) >= kVargas.size()) return "?";
+    return std::string(kVargas[static_cast<std::size_t>(vargaIndex)].name);
 }
 
 std::string CivilMonthText(int month, Language language) {

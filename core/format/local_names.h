@@ -24,6 +24,14 @@ std::string YogaText(int yogaIndex, Language language);
 // Dasha lord 0..8 in the order of the periods, Ketu first; the lord of
 // nakshatra i is lord i % 9.
 std::string LordText(int lord, Language language);
+// Graha 0..8 in the ephemeris's order, Sun first: "Jupiter", "गुरु".
+std::string GrahaText(int graha, Language language);
+// "Lagna", "लग्न".
+std::string LagnaText(Language language);
+// The mark after a retrograde graha in a table: "R", "व".
+std::string RetrogradeText(Language language);
+// Divisional chart 0..15 in the order of kVargas: "Navamsa", "नवांश".
+std::string VargaText(int vargaIndex, Language language);
 // Month 1..12 of the civil calendar.
 std::string CivilMonthText(int month, Language language);
 // Lunar month 0..11 from Chaitra.

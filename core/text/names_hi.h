@@ -200,4 +200,43 @@ inline constexpr auto kGrahaNamesHi = std::to_array<std::string_view>({
     "केतु",
 });
 
+// The grahas' short names in a drawn chart, in the same order: the first
+// syllable as Hindi kundalis write them (श for Saturn, so that शु stays Venus's).
+inline constexpr auto kGrahaShortNamesHi = std::to_array<std::string_view>({
+    "सू",
+    "चं",
+    "मं",
+    "बु",
+    "गु",
+    "शु",
+    "श",
+    "रा",
+    "के",
+});
+
+inline constexpr std::string_view kLagnaNameHi = "लग्न";
+inline constexpr std::string_view kLagnaShortNameHi = "ल";
+// वक्री, retrograde, as a chart marks it after a graha.
+inline constexpr std::string_view kRetrogradeMarkHi = "व";
+
+// The divisional charts in the order of kVargas (core/chart/vargas.h).
+inline constexpr auto kVargaNamesHi = std::to_array<std::string_view>({
+    "राशि",
+    "होरा",
+    "द्रेष्काण",
+    "चतुर्थांश",
+    "सप्तमांश",
+    "नवांश",
+    "दशमांश",
+    "द्वादशांश",
+    "षोडशांश",
+    "विंशांश",
+    "चतुर्विंशांश",
+    "सप्तविंशांश",
+    "त्रिंशांश",
+    "खवेदांश",
+    "अक्षवेदांश",
+    "षष्ट्यंश",
+});
+
 }  // namespace zorvane

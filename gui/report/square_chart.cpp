@@ -2,12 +2,14 @@
 
 #include "gui/widgets/utf8_text.h"
 #include <QFont>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygonF>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <string>
 
+#include "core/format/local_names.h"
 #include "core/panchang/limb_names.h"
 #include "gui/report/chart_wheel.h"
 
@@ -39,7 +41,9 @@ QPointF Scaled(const QRectF& square, zorvane::ChartPoint2D point) {
 }
 
 QFont FontOfSize(double pixels, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font;
+    // DejaVu Sans for its metrics, Noto Sans Devanagari for the Hindi names.
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Devanagari")});
     font.setPixelSize(std::max(6, static_cast<int>(pixels)));
     font.setBold(bold);
     return font;
@@ -71,7 +75,7 @@ void PaintSquare(QPainter& painter, const QRectF& square, const ChartPanel& pane
     const std::optional<int> lagnaSign =
         chart.lagna ? std::optional(chart.lagna->vargaSigns[index]) : std::nullopt;
     const zorvane::SquareChartLayout layout = zorvane::LayoutSquareChart(style, lagnaSign);
-    const auto contents = zorvane::SignContents(chart, panel.vargaIndex, panel.withDegrees);
+    const auto contents = zorvane::SignContents(chart, panel.vargaIndex, panel.withDegrees, panel.language);
     const double side = square.width();
 
     painter.setPen(QPen(kLine, side * kLineWidthShare));
@@ -105,7 +109,7 @@ void PaintSquare(QPainter& painter, const QRectF& square, const ChartPanel& pane
             }
             painter.drawText(QRectF(centre.x() - side / 8, topPixels, side / 4, side * 0.05),
                              Qt::AlignHCenter | Qt::AlignTop,
-                             FromUtf8(zorvane::kSignNames[static_cast<std::size_t>(cell.sign)]));
+                             QString::fromStdString(zorvane::SignText(cell.sign, panel.language)));
         }
         painter.setPen(kInk);
         WriteCentred(painter, Scaled(square, cell.textCentre), contents[static_cast<std::size_t>(cell.sign)], side);
@@ -116,7 +120,9 @@ void PaintSquare(QPainter& painter, const QRectF& square, const ChartPanel& pane
 
 QString ChartPanelTitle(const ChartPanel& panel) {
     const zorvane::VargaKind& varga = zorvane::kVargas[static_cast<std::size_t>(panel.vargaIndex)];
-    return QStringLiteral("%1 (D%2)").arg(FromUtf8(varga.name)).arg(varga.division);
+    return QStringLiteral("%1 (D%2)")
+        .arg(QString::fromStdString(zorvane::VargaText(panel.vargaIndex, panel.language)))
+        .arg(varga.division);
 }
 
 void PaintChartPanel(QPainter& painter, const QRectF& square, const ChartPanel& panel) {
@@ -130,7 +136,7 @@ void PaintChartPanel(QPainter& painter, const QRectF& square, const ChartPanel& 
     painter.setPen(kInk);
     painter.setFont(FontOfSize(side * kTitleFontShare, true));
     QString title = ChartPanelTitle(panel);
-    if (!panel.chart.lagna) title += QStringLiteral(" \u2014 no lagna without a latitude");
+    if (!panel.chart.lagna) title += QCoreApplication::translate("SquareChart", " \u2014 no lagna without a latitude");
     painter.drawText(QRectF(square.left(), square.top(), square.width(), titleHeight), Qt::AlignCenter, title);
 
     if (panel.style == zorvane::ChartStyle::Wheel && panel.vargaIndex == 0) {

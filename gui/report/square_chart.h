@@ -6,6 +6,7 @@
 
 #include "core/chart/birth_chart.h"
 #include "core/chart/indian_chart_layout.h"
+#include "gui/widgets/window_language.h"
 
 class QPainter;
 class QRectF;
@@ -17,6 +18,8 @@ struct ChartPanel {
     int vargaIndex = 0;
     zorvane::ChartStyle style = zorvane::ChartStyle::NorthIndian;
     bool withDegrees = false;
+    // The language of its names, short names and title.
+    zorvane::Language language = zorvane::ShownLanguage();
 };
 
 // The panel's title: "Rasi (D1)", "Navamsa (D9)".

@@ -117,6 +117,50 @@
         <source> The lagna and the houses need the birth&apos;s latitude.</source>
         <translation> लग्न और भावों के लिए जन्म स्थान का अक्षांश आवश्यक है।</translation>
     </message>
+    <message>
+        <source>North Indian</source>
+        <translation>उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>East Indian</source>
+        <translation>पूर्व भारतीय</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>चक्र</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Lahiri ICRC</source>
+        <translation>लाहिड़ी ICRC</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation>कृष्णमूर्ति</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>True Chitra</source>
+        <translation>सत्य चित्रा</translation>
+    </message>
+    <message>
+        <source>Yukteshwar</source>
+        <translation>युक्तेश्वर</translation>
+    </message>
+    <message>
+        <source>Fagan-Bradley</source>
+        <translation>फ़ैगन-ब्रैडली</translation>
+    </message>
 </context>
 <context>
     <name>LanguageCode</name>
@@ -546,6 +590,13 @@ Mahadashas
     <message>
         <source>(no name)</source>
         <translation>(बिना नाम)</translation>
+    </message>
+</context>
+<context>
+    <name>SquareChart</name>
+    <message>
+        <source> — no lagna without a latitude</source>
+        <translation> — अक्षांश के बिना लग्न नहीं</translation>
     </message>
 </context>
 <context>

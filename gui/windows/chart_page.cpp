@@ -1,13 +1,18 @@
 #include "gui/windows/chart_page.h"
 
 #include "gui/widgets/utf8_text.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTableWidgetItem>
+#include <array>
 #include <string>
+#include <string_view>
 
+#include "core/dasha/dasha_lords.h"
 #include "core/format/chart_text.h"
+#include "core/format/local_names.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/reading/record_chart.h"
@@ -38,17 +43,38 @@ using zorvane::FromUtf8;
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
+// The titles of the styles and ayanamsas, for the catalogue: the core names
+// them in English, the page shows them in the language on show.
+constexpr auto kChoiceTitles = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("ChartPage", "North Indian"),
+    QT_TRANSLATE_NOOP("ChartPage", "South Indian"),
+    QT_TRANSLATE_NOOP("ChartPage", "East Indian"),
+    QT_TRANSLATE_NOOP("ChartPage", "Wheel"),
+    QT_TRANSLATE_NOOP("ChartPage", "Lahiri"),
+    QT_TRANSLATE_NOOP("ChartPage", "Lahiri ICRC"),
+    QT_TRANSLATE_NOOP("ChartPage", "Krishnamurti"),
+    QT_TRANSLATE_NOOP("ChartPage", "Raman"),
+    QT_TRANSLATE_NOOP("ChartPage", "True Chitra"),
+    QT_TRANSLATE_NOOP("ChartPage", "Yukteshwar"),
+    QT_TRANSLATE_NOOP("ChartPage", "Fagan-Bradley"),
+});
+static_assert(kChoiceTitles.size() == zorvane::kChartStyleCount + zorvane::kAyanamsaCount);
+
+QString ChoiceTitle(std::string_view english) {
+    return QCoreApplication::translate("ChartPage", std::string(english).c_str());
+}
+
 }  // namespace
 
 ChartPage::ChartPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ChartPage>()) {
     ui->setupUi(this);
     for (int i = 0; i < zorvane::kChartStyleCount; ++i) {
         const auto style = static_cast<zorvane::ChartStyle>(i);
-        ui->cboStyle->addItem(FromUtf8(zorvane::ChartStyleTitle(style)), FromUtf8(zorvane::ChartStyleKey(style)));
+        ui->cboStyle->addItem(ChoiceTitle(zorvane::ChartStyleTitle(style)), FromUtf8(zorvane::ChartStyleKey(style)));
     }
     for (int i = 0; i < zorvane::kAyanamsaCount; ++i) {
         const auto ayanamsa = static_cast<zorvane::Ayanamsa>(i);
-        ui->cboAyanamsa->addItem(FromUtf8(zorvane::AyanamsaTitle(ayanamsa)),
+        ui->cboAyanamsa->addItem(ChoiceTitle(zorvane::AyanamsaTitle(ayanamsa)),
                                  FromUtf8(zorvane::AyanamsaKey(ayanamsa)));
     }
     ui->cboNode->addItem(tr("Mean node"), QStringLiteral("mean"));
@@ -116,7 +142,7 @@ void ChartPage::ShowTable() {
     if (!chart_) return;
     const zorvane::BirthChart& chart = *chart_;
     QString source = tr("Ayanamsa %1 %2; ephemeris: %3.")
-                         .arg(FromUtf8(zorvane::AyanamsaTitle(chart.sky.ayanamsa)),
+                         .arg(ChoiceTitle(zorvane::AyanamsaTitle(chart.sky.ayanamsa)),
                               FromStd(zorvane::DegreesMinutesSeconds(chart.sky.ayanamsaDegrees)),
                               chart.sky.source == zorvane::EphemerisSource::Files
                                   ? tr("Swiss Ephemeris data files")
@@ -131,23 +157,26 @@ void ChartPage::ShowTable() {
 
     QTableWidget& table = *ui->tblPositions;
     table.setRowCount(0);
-    const auto addRow = [&table](const zorvane::ChartPoint& point) {
+    const zorvane::Language language = zorvane::ShownLanguage();
+    const auto addRow = [&table, language](const zorvane::ChartPoint& point, const std::string& name) {
         const int row = table.rowCount();
         table.insertRow(row);
         const auto set = [&](int column, const QString& text) { table.setItem(row, column, new QTableWidgetItem(text)); };
-        set(PointColumn, FromUtf8(point.name));
+        set(PointColumn, FromStd(name));
         set(LongitudeColumn, FromStd(zorvane::DegreesMinutesSeconds(point.longitudeDegrees)));
-        set(SignColumn, FromUtf8(zorvane::kSignNames[static_cast<std::size_t>(point.sign)]));
+        set(SignColumn, FromStd(zorvane::SignText(point.sign, language)));
         set(InSignColumn, FromStd(zorvane::DegreesMinutesSeconds(point.degreeInSign)));
-        set(NakshatraColumn, FromUtf8(zorvane::NakshatraNames[static_cast<std::size_t>(point.nakshatra)]));
+        set(NakshatraColumn, FromStd(zorvane::NakshatraText(point.nakshatra, language)));
         set(PadaColumn, QString::number(point.pada));
-        set(LordColumn, FromUtf8(point.lord));
+        set(LordColumn, FromStd(zorvane::LordText(point.nakshatra % zorvane::kDashaLordCount, language)));
         set(HouseColumn, point.house ? QString::number(*point.house) : QStringLiteral("-"));
-        set(RetrogradeColumn, point.retrograde ? QStringLiteral("R") : QString());
+        set(RetrogradeColumn, point.retrograde ? FromStd(zorvane::RetrogradeText(language)) : QString());
         set(SpeedColumn, point.name == "Lagna" ? QString() : QString::number(point.speedDegreesPerDay, 'f', 4));
     };
-    if (chart.lagna) addRow(*chart.lagna);
-    for (const zorvane::ChartPoint& graha : chart.grahas) addRow(graha);
+    if (chart.lagna) addRow(*chart.lagna, zorvane::LagnaText(language));
+    for (std::size_t graha = 0; graha < chart.grahas.size(); ++graha) {
+        addRow(chart.grahas[graha], zorvane::GrahaText(static_cast<int>(graha), language));
+    }
     table.resizeColumnsToContents();
 }
 

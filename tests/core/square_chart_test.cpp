@@ -125,6 +125,12 @@ TEST(ChartContents, SignsHoldTheirPointsWithMarks) {
     EXPECT_EQ(count, 10U);
     // Vrishabha 7°45': its third navamsa, Makara + 2 = Meena.
     EXPECT_EQ(d9[11].front(), "Asc");
+
+    // In Hindi the same points by their first syllables, वक्री marked व.
+    const auto hindi = SignContents(chart, 0, true, zorvane::Language::Hindi);
+    EXPECT_EQ(hindi[1], (std::vector<std::string>{"ल 7\u00B0", "रा 5\u00B0"}));
+    EXPECT_EQ(hindi[2], (std::vector<std::string>{"मं 7\u00B0(व)"}));
+    EXPECT_EQ(hindi[7], (std::vector<std::string>{"के 5\u00B0"}));
 }
 
 TEST(ChartText, JsonHoldsEveryPointAndVarga) {

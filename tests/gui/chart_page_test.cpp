@@ -17,6 +17,8 @@
 #include "core/reading/birth_record.h"
 #include "fake_desktop.h"
 #include "gui/desktop/chart_choices.h"
+#include "gui/desktop/language.h"
+#include "gui/report/square_chart.h"
 #include "gui/windows/startup.h"
 #include "gui/windows/frmDetails.h"
 #include "window_probe.h"
@@ -28,6 +30,7 @@ namespace {
 constexpr double kDelhiJd = 2432412.2708333335;
 constexpr double kDelhiMoonDegrees = 93.98;
 constexpr double kNextPadaDegrees = 97.0;  // Pushya pada 2
+constexpr int kNavamsaIndex = 5;            // D9 in the list of vargas
 
 class ChartPageTest : public ::testing::Test {
 public:
@@ -72,6 +75,27 @@ TEST_F(ChartPageTest, ShowsTheLagnaAndNineGrahasWithTheDefaultChoices) {
     EXPECT_EQ(Cell(*window, 8, 8), "R");  // Rahu
     EXPECT_TRUE(Control<QLabel>(*window, "lblChartSource").text().contains("data files"));
     EXPECT_TRUE(Control<QLabel>(*window, "lblMoonNote").isHidden());
+}
+
+// In Hindi every name of the table, the choices and the panels' titles are
+// Devanagari; the page's keys and numbers stay as they are.
+TEST_F(ChartPageTest, InHindiTheTableAndChoicesNameInDevanagari) {
+    zorvane::Translation translation;
+    ASSERT_TRUE(translation.apply(zorvane::Language::Hindi));
+    const auto window = Open();
+    struct Expected {
+        int row;
+        int column;
+        const char* text;
+    };
+    for (const Expected& cell : {Expected{0, 0, "लग्न"}, Expected{0, 2, "वृषभ"}, Expected{2, 0, "चंद्र"},
+                                 Expected{2, 4, "पुष्य"}, Expected{2, 6, "शनि"}, Expected{8, 8, "व"}}) {
+        EXPECT_EQ(Cell(*window, cell.row, cell.column), QString::fromUtf8(cell.text)) << cell.row << "," << cell.column;
+    }
+    EXPECT_EQ(Control<QComboBox>(*window, "cboStyle").currentText(), QStringLiteral("उत्तर भारतीय"));
+    EXPECT_EQ(Control<QComboBox>(*window, "cboAyanamsa").currentText(), QStringLiteral("लाहिड़ी"));
+    EXPECT_EQ(Control<QComboBox>(*window, "cboStyle").currentData().toString(), "north");
+    EXPECT_EQ(ChartPanelTitle({zorvane::BirthChart{}, kNavamsaIndex}), QStringLiteral("नवांश (D9)"));
 }
 
 TEST_F(ChartPageTest, ChoicesAreKeptInTheSettingsAndComeBack) {
