@@ -60,9 +60,8 @@ std::string_view RelationWord(Relation relation) {
 std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star& groom, const Wording& wording) {
     std::array<Porutham, kPoruthamCount> out;
     const int count = (groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1;
-    // The count is offered as an English ordinal (%1) and as a number (%2).
     const std::string countText =
-        Filled(wording.Say("the groom's star is the %1 from the bride's"), {EnglishOrdinal(count), std::to_string(count)});
+        Filled(wording.Say("the groom's star is the %1 from the bride's"), {Ordinal(count, wording)});
     const auto both = [&wording](std::string one, std::string other) {
         return Filled(wording.Say("%1 and %2"), {std::move(one), std::move(other)});
     };
@@ -103,8 +102,7 @@ std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star
     const bool rasi = signCount == 1 || signCount > kRasiBeyond;
     out[5] = {"Rasi", rasi,
               Filled(wording.Say("%1 is the %2 sign from %3"),
-                     {SignText(groomSign, language), EnglishOrdinal(signCount), SignText(brideSign, language),
-                      std::to_string(signCount)}) +
+                     {SignText(groomSign, language), Ordinal(signCount, wording), SignText(brideSign, language)}) +
                   wording.Say(rasi ? ": the same sign or beyond the 6th" : ": 2nd to 6th")};
 
     const Graha brideLord = At(kSignLord, brideSign);

@@ -62,15 +62,15 @@ std::string Filled(std::string_view text, std::initializer_list<std::string> arg
     return out;
 }
 
-std::string EnglishOrdinal(int n) {
+std::string Ordinal(int n, const Wording& wording) {
     const int lastTwo = n % kHundred;
     const int last = n % kDecimal;
-    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                         : last == 1                       ? "st"
-                         : last == 2                       ? "nd"
-                         : last == 3                       ? "rd"
-                                                           : "th";
-    return std::to_string(n) + suffix;
+    const char* worded = (lastTwo >= 11 && lastTwo <= 13) ? "%1th"
+                         : last == 1                       ? "%1st"
+                         : last == 2                       ? "%1nd"
+                         : last == 3                       ? "%1rd"
+                                                           : "%1th";
+    return Filled(wording.Say(worded), {std::to_string(n)});
 }
 
 std::size_t TextColumns(std::string_view text) {

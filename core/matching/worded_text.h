@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/text/language.h"
+#include "core/text/wording.h"
 
 namespace zorvane {
 
@@ -16,8 +17,9 @@ namespace zorvane {
 // twice or leave one out); marks without an argument stay as they are.
 std::string Filled(std::string_view text, std::initializer_list<std::string> arguments);
 
-// "1st", "2nd", "13th": the English ordinal of a count.
-std::string EnglishOrdinal(int n);
+// "1st", "2nd", "13th": the ordinal of a count, its English suffix worded
+// as a template ("%1st") that another language may write as it does.
+std::string Ordinal(int n, const Wording& wording);
 
 // The columns a text takes in a fixed font: one a character but the marks
 // drawn over or under the one before (Devanagari's vowel signs above and

@@ -390,6 +390,562 @@ Mahadashas
         <source>days</source>
         <translation>दिन</translation>
     </message>
+    <message>
+        <source>Varna</source>
+        <translation>वर्ण</translation>
+    </message>
+    <message>
+        <source>Vashya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <source>Tara</source>
+        <translation>तारा</translation>
+    </message>
+    <message>
+        <source>Yoni</source>
+        <translation>योनि</translation>
+    </message>
+    <message>
+        <source>Graha Maitri</source>
+        <translation>ग्रह मैत्री</translation>
+    </message>
+    <message>
+        <source>Gana</source>
+        <translation>गण</translation>
+    </message>
+    <message>
+        <source>Bhakoot</source>
+        <translation>भकूट</translation>
+    </message>
+    <message>
+        <source>Nadi</source>
+        <translation>नाड़ी</translation>
+    </message>
+    <message>
+        <source>temperament and work; the groom&apos;s varna at or above the bride&apos;s</source>
+        <translation>स्वभाव और कर्म; वर का वर्ण वधू के वर्ण के बराबर या ऊपर</translation>
+    </message>
+    <message>
+        <source>mutual attraction and give and take</source>
+        <translation>परस्पर आकर्षण और लेन-देन</translation>
+    </message>
+    <message>
+        <source>health and fortune, each star counted from the other</source>
+        <translation>स्वास्थ्य और भाग्य, हर नक्षत्र दूसरे से गिना गया</translation>
+    </message>
+    <message>
+        <source>physical and intimate accord</source>
+        <translation>शारीरिक और अंतरंग सामंजस्य</translation>
+    </message>
+    <message>
+        <source>friendship of the Moon signs&apos; lords: accord of minds</source>
+        <translation>चंद्र राशियों के स्वामियों की मित्रता: मन का मेल</translation>
+    </message>
+    <message>
+        <source>nature and temperament</source>
+        <translation>प्रकृति और स्वभाव</translation>
+    </message>
+    <message>
+        <source>welfare of the family, from the Moon signs&apos; distance</source>
+        <translation>परिवार का कल्याण, चंद्र राशियों की दूरी से</translation>
+    </message>
+    <message>
+        <source>health and children</source>
+        <translation>स्वास्थ्य और संतान</translation>
+    </message>
+    <message>
+        <source>Shudra</source>
+        <translation>शूद्र</translation>
+    </message>
+    <message>
+        <source>Vaishya</source>
+        <translation>वैश्य</translation>
+    </message>
+    <message>
+        <source>Kshatriya</source>
+        <translation>क्षत्रिय</translation>
+    </message>
+    <message>
+        <source>Brahmin</source>
+        <translation>ब्राह्मण</translation>
+    </message>
+    <message>
+        <source>Chatushpada</source>
+        <translation>चतुष्पद</translation>
+    </message>
+    <message>
+        <source>Manava</source>
+        <translation>मानव</translation>
+    </message>
+    <message>
+        <source>Jalachara</source>
+        <translation>जलचर</translation>
+    </message>
+    <message>
+        <source>Vanachara</source>
+        <translation>वनचर</translation>
+    </message>
+    <message>
+        <source>Keeta</source>
+        <translation>कीट</translation>
+    </message>
+    <message>
+        <source>Janma</source>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <source>Sampat</source>
+        <translation>सम्पत्</translation>
+    </message>
+    <message>
+        <source>Vipat</source>
+        <translation>विपत्</translation>
+    </message>
+    <message>
+        <source>Kshema</source>
+        <translation>क्षेम</translation>
+    </message>
+    <message>
+        <source>Pratyak</source>
+        <translation>प्रत्यक्</translation>
+    </message>
+    <message>
+        <source>Sadhana</source>
+        <translation>साधन</translation>
+    </message>
+    <message>
+        <source>Naidhana</source>
+        <translation>नैधन</translation>
+    </message>
+    <message>
+        <source>Mitra</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>Parama Mitra</source>
+        <translation>परम मित्र</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>अश्व</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>गज</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>मेढ़ा</translation>
+    </message>
+    <message>
+        <source>Serpent</source>
+        <translation>सर्प</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>श्वान</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>मार्जार</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>मूषक</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>गौ</translation>
+    </message>
+    <message>
+        <source>Buffalo</source>
+        <translation>महिष</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>व्याघ्र</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>मृग</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>वानर</translation>
+    </message>
+    <message>
+        <source>Mongoose</source>
+        <translation>नकुल</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>%1 (male)</source>
+        <translation>%1 (नर)</translation>
+    </message>
+    <message>
+        <source>%1 (female)</source>
+        <translation>%1 (मादा)</translation>
+    </message>
+    <message>
+        <source>Deva</source>
+        <translation>देव</translation>
+    </message>
+    <message>
+        <source>Manushya</source>
+        <translation>मनुष्य</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <translation>राक्षस</translation>
+    </message>
+    <message>
+        <source>Adi</source>
+        <translation>आदि</translation>
+    </message>
+    <message>
+        <source>Madhya</source>
+        <translation>मध्य</translation>
+    </message>
+    <message>
+        <source>Antya</source>
+        <translation>अन्त्य</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>पाद</translation>
+    </message>
+    <message>
+        <source>Kati</source>
+        <translation>कटि</translation>
+    </message>
+    <message>
+        <source>Nabhi</source>
+        <translation>नाभि</translation>
+    </message>
+    <message>
+        <source>Kantha</source>
+        <translation>कंठ</translation>
+    </message>
+    <message>
+        <source>Shira</source>
+        <translation>शिर</translation>
+    </message>
+    <message>
+        <source> (holds for this pair)</source>
+        <translation> (इस जोड़ी पर लागू)</translation>
+    </message>
+    <message>
+        <source> (does not hold here)</source>
+        <translation> (यहाँ लागू नहीं)</translation>
+    </message>
+    <message>
+        <source>Nadi dosha</source>
+        <translation>नाड़ी दोष</translation>
+    </message>
+    <message>
+        <source>Bhakoot dosha</source>
+        <translation>भकूट दोष</translation>
+    </message>
+    <message>
+        <source>Gana dosha</source>
+        <translation>गण दोष</translation>
+    </message>
+    <message>
+        <source>both births are of %1 nadi</source>
+        <translation>दोनों जन्म %1 नाड़ी के हैं</translation>
+    </message>
+    <message>
+        <source>the Moon signs are %1/%2 from each other</source>
+        <translation>चंद्र राशियाँ एक-दूसरे से %1/%2 हैं</translation>
+    </message>
+    <message>
+        <source>a %1 birth with a %2 one</source>
+        <translation>एक %1 जन्म के साथ एक %2 जन्म</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the star is one and the padas differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब नक्षत्र एक हो और पद भिन्न हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the sign is one and the stars differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब राशि एक हो और नक्षत्र भिन्न हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the star is one and the signs differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब नक्षत्र एक हो और राशियाँ भिन्न हों</translation>
+    </message>
+    <message>
+        <source>softened by some texts when the Moon signs&apos; lords are one or friends</source>
+        <translation>कुछ ग्रंथों में हल्का, जब चंद्र राशियों के स्वामी एक हों या मित्र हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the two signs have one lord</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब दोनों राशियों का स्वामी एक हो</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the signs&apos; lords are friends of each other</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब राशियों के स्वामी परस्पर मित्र हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the nadis differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब नाड़ियाँ भिन्न हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the Moon signs&apos; lords are one or friends</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब चंद्र राशियों के स्वामी एक हों या मित्र हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when bhakoot is free of dosha</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब भकूट दोष से मुक्त हो</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the groom&apos;s star is beyond the 14th from the bride&apos;s</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब वर का नक्षत्र वधू के नक्षत्र से 14 के आगे हो</translation>
+    </message>
+    <message>
+        <source>Dina</source>
+        <translation>दिन</translation>
+    </message>
+    <message>
+        <source>Mahendra</source>
+        <translation>माहेन्द्र</translation>
+    </message>
+    <message>
+        <source>Stree Deergha</source>
+        <translation>स्त्री दीर्घ</translation>
+    </message>
+    <message>
+        <source>Rasi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Rasyadhipati</source>
+        <translation>राश्यधिपति</translation>
+    </message>
+    <message>
+        <source>Vasya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <source>Rajju</source>
+        <translation>रज्जु</translation>
+    </message>
+    <message>
+        <source>Vedha</source>
+        <translation>वेध</translation>
+    </message>
+    <message>
+        <source>the groom&apos;s star is the %1 from the bride&apos;s</source>
+        <translation>वधू के नक्षत्र से गिनती में वर का नक्षत्र %1 पर है</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 और %2</translation>
+    </message>
+    <message>
+        <source>: 2, 4, 6, 8 or 9 by nines</source>
+        <translation>: नौ-नौ की गिनती में 2, 4, 6, 8 या 9</translation>
+    </message>
+    <message>
+        <source>: not 2, 4, 6, 8 or 9 by nines</source>
+        <translation>: नौ-नौ की गिनती में 2, 4, 6, 8 या 9 नहीं</translation>
+    </message>
+    <message>
+        <source>: one gana, or Deva with Manushya</source>
+        <translation>: एक ही गण, या देव के साथ मनुष्य</translation>
+    </message>
+    <message>
+        <source>: Rakshasa with another gana</source>
+        <translation>: राक्षस के साथ दूसरा गण</translation>
+    </message>
+    <message>
+        <source>: 4, 7, 10, 13, 16, 19, 22 or 25</source>
+        <translation>: 4, 7, 10, 13, 16, 19, 22 या 25</translation>
+    </message>
+    <message>
+        <source>: not 4, 7, 10, 13, 16, 19, 22 or 25</source>
+        <translation>: 4, 7, 10, 13, 16, 19, 22 या 25 नहीं</translation>
+    </message>
+    <message>
+        <source>: beyond the 13th</source>
+        <translation>: 13 के आगे</translation>
+    </message>
+    <message>
+        <source>: not beyond the 13th</source>
+        <translation>: 13 के आगे नहीं</translation>
+    </message>
+    <message>
+        <source>: not enemies</source>
+        <translation>: शत्रु नहीं</translation>
+    </message>
+    <message>
+        <source>: sworn enemies</source>
+        <translation>: जन्मजात शत्रु</translation>
+    </message>
+    <message>
+        <source>%1 is the %2 sign from %3</source>
+        <translation>%3 से गिनती में %1 राशि %2 पर है</translation>
+    </message>
+    <message>
+        <source>: the same sign or beyond the 6th</source>
+        <translation>: एक ही राशि, या 6 के आगे</translation>
+    </message>
+    <message>
+        <source>: 2nd to 6th</source>
+        <translation>: 2 से 6 तक</translation>
+    </message>
+    <message>
+        <source>both signs are ruled by %1</source>
+        <translation>दोनों राशियों का स्वामी %1 है</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 %3, %4 holds %5 %6</source>
+        <translation>%1 के लिए %2 %3, %4 के लिए %5 %6</translation>
+    </message>
+    <message>
+        <source>friend</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>सम</translation>
+    </message>
+    <message>
+        <source>enemy</source>
+        <translation>शत्रु</translation>
+    </message>
+    <message>
+        <source>: no enmity</source>
+        <translation>: शत्रुता नहीं</translation>
+    </message>
+    <message>
+        <source>: enmity</source>
+        <translation>: शत्रुता</translation>
+    </message>
+    <message>
+        <source>: one sign is vasya to the other</source>
+        <translation>: एक राशि दूसरी के वश्य है</translation>
+    </message>
+    <message>
+        <source>: neither sign is vasya to the other</source>
+        <translation>: कोई राशि दूसरी के वश्य नहीं</translation>
+    </message>
+    <message>
+        <source>%1 and %2 rajju</source>
+        <translation>%1 और %2 रज्जु</translation>
+    </message>
+    <message>
+        <source>both stars are of %1 rajju</source>
+        <translation>दोनों नक्षत्र %1 रज्जु के हैं</translation>
+    </message>
+    <message>
+        <source>the stars do not obstruct each other</source>
+        <translation>नक्षत्र एक-दूसरे का वेध नहीं करते</translation>
+    </message>
+    <message>
+        <source>the stars obstruct each other</source>
+        <translation>नक्षत्र एक-दूसरे का वेध करते हैं</translation>
+    </message>
+    <message>
+        <source>Bride: %1</source>
+        <translation>वधू: %1</translation>
+    </message>
+    <message>
+        <source>Groom: %1</source>
+        <translation>वर: %1</translation>
+    </message>
+    <message>
+        <source>Ashtakoota (guna milan): %1</source>
+        <translation>अष्टकूट (गुण मिलान): %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <source>Doshas: none of nadi, bhakoot and gana</source>
+        <translation>दोष: नाड़ी, भकूट और गण में से कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Dasha porutham: %1 of %2 agree</source>
+        <translation>दशा पोरुत्तम: %2 में से %1 का मेल</translation>
+    </message>
+    <message>
+        <source>agrees</source>
+        <translation>मेल</translation>
+    </message>
+    <message>
+        <source>does not</source>
+        <translation>मेल नहीं</translation>
+    </message>
+    <message>
+        <source>Birth star: %1</source>
+        <translation>जन्म नक्षत्र: %1</translation>
+    </message>
+    <message>
+        <source>Times on the clock at %1 from universal time</source>
+        <translation>समय उस घड़ी के, जो सार्वत्रिक समय से %1 है</translation>
+    </message>
+    <message>
+        <source>Tarabala</source>
+        <translation>ताराबल</translation>
+    </message>
+    <message>
+        <source>Chandrabala</source>
+        <translation>चंद्रबल</translation>
+    </message>
+    <message>
+        <source>%1 from birth</source>
+        <translation>जन्म से %1</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>मिश्रित</translation>
+    </message>
+    <message>
+        <source>favourable</source>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>unfavourable</source>
+        <translation>अशुभ</translation>
+    </message>
+    <message>
+        <source>chandrashtama</source>
+        <translation>चंद्राष्टम</translation>
+    </message>
+    <message>
+        <source>Chandrashtama</source>
+        <translation>चंद्राष्टम</translation>
+    </message>
+    <message>
+        <source>yes, the Moon is in the 8th sign from the birth Moon during the day</source>
+        <translation>हाँ, दिन में चंद्र जन्म के चंद्र से आठवीं राशि में आता है</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1</translation>
+    </message>
 </context>
 <context>
     <name>StarDayPage</name>
@@ -1208,6 +1764,46 @@ Groom&apos;s birth: %2
     <message>
         <source>: </source>
         <translation>: </translation>
+    </message>
+    <message>
+        <source>the current reading</source>
+        <translation>वर्तमान फल</translation>
+    </message>
+    <message>
+        <source>%1, the current reading</source>
+        <translation>%1, वर्तमान फल</translation>
+    </message>
+    <message>
+        <source>%1 holds a reading that is refused: %2</source>
+        <translation>%1 में ऐसा फल है जो अस्वीकार किया गया: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no birth nakshatra.</source>
+        <translation>%1 में जन्म नक्षत्र नहीं है।</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>%1 से</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, %2 से</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <source>Total: %1 of %2</source>
+        <translation>कुल: %2 में से %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 agree</source>
+        <translation>%2 में से %1 का मेल</translation>
+    </message>
+    <message>
+        <source>Zorvane match</source>
+        <translation>Zorvane मिलान</translation>
     </message>
 </context>
 <context>
