@@ -34,6 +34,10 @@ void FillTable(QTableWidget& table, const QStringList& headings, int rows) {
     table.verticalHeader()->setVisible(false);
     table.horizontalHeader()->setSectionResizeMode(static_cast<int>(headings.size()) - 1, QHeaderView::Stretch);
     table.setWordWrap(true);
+    // The rows keep the height their wrapped texts need as the last column
+    // takes the window's width.
+    QObject::connect(table.horizontalHeader(), &QHeaderView::sectionResized, &table,
+                     [&table] { table.resizeRowsToContents(); });
 }
 
 // The columns as wide as their texts but the last, which takes the rest and
