@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -113,6 +117,17 @@ TEST(MatchWindowInHindi, TablesTotalsAndTextInDevanagari) {
 
     const QString text = window.MatchText();
     EXPECT_EQ(EnglishNameIn(text), QString()) << text.toStdString();
+
+    // The PDF of the Hindi text: one page, its title in Hindi.
+    QTemporaryDir dir;
+    desktop.savePaths.push_back(dir.filePath(QStringLiteral("match.pdf")));
+    QTest::mouseClick(&Control<QPushButton>(window, "cmdExportPdf"), Qt::LeftButton);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+    QFile pdf(dir.filePath(QStringLiteral("match.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
     for (const char* expected : {"वधू: रोहिणी पद 3, वृषभ", "वर: अश्विनी पद 1, मेष", "ग्रह मैत्री", "राश्यधिपति"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     }
