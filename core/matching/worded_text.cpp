@@ -33,6 +33,13 @@ constexpr auto kNoColumnMarks = std::to_array<CodeRange>({
     {0x200C, 0x200D},  // zero-width non-joiner and joiner
 });
 
+// UTF-8 (RFC 3629): a lead byte below 0x80 stands alone; below 0xE0 it has
+// one continuation byte, below 0xF0 two, else three; each continuation byte
+// carries six bits.
+constexpr unsigned char kFirstLeadOfTwo = 0x80;
+constexpr unsigned char kFirstLeadOfThree = 0xE0;
+constexpr unsigned char kFirstLeadOfFour = 0xF0;
+constexpr unsigned char kLeadBitsOfOne = 0x3F;  // shifted right by the continuations
 constexpr unsigned char kContinuationMask = 0xC0;
 constexpr unsigned char kContinuationBits = 0x80;
 constexpr unsigned char kLowSixBits = 0x3F;
@@ -77,8 +84,11 @@ std::size_t TextColumns(std::string_view text) {
     std::size_t columns = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int continuations = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-        std::uint32_t code = continuations == 0 ? lead : lead & (0x3FU >> continuations);
+        const int continuations = lead < kFirstLeadOfTwo     ? 0
+                                  : lead < kFirstLeadOfThree ? 1
+                                  : lead < kFirstLeadOfFour  ? 2
+                                                             : 3;
+        std::uint32_t code = continuations == 0 ? lead : lead & (kLeadBitsOfOne >> continuations);
         std::size_t next = i + 1;
         for (int k = 0; k < continuations && next < text.size(); ++k, ++next) {
             const auto byte = static_cast<unsigned char>(text[next]);
