@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/cli_wording.h"
 #include "cli/command_line.h"
 #include "cli/match_output.h"
 #include "cli/run_reading.h"
@@ -18,6 +19,7 @@
 #include "core/matching/porutham.h"
 #include "core/matching/star_day.h"
 #include "core/reading/birth_record.h"
+#include "core/text/language.h"
 #include "core/time/angles.h"
 #include "core/time/zone_date.h"
 
@@ -39,6 +41,7 @@ struct MatchOptions {
     std::string chartPath;  // --open-chart with --tarabala
     std::string date;       // --date with --tarabala; empty: today
     bool json = false;
+    std::optional<Language> language;  // --lang: the language of the text output
 };
 
 void Write(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
@@ -86,10 +89,14 @@ std::variant<MatchOptions, std::string> ParseMatchOptions(std::span<const std::s
         } else if (name == "--tarabala") {
             if (attached) return std::string("--tarabala takes no value");
             if (!setMode(MatchMode::Tarabala)) return "give one of --match, --match-stars and --tarabala";
-        } else if (name == "--open-chart" || name == "--date" || name == "--format") {
+        } else if (name == "--open-chart" || name == "--date" || name == "--format" || name == "--lang") {
             const std::optional<std::string> given = value();
             if (!given) return std::string(name) + " needs a value";
-            if (name == "--format") {
+            if (name == "--lang") {
+                if (options.language) return "--lang is given twice";
+                options.language = LanguageOfCode(*given);
+                if (!options.language) return "--lang takes en or hi";
+            } else if (name == "--format") {
                 if (formatGiven || (*given != "text" && *given != "json")) return "--format takes text or json";
                 formatGiven = true;
                 options.json = *given == "json";
@@ -137,6 +144,11 @@ std::variant<ChartStar, std::string> StarOfChart(const std::string& path) {
                      record.details->clockLeadHours - (record.birth.DaylightSaving ? kSummerTimeHours : 0.0)};
 }
 
+// The wording of the output: the chosen language for text, English for JSON.
+Wording OutputWording(const MatchOptions& options) {
+    return options.json ? Wording{} : CliWording(options.language.value_or(Language::English));
+}
+
 std::optional<CivilDate> ParseDate(const std::string& text) {
     CivilDate date;
     char extra = 0;
@@ -166,10 +178,11 @@ int RunMatch(const MatchOptions& options) {
             stars[i] = std::get<ChartStar>(found).star;
         }
     }
-    const Ashtakoota ashtakoota = MatchAshtakoota(stars[0], stars[1]);
-    const std::array<Porutham, kPoruthamCount> porutham = MatchPorutham(stars[0], stars[1]);
+    const Wording wording = OutputWording(options);
+    const Ashtakoota ashtakoota = MatchAshtakoota(stars[0], stars[1], wording);
+    const std::array<Porutham, kPoruthamCount> porutham = MatchPorutham(stars[0], stars[1], wording);
     Write(stdout, options.json ? FormatMatchJson(ashtakoota, porutham)
-                               : FormatMatchText(stars[0], stars[1], ashtakoota, porutham));
+                               : FormatMatchText(stars[0], stars[1], ashtakoota, porutham, wording));
     return Finish(kExitSuccess);
 }
 
@@ -193,9 +206,10 @@ int RunTarabala(const MatchOptions& options) {
     }
     const auto [start, end] = CivilDayBounds(date.year, date.month, date.day, birth.standardLeadHours);
     const StarDay day = ComputeStarDay(birth.star, start, end);
+    const Wording wording = OutputWording(options);
     Write(stdout, options.json ? FormatStarDayJson(birth.star, IsoDateText(date), day, birth.standardLeadHours)
-                               : "Date: " + IsoDateText(date) + "\n" +
-                                     FormatStarDayText(birth.star, day, birth.standardLeadHours));
+                               : wording.Say("Date") + ": " + IsoDateText(date) + "\n" +
+                                     FormatStarDayText(birth.star, day, birth.standardLeadHours, wording));
     return Finish(kExitSuccess);
 }
 
@@ -224,9 +238,11 @@ std::string_view MatchUsageText() {
     return R"(
 Matching and the day of a birth star:
   zorvane-cli --match BRIDE.zchart GROOM.zchart [--format text|json]
+              [--lang en|hi]
   zorvane-cli --match-stars NAKSHATRA:PADA NAKSHATRA:PADA [--format text|json]
+              [--lang en|hi]
   zorvane-cli --tarabala --open-chart FILE.zchart [--date YYYY-MM-DD]
-              [--format text|json]
+              [--format text|json] [--lang en|hi]
 --match computes the birth stars of two chart files (the bride's first) and
 gives the ashtakoota (eight kootas, 36 points) and the ten poruthams;
 --match-stars does the same for two stars typed by name or number 1..27 with
@@ -235,6 +251,7 @@ their padas 1..4 ("Rohini:3", "4:3"). JSON: {"ashtakoota": {"kootas": [..],
 taras, the chandrabala and whether the day is chandrashtama for the chart's
 birth star, from midnight to midnight of the date (default: today) on the
 chart's standard clock, with the times the Moon changes nakshatra or sign.
+--lang hi gives the text in Hindi; the JSON stays English.
 )";
 }
 

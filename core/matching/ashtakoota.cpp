@@ -2,8 +2,9 @@
 
 #include <cstddef>
 
+#include "core/format/local_names.h"
 #include "core/matching/match_tables.h"
-#include "core/panchang/limb_names.h"
+#include "core/matching/worded_text.h"
 
 namespace zorvane {
 
@@ -32,7 +33,8 @@ constexpr auto At(const Table& table, Index index) {
     return table[static_cast<std::size_t>(index)];
 }
 
-std::string Name(std::string_view name) { return std::string(name); }
+// The name of a class (varna, yoni, gana, ...) as the wording words it.
+std::string Name(std::string_view name, const Wording& wording) { return wording.Say(name); }
 
 bool Unfavourable(int tara) { return tara == 3 || tara == 5 || tara == 7; }
 
@@ -62,13 +64,21 @@ bool LordsAgree(int signA, int signB) {
     return a == b || (RelationOf(a, b) == Relation::Friend && RelationOf(b, a) == Relation::Friend);
 }
 
-std::string Holds(bool holds) { return holds ? " (holds for this pair)" : " (does not hold here)"; }
+std::string Holds(bool holds, const Wording& wording) {
+    return wording.Say(holds ? " (holds for this pair)" : " (does not hold here)");
+}
 
-std::string TaraText(int tara) { return Name(At(kTaraNames, tara - 1)) + " (" + std::to_string(tara) + ")"; }
+std::string TaraText(int tara, const Wording& wording) {
+    return Name(At(kTaraNames, tara - 1), wording) + " (" + std::to_string(tara) + ")";
+}
 
-std::string YoniText(const Star& star) {
+std::string YoniText(const Star& star, const Wording& wording) {
     const StarYoni yoni = At(kStarYoni, star.nakshatra);
-    return Name(At(kYoniNames, yoni.yoni)) + (yoni.male ? " (male)" : " (female)");
+    return Filled(wording.Say(yoni.male ? "%1 (male)" : "%1 (female)"), {Name(At(kYoniNames, yoni.yoni), wording)});
+}
+
+std::string LordText(Graha graha, const Wording& wording) {
+    return GrahaText(static_cast<std::size_t>(graha), wording.language);
 }
 
 }  // namespace
@@ -81,7 +91,7 @@ int TaraOf(int fromNakshatra, int toNakshatra) {
 
 int SignCount(int fromSign, int toSign) { return (toSign - fromSign + kSigns) % kSigns + 1; }
 
-Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom) {
+Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom, const Wording& wording) {
     Ashtakoota out;
     const int brideSign = SignOfStar(bride);
     const int groomSign = SignOfStar(groom);
@@ -89,13 +99,13 @@ Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom) {
     const Varna brideVarna = At(kSignVarna, brideSign);
     const Varna groomVarna = At(kSignVarna, groomSign);
     out.kootas[0] = {"Varna", groomVarna >= brideVarna ? 1.0 : 0.0, kVarnaMax,
-                     {Name(At(kVarnaNames, brideVarna)), Name(At(kVarnaNames, groomVarna))},
+                     {Name(At(kVarnaNames, brideVarna), wording), Name(At(kVarnaNames, groomVarna), wording)},
                      "temperament and work; the groom's varna at or above the bride's"};
 
     const VashyaClass brideVashya = VashyaOf(bride);
     const VashyaClass groomVashya = VashyaOf(groom);
     out.kootas[1] = {"Vashya", At(At(kVashyaPoints, brideVashya), groomVashya), kVashyaMax,
-                     {Name(At(kVashyaNames, brideVashya)), Name(At(kVashyaNames, groomVashya))},
+                     {Name(At(kVashyaNames, brideVashya), wording), Name(At(kVashyaNames, groomVashya), wording)},
                      "mutual attraction and give and take"};
 
     const int taraToGroom = TaraOf(bride.nakshatra, groom.nakshatra);
@@ -104,74 +114,77 @@ Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom) {
                      (Unfavourable(taraToGroom) ? 0 : kTaraPointsEachWay) +
                          (Unfavourable(taraToBride) ? 0 : kTaraPointsEachWay),
                      kTaraMax,
-                     {TaraText(taraToBride), TaraText(taraToGroom)},
+                     {TaraText(taraToBride, wording), TaraText(taraToGroom, wording)},
                      "health and fortune, each star counted from the other"};
 
     const Yoni brideYoni = At(kStarYoni, bride.nakshatra).yoni;
     const Yoni groomYoni = At(kStarYoni, groom.nakshatra).yoni;
     out.kootas[3] = {"Yoni", static_cast<double>(At(At(kYoniPoints, brideYoni), groomYoni)), kYoniMax,
-                     {YoniText(bride), YoniText(groom)}, "physical and intimate accord"};
+                     {YoniText(bride, wording), YoniText(groom, wording)}, "physical and intimate accord"};
 
     const Graha brideLord = At(kSignLord, brideSign);
     const Graha groomLord = At(kSignLord, groomSign);
     out.kootas[4] = {"Graha Maitri", MaitriPoints(brideLord, groomLord), kMaitriMax,
-                     {Name(At(kGrahaNames, brideLord)), Name(At(kGrahaNames, groomLord))},
+                     {LordText(brideLord, wording), LordText(groomLord, wording)},
                      "friendship of the Moon signs' lords: accord of minds"};
 
     const Gana brideGana = At(kStarGana, bride.nakshatra);
     const Gana groomGana = At(kStarGana, groom.nakshatra);
     out.kootas[5] = {"Gana", At(At(kGanaPoints, groomGana), brideGana), kGanaMax,
-                     {Name(At(kGanaNames, brideGana)), Name(At(kGanaNames, groomGana))}, "nature and temperament"};
+                     {Name(At(kGanaNames, brideGana), wording), Name(At(kGanaNames, groomGana), wording)}, "nature and temperament"};
 
     const int groomFromBride = SignCount(brideSign, groomSign);
     const int brideFromGroom = SignCount(groomSign, brideSign);
     const bool bhakootDosha = groomFromBride == 2 || groomFromBride == 12 || groomFromBride == 5 ||
                               groomFromBride == 9 || groomFromBride == 6 || groomFromBride == 8;
     out.kootas[6] = {"Bhakoot", bhakootDosha ? 0.0 : kBhakootPoints, kBhakootPoints,
-                     {Name(At(kSignNames, brideSign)), Name(At(kSignNames, groomSign))},
+                     {SignText(brideSign, wording.language), SignText(groomSign, wording.language)},
                      "welfare of the family, from the Moon signs' distance"};
 
     const Nadi brideNadi = At(kStarNadi, bride.nakshatra);
     const Nadi groomNadi = At(kStarNadi, groom.nakshatra);
     const bool nadiDosha = brideNadi == groomNadi;
     out.kootas[7] = {"Nadi", nadiDosha ? 0.0 : kNadiPoints, kNadiPoints,
-                     {Name(At(kNadiNames, brideNadi)), Name(At(kNadiNames, groomNadi))}, "health and children"};
+                     {Name(At(kNadiNames, brideNadi), wording), Name(At(kNadiNames, groomNadi), wording)}, "health and children"};
 
     for (const Koota& koota : out.kootas) out.total += koota.points;
 
     const bool lordsAgree = LordsAgree(brideSign, groomSign);
+    // A classical cancellation and whether it holds for this pair.
+    const auto note = [&wording](std::string_view condition, bool holds) {
+        return wording.Say(condition) + Holds(holds, wording);
+    };
     if (nadiDosha) {
         const bool sameStar = bride.nakshatra == groom.nakshatra;
         out.doshas.push_back(
             {"Nadi dosha",
-             "both births are of " + Name(At(kNadiNames, brideNadi)) + " nadi",
-             {"cancelled by some texts when the star is one and the padas differ" +
-                  Holds(sameStar && bride.pada != groom.pada),
-              "cancelled by some texts when the sign is one and the stars differ" +
-                  Holds(brideSign == groomSign && !sameStar),
-              "cancelled by some texts when the star is one and the signs differ" +
-                  Holds(sameStar && brideSign != groomSign),
-              "softened by some texts when the Moon signs' lords are one or friends" + Holds(lordsAgree)}});
+             Filled(wording.Say("both births are of %1 nadi"), {Name(At(kNadiNames, brideNadi), wording)}),
+             {note("cancelled by some texts when the star is one and the padas differ",
+                   sameStar && bride.pada != groom.pada),
+              note("cancelled by some texts when the sign is one and the stars differ", brideSign == groomSign && !sameStar),
+              note("cancelled by some texts when the star is one and the signs differ", sameStar && brideSign != groomSign),
+              note("softened by some texts when the Moon signs' lords are one or friends", lordsAgree)}});
     }
     if (bhakootDosha) {
         out.doshas.push_back(
             {"Bhakoot dosha",
-             "the Moon signs are " + std::to_string(groomFromBride) + "/" + std::to_string(brideFromGroom) +
-                 " from each other",
-             {"cancelled by some texts when the two signs have one lord" + Holds(brideLord == groomLord),
-              "cancelled by some texts when the signs' lords are friends of each other" + Holds(lordsAgree),
-              "cancelled by some texts when the nadis differ" + Holds(!nadiDosha)}});
+             Filled(wording.Say("the Moon signs are %1/%2 from each other"),
+                    {std::to_string(groomFromBride), std::to_string(brideFromGroom)}),
+             {note("cancelled by some texts when the two signs have one lord", brideLord == groomLord),
+              note("cancelled by some texts when the signs' lords are friends of each other", lordsAgree),
+              note("cancelled by some texts when the nadis differ", !nadiDosha)}});
     }
     const bool ganaDosha = (brideGana == Gana::Rakshasa) != (groomGana == Gana::Rakshasa);
     if (ganaDosha) {
         out.doshas.push_back(
             {"Gana dosha",
-             "a " + Name(At(kGanaNames, Gana::Rakshasa)) + " birth with a " +
-                 Name(At(kGanaNames, brideGana == Gana::Rakshasa ? groomGana : brideGana)) + " one",
-             {"cancelled by some texts when the Moon signs' lords are one or friends" + Holds(lordsAgree),
-              "cancelled by some texts when bhakoot is free of dosha" + Holds(!bhakootDosha),
-              "cancelled by some texts when the groom's star is beyond the 14th from the bride's" +
-                  Holds((groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1 > kGanaDoshaBeyondCount)}});
+             Filled(wording.Say("a %1 birth with a %2 one"),
+                    {Name(At(kGanaNames, Gana::Rakshasa), wording),
+                     Name(At(kGanaNames, brideGana == Gana::Rakshasa ? groomGana : brideGana), wording)}),
+             {note("cancelled by some texts when the Moon signs' lords are one or friends", lordsAgree),
+              note("cancelled by some texts when bhakoot is free of dosha", !bhakootDosha),
+              note("cancelled by some texts when the groom's star is beyond the 14th from the bride's",
+                   (groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1 > kGanaDoshaBeyondCount)}});
     }
     return out;
 }

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "core/matching/star.h"
+#include "core/text/wording.h"
 
 namespace zorvane {
 
 // One of the eight kootas: its points of its maximum, the two values it
-// compared (the bride's first) and what it stands for.
+// compared (the bride's first) and what it stands for. The name and the
+// meaning are the English words (the JSON's), which a text words itself;
+// the values are worded.
 struct Koota {
     std::string_view name;
     double points = 0;
@@ -21,7 +24,7 @@ struct Koota {
 
 // A dosha found, why, and the classical cancellations: each says whether it
 // holds for this pair. They are notes for the reader; none is applied to the
-// total.
+// total. The name is the English one; the reason and the notes are worded.
 struct Dosha {
     std::string_view name;
     std::string reason;
@@ -38,8 +41,9 @@ struct Ashtakoota {
 };
 
 // The guna milan of a bride and a groom from their birth stars (the Moon's
-// signs follow from the padas). Points in halves.
-Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom);
+// signs follow from the padas). Points in halves. The values, reasons and
+// notes in the wording's language.
+Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom, const Wording& wording = {});
 
 // The tara (1 Janma .. 9 Parama Mitra) of the star `to` counted from the
 // star `from`, both counted, by nines.

@@ -5,8 +5,8 @@
 #include <cstddef>
 
 #include "core/format/details_text.h"
-#include "core/panchang/limb_names.h"
-#include "core/panchang/nakshatra_names.h"
+#include "core/format/local_names.h"
+#include "core/matching/worded_text.h"
 #include "core/time/angles.h"
 #include "core/time/day_number.h"
 
@@ -24,13 +24,6 @@ constexpr std::size_t kVerdictColumn = 14;
 constexpr std::size_t kSignColumn = 12;
 constexpr std::size_t kCountColumn = 15;
 
-std::string Padded(std::string text, std::size_t width) {
-    if (text.size() < width) text.resize(width, ' ');
-    return text;
-}
-
-std::string SignName(int sign) { return std::string(kSignNames[static_cast<std::size_t>(sign)]); }
-
 // "2026-12-08 18:17": the clock's moment rounded to the minute.
 std::string ClockMinute(double universalJd, double clockLeadHours) {
     constexpr double kHalfMinuteDays = 30.0 / 86400.0;
@@ -41,15 +34,17 @@ std::string ClockMinute(double universalJd, double clockLeadHours) {
     return text;
 }
 
-std::string Span(double startJd, double endJd, double clockLeadHours) {
-    return ClockMinute(startJd, clockLeadHours) + " to " + ClockMinute(endJd, clockLeadHours);
+std::string Span(double startJd, double endJd, double clockLeadHours, const Wording& wording) {
+    return ClockMinute(startJd, clockLeadHours) + wording.Say(" to ") + ClockMinute(endJd, clockLeadHours);
 }
+
+std::string Line(std::string_view worded) { return std::string(worded) + "\n"; }
 
 }  // namespace
 
-std::string DescribeStar(const Star& star) {
-    return std::string(NakshatraNameOfStar(star)) + " pada " + std::to_string(star.pada) + ", " +
-           SignName(SignOfStar(star));
+std::string DescribeStar(const Star& star, const Wording& wording) {
+    return NakshatraText(star.nakshatra, wording.language) + wording.Say(" pada ") + std::to_string(star.pada) + ", " +
+           SignText(SignOfStar(star), wording.language);
 }
 
 std::string FormatPoints(double points) {
@@ -63,29 +58,31 @@ std::string FormatPoints(double points) {
 }
 
 std::string FormatMatchText(const Star& bride, const Star& groom, const Ashtakoota& ashtakoota,
-                            const std::array<Porutham, kPoruthamCount>& porutham) {
-    std::string out = "Bride: " + DescribeStar(bride) + "\nGroom: " + DescribeStar(groom) + "\n\n";
-    out += "Ashtakoota (guna milan): " + FormatPoints(ashtakoota.total) + " of " +
-           FormatPoints(kAshtakootaMaxPoints) + "\n";
+                            const std::array<Porutham, kPoruthamCount>& porutham, const Wording& wording) {
+    const auto of = [&wording](double points, double max) {
+        return Filled(wording.Say("%1 of %2"), {FormatPoints(points), FormatPoints(max)});
+    };
+    std::string out = Line(Filled(wording.Say("Bride: %1"), {DescribeStar(bride, wording)})) +
+                      Line(Filled(wording.Say("Groom: %1"), {DescribeStar(groom, wording)})) + "\n";
+    out += Line(Filled(wording.Say("Ashtakoota (guna milan): %1"), {of(ashtakoota.total, kAshtakootaMaxPoints)}));
     for (const Koota& koota : ashtakoota.kootas) {
-        out += "  " + Padded(std::string(koota.name), kNameColumn) +
-               Padded(FormatPoints(koota.points) + " of " + FormatPoints(koota.max), kPointsColumn) +
-               koota.values[0] + " / " + koota.values[1] + " (" + std::string(koota.meaning) + ")\n";
+        out += "  " + ColumnPadded(wording.Say(koota.name), kNameColumn) +
+               ColumnPadded(of(koota.points, koota.max), kPointsColumn) + koota.values[0] + " / " + koota.values[1] +
+               " (" + wording.Say(koota.meaning) + ")\n";
     }
-    if (ashtakoota.doshas.empty()) {
-        out += "Doshas: none of nadi, bhakoot and gana\n";
-    }
+    if (ashtakoota.doshas.empty()) out += Line(wording.Say("Doshas: none of nadi, bhakoot and gana"));
     for (const Dosha& dosha : ashtakoota.doshas) {
-        out += std::string(dosha.name) + ": " + dosha.reason + "\n";
+        out += wording.Say(dosha.name) + ": " + dosha.reason + "\n";
         for (const std::string& note : dosha.notes) out += "  - " + note + "\n";
     }
     int agreeing = 0;
     for (const Porutham& p : porutham) agreeing += p.agrees ? 1 : 0;
-    out += "\nDasha porutham: " + std::to_string(agreeing) + " of " + std::to_string(kPoruthamCount) +
-           " agree\n";
+    out += "\n";
+    out += Line(Filled(wording.Say("Dasha porutham: %1 of %2 agree"),
+                       {std::to_string(agreeing), std::to_string(kPoruthamCount)}));
     for (const Porutham& p : porutham) {
-        out += "  " + Padded(std::string(p.name), kNameColumn) + Padded(p.agrees ? "agrees" : "does not", kPointsColumn) +
-               p.reason + "\n";
+        out += "  " + ColumnPadded(wording.Say(p.name), kNameColumn) +
+               ColumnPadded(wording.Say(p.agrees ? "agrees" : "does not"), kPointsColumn) + p.reason + "\n";
     }
     return out;
 }
@@ -95,23 +92,33 @@ std::pair<double, double> CivilDayBounds(int year, int month, int day, double cl
     return {midnight, midnight + 1.0};
 }
 
-std::string FormatStarDayText(const Star& birth, const StarDay& day, double clockLeadHours) {
-    std::string out = "Birth star: " + DescribeStar(birth) + "\nTimes on the clock at " +
-                      FormatClockLead(clockLeadHours) + " from universal time\n\nTarabala\n";
+std::string FormatStarDayText(const Star& birth, const StarDay& day, double clockLeadHours, const Wording& wording) {
+    const Language language = wording.language;
+    std::string out = Line(Filled(wording.Say("Birth star: %1"), {DescribeStar(birth, wording)})) +
+                      Line(Filled(wording.Say("Times on the clock at %1 from universal time"),
+                                  {FormatClockLead(clockLeadHours)})) +
+                      "\n" + Line(wording.Say("Tarabala"));
     for (const TaraSpan& span : day.taras) {
-        out += "  " + Padded(std::string(NakshatraNames[static_cast<std::size_t>(span.nakshatra)]), kStarColumn) +
-               Padded(std::string(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", kTaraColumn) +
-               Padded(std::string(TaraVerdict(span.tara)), kVerdictColumn) + Span(span.startJd, span.endJd, clockLeadHours) +
+        out += "  ";
+        out += ColumnPadded(NakshatraText(span.nakshatra, language), kStarColumn) +
+               ColumnPadded(wording.Say(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", kTaraColumn) +
+               ColumnPadded(wording.Say(TaraVerdict(span.tara)), kVerdictColumn) +
+               Span(span.startJd, span.endJd, clockLeadHours, wording) + "\n";
+    }
+    out += "\n";
+    out += Line(wording.Say("Chandrabala"));
+    for (const MoonSignSpan& span : day.signs) {
+        const char* verdict = span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable";
+        out += "  ";
+        out += ColumnPadded(SignText(span.sign, language), kSignColumn) +
+               ColumnPadded(Filled(wording.Say("%1 from birth"), {std::to_string(span.count)}), kCountColumn) +
+               ColumnPadded(wording.Say(verdict), kVerdictColumn) + Span(span.startJd, span.endJd, clockLeadHours, wording) +
                "\n";
     }
-    out += "\nChandrabala\n";
-    for (const MoonSignSpan& span : day.signs) {
-        out += "  " + Padded(SignName(span.sign), kSignColumn) + Padded(std::to_string(span.count) + " from birth", kCountColumn) +
-               Padded(span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable", kVerdictColumn) +
-               Span(span.startJd, span.endJd, clockLeadHours) + "\n";
-    }
-    out += std::string("\nChandrashtama: ") +
-           (day.chandrashtama ? "yes, the Moon is in the 8th sign from the birth Moon during the day\n" : "no\n");
+    out += "\n";
+    out += wording.Say("Chandrashtama") + ": " +
+           Line(wording.Say(day.chandrashtama ? "yes, the Moon is in the 8th sign from the birth Moon during the day"
+                                              : "no"));
     return out;
 }
 

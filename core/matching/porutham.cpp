@@ -4,8 +4,9 @@
 #include <cstddef>
 
 #include "core/matching/ashtakoota.h"
+#include "core/format/local_names.h"
 #include "core/matching/match_tables.h"
-#include "core/panchang/limb_names.h"
+#include "core/matching/worded_text.h"
 
 namespace zorvane {
 
@@ -27,17 +28,11 @@ constexpr auto At(const Table& table, Index index) {
     return table[static_cast<std::size_t>(index)];
 }
 
-std::string Name(std::string_view name) { return std::string(name); }
+// The name of a class (gana, yoni, rajju, relation) as the wording words it.
+std::string Name(std::string_view name, const Wording& wording) { return wording.Say(name); }
 
-std::string Ordinal(int n) {
-    const int lastTwo = n % 100;
-    const int last = n % 10;
-    const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
-                         : last == 1                       ? "st"
-                         : last == 2                       ? "nd"
-                         : last == 3                       ? "rd"
-                                                           : "th";
-    return std::to_string(n) + suffix;
+std::string LordText(Graha graha, const Wording& wording) {
+    return GrahaText(static_cast<std::size_t>(graha), wording.language);
 }
 
 bool IsVasya(int fromSign, int toSign) {
@@ -62,45 +57,53 @@ std::string_view RelationWord(Relation relation) {
 
 }  // namespace
 
-std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star& groom) {
+std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star& groom, const Wording& wording) {
     std::array<Porutham, kPoruthamCount> out;
     const int count = (groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1;
-    const std::string countText = "the groom's star is the " + Ordinal(count) + " from the bride's";
+    const std::string countText =
+        Filled(wording.Say("the groom's star is the %1 from the bride's"), {Ordinal(count, wording)});
+    const auto both = [&wording](std::string one, std::string other) {
+        return Filled(wording.Say("%1 and %2"), {std::move(one), std::move(other)});
+    };
+    const Language language = wording.language;
     const int brideSign = SignOfStar(bride);
     const int groomSign = SignOfStar(groom);
 
     const bool dina =
         std::find(kDinaRemainders.begin(), kDinaRemainders.end(), count % kTaraCount) != kDinaRemainders.end();
-    out[0] = {"Dina", dina, countText + (dina ? ": 2, 4, 6, 8 or 9 by nines" : ": not 2, 4, 6, 8 or 9 by nines")};
+    out[0] = {"Dina", dina,
+              countText + wording.Say(dina ? ": 2, 4, 6, 8 or 9 by nines" : ": not 2, 4, 6, 8 or 9 by nines")};
 
     const Gana brideGana = At(kStarGana, bride.nakshatra);
     const Gana groomGana = At(kStarGana, groom.nakshatra);
     const bool gana = (brideGana == Gana::Rakshasa) == (groomGana == Gana::Rakshasa);
     out[1] = {"Gana", gana,
-              Name(At(kGanaNames, brideGana)) + " and " + Name(At(kGanaNames, groomGana)) +
-                  (gana ? ": one gana, or Deva with Manushya" : ": Rakshasa with another gana")};
+              both(Name(At(kGanaNames, brideGana), wording), Name(At(kGanaNames, groomGana), wording)) +
+                  wording.Say(gana ? ": one gana, or Deva with Manushya" : ": Rakshasa with another gana")};
 
     const bool mahendra =
         std::find(kMahendraCounts.begin(), kMahendraCounts.end(), count) != kMahendraCounts.end();
     out[2] = {"Mahendra", mahendra,
-              countText + (mahendra ? ": 4, 7, 10, 13, 16, 19, 22 or 25" : ": not 4, 7, 10, 13, 16, 19, 22 or 25")};
+              countText + wording.Say(mahendra ? ": 4, 7, 10, 13, 16, 19, 22 or 25"
+                                               : ": not 4, 7, 10, 13, 16, 19, 22 or 25")};
 
     const bool streeDeergha = count > kStreeDeerghaBeyond;
     out[3] = {"Stree Deergha", streeDeergha,
-              countText + (streeDeergha ? ": beyond the 13th" : ": not beyond the 13th")};
+              countText + wording.Say(streeDeergha ? ": beyond the 13th" : ": not beyond the 13th")};
 
     const Yoni brideYoni = At(kStarYoni, bride.nakshatra).yoni;
     const Yoni groomYoni = At(kStarYoni, groom.nakshatra).yoni;
     const bool yoni = At(At(kYoniPoints, brideYoni), groomYoni) > 0;
     out[4] = {"Yoni", yoni,
-              Name(At(kYoniNames, brideYoni)) + " and " + Name(At(kYoniNames, groomYoni)) +
-                  (yoni ? ": not enemies" : ": sworn enemies")};
+              both(Name(At(kYoniNames, brideYoni), wording), Name(At(kYoniNames, groomYoni), wording)) +
+                  wording.Say(yoni ? ": not enemies" : ": sworn enemies")};
 
     const int signCount = SignCount(brideSign, groomSign);
     const bool rasi = signCount == 1 || signCount > kRasiBeyond;
     out[5] = {"Rasi", rasi,
-              Name(At(kSignNames, groomSign)) + " is the " + Ordinal(signCount) + " sign from " +
-                  Name(At(kSignNames, brideSign)) + (rasi ? ": the same sign or beyond the 6th" : ": 2nd to 6th")};
+              Filled(wording.Say("%1 is the %2 sign from %3"),
+                     {SignText(groomSign, language), Ordinal(signCount, wording), SignText(brideSign, language)}) +
+                  wording.Say(rasi ? ": the same sign or beyond the 6th" : ": 2nd to 6th")};
 
     const Graha brideLord = At(kSignLord, brideSign);
     const Graha groomLord = At(kSignLord, groomSign);
@@ -109,26 +112,29 @@ std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star
     const bool lords = brideLord == groomLord || (brideToGroom != Relation::Enemy && groomToBride != Relation::Enemy);
     out[6] = {"Rasyadhipati", lords,
               brideLord == groomLord
-                  ? "both signs are ruled by " + Name(At(kGrahaNames, brideLord))
-                  : Name(At(kGrahaNames, brideLord)) + " holds " + Name(At(kGrahaNames, groomLord)) + " " +
-                        Name(RelationWord(brideToGroom)) + ", " + Name(At(kGrahaNames, groomLord)) + " holds " +
-                        Name(At(kGrahaNames, brideLord)) + " " + Name(RelationWord(groomToBride)) +
-                        (lords ? ": no enmity" : ": enmity")};
+                  ? Filled(wording.Say("both signs are ruled by %1"), {LordText(brideLord, wording)})
+                  : Filled(wording.Say("%1 holds %2 %3, %4 holds %5 %6"),
+                           {LordText(brideLord, wording), LordText(groomLord, wording),
+                            Name(RelationWord(brideToGroom), wording), LordText(groomLord, wording),
+                            LordText(brideLord, wording), Name(RelationWord(groomToBride), wording)}) +
+                        wording.Say(lords ? ": no enmity" : ": enmity")};
 
     const bool vasya = IsVasya(brideSign, groomSign) || IsVasya(groomSign, brideSign);
     out[7] = {"Vasya", vasya,
-              Name(At(kSignNames, brideSign)) + " and " + Name(At(kSignNames, groomSign)) +
-                  (vasya ? ": one sign is vasya to the other" : ": neither sign is vasya to the other")};
+              both(SignText(brideSign, language), SignText(groomSign, language)) +
+                  wording.Say(vasya ? ": one sign is vasya to the other" : ": neither sign is vasya to the other")};
 
     const Rajju brideRajju = At(kStarRajju, bride.nakshatra);
     const Rajju groomRajju = At(kStarRajju, groom.nakshatra);
     const bool rajju = brideRajju != groomRajju;
     out[8] = {"Rajju", rajju,
-              rajju ? Name(At(kRajjuNames, brideRajju)) + " and " + Name(At(kRajjuNames, groomRajju)) + " rajju"
-                    : "both stars are of " + Name(At(kRajjuNames, brideRajju)) + " rajju"};
+              rajju ? Filled(wording.Say("%1 and %2 rajju"),
+                             {Name(At(kRajjuNames, brideRajju), wording), Name(At(kRajjuNames, groomRajju), wording)})
+                    : Filled(wording.Say("both stars are of %1 rajju"), {Name(At(kRajjuNames, brideRajju), wording)})};
 
     const bool vedha = !InVedha(bride.nakshatra, groom.nakshatra);
-    out[9] = {"Vedha", vedha, vedha ? "the stars do not obstruct each other" : "the stars obstruct each other"};
+    out[9] = {"Vedha", vedha,
+              wording.Say(vedha ? "the stars do not obstruct each other" : "the stars obstruct each other")};
     return out;
 }
 

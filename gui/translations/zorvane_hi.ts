@@ -8,7 +8,7 @@
         <translation>वह घड़ी चुनें जिससे जन्म का समय पढ़ा गया था। “क्या बदलता है” हर एक की तुलना अभी लागू घड़ी से करता है।</translation>
     </message>
     <message>
-        <source> Before 1956 many towns kept a clock of their own: the tz database&apos;s value is the default; Bombay and Calcutta Time and their years rest on secondary sources, and war time on one source the tz database calls dubious.</source>
+        <source> Before 1956 many towns kept a clock of their own: the tz database's value is the default; Bombay and Calcutta Time and their years rest on secondary sources, and war time on one source the tz database calls dubious.</source>
         <translation> 1956 से पहले कई नगर अपनी-अपनी घड़ी रखते थे: tz डेटाबेस का मान डिफ़ॉल्ट है; बंबई और कलकत्ता समय और उनके वर्ष द्वितीयक स्रोतों पर आधारित हैं, और युद्धकालीन समय एक ऐसे स्रोत पर जिसे tz डेटाबेस संदिग्ध कहता है।</translation>
     </message>
 </context>
@@ -110,11 +110,11 @@
         <translation>स्विस एफ़ेमेरिस की डेटा फ़ाइलें</translation>
     </message>
     <message>
-        <source>the Swiss Ephemeris&apos; built-in analytic theory (its data files were not found)</source>
+        <source>the Swiss Ephemeris' built-in analytic theory (its data files were not found)</source>
         <translation>स्विस एफ़ेमेरिस का अंतर्निहित विश्लेषणात्मक सिद्धांत (इसकी डेटा फ़ाइलें नहीं मिलीं)</translation>
     </message>
     <message>
-        <source> The lagna and the houses need the birth&apos;s latitude.</source>
+        <source> The lagna and the houses need the birth's latitude.</source>
         <translation> लग्न और भावों के लिए जन्म स्थान का अक्षांश आवश्यक है।</translation>
     </message>
     <message>
@@ -270,7 +270,7 @@ Mahadashas
         <translation> (आज चल रही)</translation>
     </message>
     <message>
-        <source>Times in the birth&apos;s clock. Dasha dates in the birth&apos;s zone, a year being 365.25 days; the shaded mahadasha runs today. A time with an offset beside it is on the place&apos;s clock at that moment. Made with Zorvane.</source>
+        <source>Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days; the shaded mahadasha runs today. A time with an offset beside it is on the place's clock at that moment. Made with Zorvane.</source>
         <translation>समय जन्म की घड़ी के अनुसार। दशा के दिनांक जन्म के समय क्षेत्र में, एक वर्ष 365.25 दिन का; छायांकित महादशा आज चल रही है। जिस समय के साथ अंतर लिखा है, वह उस क्षण स्थान की घड़ी का समय है। Zorvane से बनाया गया।</translation>
     </message>
 </context>
@@ -333,7 +333,7 @@ Mahadashas
         <translation>%1 का अंत जन्म से %2 बाद होता है; %3 बाद का जन्म %4 देता है।</translation>
     </message>
     <message>
-        <source>Both ayanamsas are the program&apos;s own formulas, within 7″ of Lahiri (Chitrapaksha) over 1901-2050; sunrise and sunset are those of the Sun&apos;s upper limb at -0°50′.</source>
+        <source>Both ayanamsas are the program's own formulas, within 7″ of Lahiri (Chitrapaksha) over 1901-2050; sunrise and sunset are those of the Sun's upper limb at -0°50′.</source>
         <translation>दोनों अयनांश इस प्रोग्राम के अपने सूत्र हैं, जो 1901-2050 में लाहिड़ी (चित्रपक्ष) से 7″ के भीतर रहते हैं; सूर्योदय और सूर्यास्त सूर्य के ऊपरी किनारे के -0°50′ पर होने के समय हैं।</translation>
     </message>
     <message>
@@ -541,11 +541,11 @@ Mahadashas
         <translation>%2 को %1 दो बार आया, पहले %3 पर, फिर %4 पर; पहले वाला माना गया, %3 पर (दूसरा विकल्प: बाद वाला, %4 पर)</translation>
     </message>
     <message>
-        <source>read on %1 (%2, %3, %4) instead of the tz database&apos;s %5; source: %6</source>
+        <source>read on %1 (%2, %3, %4) instead of the tz database's %5; source: %6</source>
         <translation>tz डेटाबेस के %5 के स्थान पर %1 (%2, %3, %4) से पढ़ा गया; स्रोत: %6</translation>
     </message>
     <message>
-        <source>the tz database&apos;s %1 applied; before 1956 a time here may have been read from another clock</source>
+        <source>the tz database's %1 applied; before 1956 a time here may have been read from another clock</source>
         <translation>tz डेटाबेस का %1 लागू किया गया; 1956 से पहले यहाँ का समय किसी दूसरी घड़ी से पढ़ा गया हो सकता है</translation>
     </message>
     <message>
@@ -557,7 +557,7 @@ Mahadashas
         <translation>घड़ी संबंधी टिप्पणी</translation>
     </message>
     <message>
-        <source>Vimshottari dasha (one year = 365.25 days; dates in the birth&apos;s zone)</source>
+        <source>Vimshottari dasha (one year = 365.25 days; dates in the birth's zone)</source>
         <translation>विंशोत्तरी दशा (एक वर्ष = 365.25 दिन; दिनांक जन्म के समय क्षेत्र में)</translation>
     </message>
     <message>
@@ -583,6 +583,562 @@ Mahadashas
     <message>
         <source>before birth</source>
         <translation>जन्म से पहले</translation>
+    </message>
+<message>
+        <source>Varna</source>
+        <translation>वर्ण</translation>
+    </message>
+    <message>
+        <source>Vashya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <source>Tara</source>
+        <translation>तारा</translation>
+    </message>
+    <message>
+        <source>Yoni</source>
+        <translation>योनि</translation>
+    </message>
+    <message>
+        <source>Graha Maitri</source>
+        <translation>ग्रह मैत्री</translation>
+    </message>
+    <message>
+        <source>Gana</source>
+        <translation>गण</translation>
+    </message>
+    <message>
+        <source>Bhakoot</source>
+        <translation>भकूट</translation>
+    </message>
+    <message>
+        <source>Nadi</source>
+        <translation>नाड़ी</translation>
+    </message>
+    <message>
+        <source>temperament and work; the groom's varna at or above the bride's</source>
+        <translation>स्वभाव और कर्म; वर का वर्ण वधू के वर्ण के बराबर या ऊपर</translation>
+    </message>
+    <message>
+        <source>mutual attraction and give and take</source>
+        <translation>परस्पर आकर्षण और लेन-देन</translation>
+    </message>
+    <message>
+        <source>health and fortune, each star counted from the other</source>
+        <translation>स्वास्थ्य और भाग्य, हर नक्षत्र दूसरे से गिना गया</translation>
+    </message>
+    <message>
+        <source>physical and intimate accord</source>
+        <translation>शारीरिक और अंतरंग सामंजस्य</translation>
+    </message>
+    <message>
+        <source>friendship of the Moon signs' lords: accord of minds</source>
+        <translation>चंद्र राशियों के स्वामियों की मित्रता: मन का मेल</translation>
+    </message>
+    <message>
+        <source>nature and temperament</source>
+        <translation>प्रकृति और स्वभाव</translation>
+    </message>
+    <message>
+        <source>welfare of the family, from the Moon signs' distance</source>
+        <translation>परिवार का कल्याण, चंद्र राशियों की दूरी से</translation>
+    </message>
+    <message>
+        <source>health and children</source>
+        <translation>स्वास्थ्य और संतान</translation>
+    </message>
+    <message>
+        <source>Shudra</source>
+        <translation>शूद्र</translation>
+    </message>
+    <message>
+        <source>Vaishya</source>
+        <translation>वैश्य</translation>
+    </message>
+    <message>
+        <source>Kshatriya</source>
+        <translation>क्षत्रिय</translation>
+    </message>
+    <message>
+        <source>Brahmin</source>
+        <translation>ब्राह्मण</translation>
+    </message>
+    <message>
+        <source>Chatushpada</source>
+        <translation>चतुष्पद</translation>
+    </message>
+    <message>
+        <source>Manava</source>
+        <translation>मानव</translation>
+    </message>
+    <message>
+        <source>Jalachara</source>
+        <translation>जलचर</translation>
+    </message>
+    <message>
+        <source>Vanachara</source>
+        <translation>वनचर</translation>
+    </message>
+    <message>
+        <source>Keeta</source>
+        <translation>कीट</translation>
+    </message>
+    <message>
+        <source>Janma</source>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <source>Sampat</source>
+        <translation>सम्पत्</translation>
+    </message>
+    <message>
+        <source>Vipat</source>
+        <translation>विपत्</translation>
+    </message>
+    <message>
+        <source>Kshema</source>
+        <translation>क्षेम</translation>
+    </message>
+    <message>
+        <source>Pratyak</source>
+        <translation>प्रत्यक्</translation>
+    </message>
+    <message>
+        <source>Sadhana</source>
+        <translation>साधन</translation>
+    </message>
+    <message>
+        <source>Naidhana</source>
+        <translation>नैधन</translation>
+    </message>
+    <message>
+        <source>Mitra</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>Parama Mitra</source>
+        <translation>परम मित्र</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>अश्व</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>गज</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>मेढ़ा</translation>
+    </message>
+    <message>
+        <source>Serpent</source>
+        <translation>सर्प</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>श्वान</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>मार्जार</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>मूषक</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>गौ</translation>
+    </message>
+    <message>
+        <source>Buffalo</source>
+        <translation>महिष</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>व्याघ्र</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>मृग</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>वानर</translation>
+    </message>
+    <message>
+        <source>Mongoose</source>
+        <translation>नकुल</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>%1 (male)</source>
+        <translation>%1 (नर)</translation>
+    </message>
+    <message>
+        <source>%1 (female)</source>
+        <translation>%1 (मादा)</translation>
+    </message>
+    <message>
+        <source>Deva</source>
+        <translation>देव</translation>
+    </message>
+    <message>
+        <source>Manushya</source>
+        <translation>मनुष्य</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <translation>राक्षस</translation>
+    </message>
+    <message>
+        <source>Adi</source>
+        <translation>आदि</translation>
+    </message>
+    <message>
+        <source>Madhya</source>
+        <translation>मध्य</translation>
+    </message>
+    <message>
+        <source>Antya</source>
+        <translation>अन्त्य</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>पाद</translation>
+    </message>
+    <message>
+        <source>Kati</source>
+        <translation>कटि</translation>
+    </message>
+    <message>
+        <source>Nabhi</source>
+        <translation>नाभि</translation>
+    </message>
+    <message>
+        <source>Kantha</source>
+        <translation>कंठ</translation>
+    </message>
+    <message>
+        <source>Shira</source>
+        <translation>शिर</translation>
+    </message>
+    <message>
+        <source> (holds for this pair)</source>
+        <translation> (इस जोड़ी पर लागू)</translation>
+    </message>
+    <message>
+        <source> (does not hold here)</source>
+        <translation> (यहाँ लागू नहीं)</translation>
+    </message>
+    <message>
+        <source>Nadi dosha</source>
+        <translation>नाड़ी दोष</translation>
+    </message>
+    <message>
+        <source>Bhakoot dosha</source>
+        <translation>भकूट दोष</translation>
+    </message>
+    <message>
+        <source>Gana dosha</source>
+        <translation>गण दोष</translation>
+    </message>
+    <message>
+        <source>both births are of %1 nadi</source>
+        <translation>दोनों जन्म %1 नाड़ी के हैं</translation>
+    </message>
+    <message>
+        <source>the Moon signs are %1/%2 from each other</source>
+        <translation>चंद्र राशियाँ एक-दूसरे से %1/%2 हैं</translation>
+    </message>
+    <message>
+        <source>a %1 birth with a %2 one</source>
+        <translation>एक %1 जन्म के साथ एक %2 जन्म</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the star is one and the padas differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब नक्षत्र एक हो और पद भिन्न हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the sign is one and the stars differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब राशि एक हो और नक्षत्र भिन्न हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the star is one and the signs differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब नक्षत्र एक हो और राशियाँ भिन्न हों</translation>
+    </message>
+    <message>
+        <source>softened by some texts when the Moon signs' lords are one or friends</source>
+        <translation>कुछ ग्रंथों में हल्का, जब चंद्र राशियों के स्वामी एक हों या मित्र हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the two signs have one lord</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब दोनों राशियों का स्वामी एक हो</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the signs' lords are friends of each other</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब राशियों के स्वामी परस्पर मित्र हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the nadis differ</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब नाड़ियाँ भिन्न हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the Moon signs' lords are one or friends</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब चंद्र राशियों के स्वामी एक हों या मित्र हों</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when bhakoot is free of dosha</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब भकूट दोष से मुक्त हो</translation>
+    </message>
+    <message>
+        <source>cancelled by some texts when the groom's star is beyond the 14th from the bride's</source>
+        <translation>कुछ ग्रंथों में निरस्त, जब वर का नक्षत्र वधू के नक्षत्र से 14 के आगे हो</translation>
+    </message>
+    <message>
+        <source>Dina</source>
+        <translation>दिन</translation>
+    </message>
+    <message>
+        <source>Mahendra</source>
+        <translation>माहेन्द्र</translation>
+    </message>
+    <message>
+        <source>Stree Deergha</source>
+        <translation>स्त्री दीर्घ</translation>
+    </message>
+    <message>
+        <source>Rasi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Rasyadhipati</source>
+        <translation>राश्यधिपति</translation>
+    </message>
+    <message>
+        <source>Vasya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <source>Rajju</source>
+        <translation>रज्जु</translation>
+    </message>
+    <message>
+        <source>Vedha</source>
+        <translation>वेध</translation>
+    </message>
+    <message>
+        <source>the groom's star is the %1 from the bride's</source>
+        <translation>वधू के नक्षत्र से गिनती में वर का नक्षत्र %1 पर है</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 और %2</translation>
+    </message>
+    <message>
+        <source>: 2, 4, 6, 8 or 9 by nines</source>
+        <translation>: नौ-नौ की गिनती में 2, 4, 6, 8 या 9</translation>
+    </message>
+    <message>
+        <source>: not 2, 4, 6, 8 or 9 by nines</source>
+        <translation>: नौ-नौ की गिनती में 2, 4, 6, 8 या 9 नहीं</translation>
+    </message>
+    <message>
+        <source>: one gana, or Deva with Manushya</source>
+        <translation>: एक ही गण, या देव के साथ मनुष्य</translation>
+    </message>
+    <message>
+        <source>: Rakshasa with another gana</source>
+        <translation>: राक्षस के साथ दूसरा गण</translation>
+    </message>
+    <message>
+        <source>: 4, 7, 10, 13, 16, 19, 22 or 25</source>
+        <translation>: 4, 7, 10, 13, 16, 19, 22 या 25</translation>
+    </message>
+    <message>
+        <source>: not 4, 7, 10, 13, 16, 19, 22 or 25</source>
+        <translation>: 4, 7, 10, 13, 16, 19, 22 या 25 नहीं</translation>
+    </message>
+    <message>
+        <source>: beyond the 13th</source>
+        <translation>: 13 के आगे</translation>
+    </message>
+    <message>
+        <source>: not beyond the 13th</source>
+        <translation>: 13 के आगे नहीं</translation>
+    </message>
+    <message>
+        <source>: not enemies</source>
+        <translation>: शत्रु नहीं</translation>
+    </message>
+    <message>
+        <source>: sworn enemies</source>
+        <translation>: जन्मजात शत्रु</translation>
+    </message>
+    <message>
+        <source>%1 is the %2 sign from %3</source>
+        <translation>%3 से गिनती में %1 राशि %2 पर है</translation>
+    </message>
+    <message>
+        <source>: the same sign or beyond the 6th</source>
+        <translation>: एक ही राशि, या 6 के आगे</translation>
+    </message>
+    <message>
+        <source>: 2nd to 6th</source>
+        <translation>: 2 से 6 तक</translation>
+    </message>
+    <message>
+        <source>both signs are ruled by %1</source>
+        <translation>दोनों राशियों का स्वामी %1 है</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 %3, %4 holds %5 %6</source>
+        <translation>%1 के लिए %2 %3, %4 के लिए %5 %6</translation>
+    </message>
+    <message>
+        <source>friend</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>सम</translation>
+    </message>
+    <message>
+        <source>enemy</source>
+        <translation>शत्रु</translation>
+    </message>
+    <message>
+        <source>: no enmity</source>
+        <translation>: शत्रुता नहीं</translation>
+    </message>
+    <message>
+        <source>: enmity</source>
+        <translation>: शत्रुता</translation>
+    </message>
+    <message>
+        <source>: one sign is vasya to the other</source>
+        <translation>: एक राशि दूसरी के वश्य है</translation>
+    </message>
+    <message>
+        <source>: neither sign is vasya to the other</source>
+        <translation>: कोई राशि दूसरी के वश्य नहीं</translation>
+    </message>
+    <message>
+        <source>%1 and %2 rajju</source>
+        <translation>%1 और %2 रज्जु</translation>
+    </message>
+    <message>
+        <source>both stars are of %1 rajju</source>
+        <translation>दोनों नक्षत्र %1 रज्जु के हैं</translation>
+    </message>
+    <message>
+        <source>the stars do not obstruct each other</source>
+        <translation>नक्षत्र एक-दूसरे का वेध नहीं करते</translation>
+    </message>
+    <message>
+        <source>the stars obstruct each other</source>
+        <translation>नक्षत्र एक-दूसरे का वेध करते हैं</translation>
+    </message>
+    <message>
+        <source>Bride: %1</source>
+        <translation>वधू: %1</translation>
+    </message>
+    <message>
+        <source>Groom: %1</source>
+        <translation>वर: %1</translation>
+    </message>
+    <message>
+        <source>Ashtakoota (guna milan): %1</source>
+        <translation>अष्टकूट (गुण मिलान): %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <source>Doshas: none of nadi, bhakoot and gana</source>
+        <translation>दोष: नाड़ी, भकूट और गण में से कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Dasha porutham: %1 of %2 agree</source>
+        <translation>दशा पोरुत्तम: %2 में से %1 का मेल</translation>
+    </message>
+    <message>
+        <source>agrees</source>
+        <translation>मेल</translation>
+    </message>
+    <message>
+        <source>does not</source>
+        <translation>मेल नहीं</translation>
+    </message>
+    <message>
+        <source>Birth star: %1</source>
+        <translation>जन्म नक्षत्र: %1</translation>
+    </message>
+    <message>
+        <source>Times on the clock at %1 from universal time</source>
+        <translation>समय उस घड़ी के, जो सार्वत्रिक समय से %1 है</translation>
+    </message>
+    <message>
+        <source>Tarabala</source>
+        <translation>ताराबल</translation>
+    </message>
+    <message>
+        <source>Chandrabala</source>
+        <translation>चंद्रबल</translation>
+    </message>
+    <message>
+        <source>%1 from birth</source>
+        <translation>जन्म से %1</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>मिश्रित</translation>
+    </message>
+    <message>
+        <source>favourable</source>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>unfavourable</source>
+        <translation>अशुभ</translation>
+    </message>
+    <message>
+        <source>chandrashtama</source>
+        <translation>चंद्राष्टम</translation>
+    </message>
+    <message>
+        <source>Chandrashtama</source>
+        <translation>चंद्राष्टम</translation>
+    </message>
+    <message>
+        <source>yes, the Moon is in the 8th sign from the birth Moon during the day</source>
+        <translation>हाँ, दिन में चंद्र जन्म के चंद्र से आठवीं राशि में आता है</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -650,7 +1206,7 @@ Do you want to check for an update?</source>
         <translation>अधिक जानकारी के लिए यहाँ क्लिक करें</translation>
     </message>
     <message>
-        <source>The atlas&apos;s places come from GeoNames (www.geonames.org), under the Creative Commons Attribution 4.0 licence (CC BY 4.0).</source>
+        <source>The atlas's places come from GeoNames (www.geonames.org), under the Creative Commons Attribution 4.0 licence (CC BY 4.0).</source>
         <translation>एटलस के स्थान GeoNames (www.geonames.org) से, Creative Commons Attribution 4.0 लाइसेंस (CC BY 4.0) के अंतर्गत लिए गए हैं।</translation>
     </message>
     <message>
@@ -718,7 +1274,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Use this place writes %1 and %2</source>
-        <translation>&quot;यह स्थान लें&quot; %1 और %2 लिखता है</translation>
+        <translation>"यह स्थान लें" %1 और %2 लिखता है</translation>
     </message>
     <message>
         <source>, the zone %1 h %2 min</source>
@@ -927,7 +1483,7 @@ Do you want to check for an update?</source>
         <translation>टिप्पणी</translation>
     </message>
     <message>
-        <source>One year is taken as 365.25 days; dates are in the birth&apos;s zone. Each period opens into its sub-periods.</source>
+        <source>One year is taken as 365.25 days; dates are in the birth's zone. Each period opens into its sub-periods.</source>
         <translation>एक वर्ष 365.25 दिन का लिया गया है; दिनांक जन्म के समय क्षेत्र के हैं। प्रत्येक दशा अपनी अंतर्दशाओं में खुलती है।</translation>
     </message>
     <message>
@@ -1017,8 +1573,8 @@ Do you want to check for an update?</source>
         <translation>ज्योतिष पर हमारे चर्चा मंच से जुड़ें: www.example.com</translation>
     </message>
     <message>
-        <source>Zorvane calculates your birth yoga or varnoy yoga. “Yoga&quot; means an &quot;union&quot; or &quot;relationship&quot; or angle between the longitudes of the sun and the moon. They are also known as Yoga Taras of Nakshatras (Birth Star). Yogas help in finding out the auspiciousness of the day.</source>
-        <translation>Zorvane आपका जन्म योग या वर्णय योग ज्ञात करता है। “योग” का अर्थ है सूर्य और चंद्र के भोगांशों के बीच का &quot;मेल&quot;, &quot;संबंध&quot; या कोण। इन्हें नक्षत्रों (जन्म नक्षत्र) के योगतारा भी कहा जाता है। योग दिन की शुभता जानने में सहायक होते हैं।</translation>
+        <source>Zorvane calculates your birth yoga or varnoy yoga. “Yoga" means an "union" or "relationship" or angle between the longitudes of the sun and the moon. They are also known as Yoga Taras of Nakshatras (Birth Star). Yogas help in finding out the auspiciousness of the day.</source>
+        <translation>Zorvane आपका जन्म योग या वर्णय योग ज्ञात करता है। “योग” का अर्थ है सूर्य और चंद्र के भोगांशों के बीच का "मेल", "संबंध" या कोण। इन्हें नक्षत्रों (जन्म नक्षत्र) के योगतारा भी कहा जाता है। योग दिन की शुभता जानने में सहायक होते हैं।</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -1049,7 +1605,7 @@ Do you want to check for an update?</source>
         <translation>समय क्षेत्र</translation>
     </message>
     <message>
-        <source>A zone hour typed with + lies ahead of universal time (east of Greenwich); without +, the zone&apos;s direction follows the longitude&apos;s East/West choice.</source>
+        <source>A zone hour typed with + lies ahead of universal time (east of Greenwich); without +, the zone's direction follows the longitude's East/West choice.</source>
         <translation>+ के साथ लिखा गया क्षेत्र-घंटा सार्वभौमिक समय से आगे (ग्रीनविच के पूर्व) होता है; + के बिना क्षेत्र की दिशा देशांतर के पूर्व/पश्चिम चुनाव के अनुसार होती है।</translation>
     </message>
     <message>
@@ -1138,7 +1694,7 @@ find Latitude
     </message>
     <message>
         <source>Details need a calculation: press Find My Varnoy Yoga first.</source>
-        <translation>विवरण के लिए गणना चाहिए: पहले &quot;मेरा वर्णय योग जानें&quot; दबाएँ।</translation>
+        <translation>विवरण के लिए गणना चाहिए: पहले "मेरा वर्णय योग जानें" दबाएँ।</translation>
     </message>
     <message>
         <source>&amp;Details</source>
@@ -1157,8 +1713,8 @@ find Latitude
         <translation>घर से व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाएँ। यह सॉफ़्टवेयर अपनी वेबसाइट के ब्रांड के साथ पूरी तरह पाएँ। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site and increase the loyalty of your visitors and the traffic to your site. Put your site&apos;s name &amp; link here (see &quot;Help&quot; for details). Click here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ सह-ब्रांड करें और अपने आगंतुकों की निष्ठा और साइट पर आवागमन बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ लगाएँ (विवरण &quot;सहायता&quot; में)। सह-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <source>Co-brand this software for your site and increase the loyalty of your visitors and the traffic to your site. Put your site's name &amp; link here (see "Help" for details). Click here for more info on co-branding.</source>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ सह-ब्रांड करें और अपने आगंतुकों की निष्ठा और साइट पर आवागमन बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ लगाएँ (विवरण "सहायता" में)। सह-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1246,7 +1802,7 @@ find Latitude
     </message>
     <message>
         <source>A saved reading holds only its two names, not the birth: enter the birth and press Find My Varnoy Yoga to see its details.</source>
-        <translation>सहेजे गए फल में केवल दो नाम होते हैं, जन्म नहीं: विवरण देखने के लिए जन्म भरें और &quot;मेरा वर्णय योग जानें&quot; दबाएँ।</translation>
+        <translation>सहेजे गए फल में केवल दो नाम होते हैं, जन्म नहीं: विवरण देखने के लिए जन्म भरें और "मेरा वर्णय योग जानें" दबाएँ।</translation>
     </message>
     <message>
         <source>Birth details and dasha of this reading</source>
@@ -1404,8 +1960,8 @@ find Latitude
         <translation>नहीं</translation>
     </message>
     <message>
-        <source>Bride&apos;s birth: %1
-Groom&apos;s birth: %2
+        <source>Bride's birth: %1
+Groom's birth: %2
 
 </source>
         <translation>वधू का जन्म: %1
@@ -1432,6 +1988,46 @@ Groom&apos;s birth: %2
     <message>
         <source>: </source>
         <translation>: </translation>
+    </message>
+<message>
+        <source>the current reading</source>
+        <translation>वर्तमान फल</translation>
+    </message>
+    <message>
+        <source>%1, the current reading</source>
+        <translation>%1, वर्तमान फल</translation>
+    </message>
+    <message>
+        <source>%1 holds a reading that is refused: %2</source>
+        <translation>%1 में ऐसा फल है जो अस्वीकार किया गया: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no birth nakshatra.</source>
+        <translation>%1 में जन्म नक्षत्र नहीं है।</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>%1 से</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, %2 से</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <source>Total: %1 of %2</source>
+        <translation>कुल: %2 में से %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 agree</source>
+        <translation>%2 में से %1 का मेल</translation>
+    </message>
+    <message>
+        <source>Zorvane match</source>
+        <translation>Zorvane मिलान</translation>
     </message>
 </context>
 <context>
@@ -1481,7 +2077,7 @@ Groom&apos;s birth: %2
         <translation>खोजें(&amp;F)</translation>
     </message>
     <message>
-        <source>Reading&apos;s &amp;place</source>
+        <source>Reading's &amp;place</source>
         <translation>फल का स्थान(&amp;P)</translation>
     </message>
     <message>
@@ -1569,7 +2165,7 @@ Groom&apos;s birth: %2
         <translation>इस दिन यहाँ सूर्य का उदय और अस्त दोनों नहीं होते।</translation>
     </message>
     <message>
-        <source>The reading&apos;s place</source>
+        <source>The reading's place</source>
         <translation>फल का स्थान</translation>
     </message>
     <message>
@@ -1577,8 +2173,8 @@ Groom&apos;s birth: %2
         <translation>एटलस पढ़ा नहीं जा सका।</translation>
     </message>
     <message>
-        <source>No place called &quot;%1&quot; is in the atlas.</source>
-        <translation>&quot;%1&quot; नाम का कोई स्थान एटलस में नहीं है।</translation>
+        <source>No place called "%1" is in the atlas.</source>
+        <translation>"%1" नाम का कोई स्थान एटलस में नहीं है।</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -1589,7 +2185,7 @@ Groom&apos;s birth: %2
         <translation>PDF %1 में लिखी नहीं जा सकी: %2।</translation>
     </message>
     <message>
-        <source>Export the year&apos;s events</source>
+        <source>Export the year's events</source>
         <translation>वर्ष की घटनाएँ निर्यात करें</translation>
     </message>
     <message>

@@ -6,6 +6,7 @@
 
 #include "core/matching/star.h"
 #include "core/reading/birth_record.h"
+#include "core/text/wording.h"
 
 namespace Ui {
 class StarDayPage;
@@ -13,7 +14,8 @@ class StarDayPage;
 
 // What a day holds for a birth star: tarabala, chandrabala and chandrashtama
 // with the times they change, from midnight to midnight of the chosen date
-// on the birth's standard clock (its zone without summer time).
+// on the birth's standard clock (its zone without summer time), worded in
+// the language the windows show.
 class StarDayPage : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StarDayPage)
@@ -28,6 +30,7 @@ private:
     std::unique_ptr<Ui::StarDayPage> ui;
     zorvane::Star birth_;
     double standardLeadHours_;
+    zorvane::Wording wording_;
 };
 
 // The page for a record with its details and nakshatra; nothing otherwise.

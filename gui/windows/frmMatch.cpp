@@ -11,20 +11,20 @@
 #include "core/matching/ashtakoota.h"
 #include "core/matching/match_text.h"
 #include "core/matching/porutham.h"
+#include "core/format/local_names.h"
 #include "core/panchang/birth_details.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/reading/compute_reading.h"
 #include "gui/desktop/chart_files.h"
 #include "gui/desktop/desktop.h"
 #include "gui/report/match_report.h"
+#include "gui/widgets/window_language.h"
 #include "ui_frmMatch.h"
 
 namespace {
 
 constexpr int kPadaCount = 4;
-constexpr QLatin1String kTitle("Zorvane match");
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 void FillTable(QTableWidget& table, const QStringList& headings, int rows) {
@@ -34,6 +34,10 @@ void FillTable(QTableWidget& table, const QStringList& headings, int rows) {
     table.verticalHeader()->setVisible(false);
     table.horizontalHeader()->setSectionResizeMode(static_cast<int>(headings.size()) - 1, QHeaderView::Stretch);
     table.setWordWrap(true);
+    // The rows keep the height their wrapped texts need as the last column
+    // takes the window's width.
+    QObject::connect(table.horizontalHeader(), &QHeaderView::sectionResized, &table,
+                     [&table] { table.resizeRowsToContents(); });
 }
 
 // The columns as wide as their texts but the last, which takes the rest and
@@ -60,20 +64,25 @@ std::variant<zorvane::BirthRecord, QString> ComputeStarOfChart(const zorvane::Ch
 
 std::optional<MatchBirth> BirthOfReading(const zorvane::BirthRecord& record, const QString& name) {
     if (!record.nakshatraIndex || !record.details) return std::nullopt;
-    const QString who = name.isEmpty() ? QStringLiteral("the current reading") : name + QStringLiteral(", the current reading");
+    const QString who =
+        name.isEmpty() ? frmMatch::tr("the current reading") : frmMatch::tr("%1, the current reading").arg(name);
     return MatchBirth{{*record.nakshatraIndex, record.details->pada}, who};
 }
 
 frmMatch::frmMatch(Desktop& desktop, std::optional<MatchBirth> current, const QStringList& recentCharts,
                    QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmMatch>()), desktop_(desktop), current_(std::move(current)) {
+    : QDialog(parent),
+      ui(std::make_unique<Ui::frmMatch>()),
+      desktop_(desktop),
+      wording_(zorvane::WindowWording(zorvane::ShownLanguage())),
+      current_(std::move(current)) {
     ui->setupUi(this);
     sides_[Bride] = {ui->cboBrideNakshatra, ui->cboBridePada, ui->cboBrideRecent, ui->lblBrideSource};
     sides_[Groom] = {ui->cboGroomNakshatra, ui->cboGroomPada, ui->cboGroomRecent, ui->lblGroomSource};
     for (const Side side : {Bride, Groom}) {
         SideControls& controls = sides_[side];
         for (int i = 0; i < zorvane::kNakshatraCount; ++i) {
-            controls.nakshatra->addItem(Text(zorvane::NakshatraNames[static_cast<std::size_t>(i)]));
+            controls.nakshatra->addItem(Text(zorvane::NakshatraText(i, wording_.language)));
         }
         for (int pada = 1; pada <= kPadaCount; ++pada) controls.pada->addItem(QString::number(pada));
         controls.recent->addItem(tr("Recent Charts"));
@@ -126,20 +135,19 @@ void frmMatch::OpenChart(Side side, const QString& path) {
     const zorvane::ChartFile& chart = std::get<zorvane::ChartFile>(opened);
     const std::variant<zorvane::BirthRecord, QString> computed = ComputeStarOfChart(chart);
     if (const QString* refusal = std::get_if<QString>(&computed)) {
-        desktop_.showMessage(this, QFileInfo(path).fileName() + QStringLiteral(" holds a reading that is refused: ") + *refusal,
+        desktop_.showMessage(this, tr("%1 holds a reading that is refused: %2").arg(QFileInfo(path).fileName(), *refusal),
                              Desktop::Icon::Error);
         return;
     }
     const QString name = QString::fromStdString(chart.name);
-    const QString from = QStringLiteral("from ") + QFileInfo(path).fileName();
+    const QString file = QFileInfo(path).fileName();
     const std::optional<MatchBirth> birth =
         BirthOfReading(std::get<zorvane::BirthRecord>(computed), QString());
     if (!birth) {
-        desktop_.showMessage(this, QFileInfo(path).fileName() + QStringLiteral(" has no birth nakshatra."),
-                             Desktop::Icon::Error);
+        desktop_.showMessage(this, tr("%1 has no birth nakshatra.").arg(file), Desktop::Icon::Error);
         return;
     }
-    SetBirth(side, {birth->star, name.isEmpty() ? from : name + QStringLiteral(", ") + from});
+    SetBirth(side, {birth->star, name.isEmpty() ? tr("from %1").arg(file) : tr("%1, from %2").arg(name, file)});
 }
 
 void frmMatch::cmdOpenChart_Click(Side side) {
@@ -167,38 +175,40 @@ zorvane::Star frmMatch::StarOf(Side side) const {
 void frmMatch::ShowMatch() {
     const zorvane::Star bride = StarOf(Bride);
     const zorvane::Star groom = StarOf(Groom);
-    const zorvane::Ashtakoota ashtakoota = zorvane::MatchAshtakoota(bride, groom);
+    const zorvane::Ashtakoota ashtakoota = zorvane::MatchAshtakoota(bride, groom, wording_);
     for (int row = 0; row < zorvane::kKootaCount; ++row) {
         const zorvane::Koota& koota = ashtakoota.kootas[static_cast<std::size_t>(row)];
-        Put(*ui->tblAshtakoota, row, 0, Text(koota.name));
+        Put(*ui->tblAshtakoota, row, 0, Text(wording_.Say(koota.name)));
         Put(*ui->tblAshtakoota, row, 1,
-            Text(zorvane::FormatPoints(koota.points)) + QStringLiteral(" of ") + Text(zorvane::FormatPoints(koota.max)));
+            tr("%1 of %2").arg(Text(zorvane::FormatPoints(koota.points)), Text(zorvane::FormatPoints(koota.max))));
         Put(*ui->tblAshtakoota, row, 2, Text(koota.values[0]));
         Put(*ui->tblAshtakoota, row, 3, Text(koota.values[1]));
-        Put(*ui->tblAshtakoota, row, 4, Text(koota.meaning));
+        Put(*ui->tblAshtakoota, row, 4, Text(wording_.Say(koota.meaning)));
     }
     FitColumns(*ui->tblAshtakoota);
-    ui->lblTotal->setText(QStringLiteral("<b>Total: %1 of %2</b>")
-                              .arg(Text(zorvane::FormatPoints(ashtakoota.total)),
-                                   Text(zorvane::FormatPoints(zorvane::kAshtakootaMaxPoints))));
+    ui->lblTotal->setText(QStringLiteral("<b>%1</b>").arg(
+        tr("Total: %1 of %2")
+            .arg(Text(zorvane::FormatPoints(ashtakoota.total)), Text(zorvane::FormatPoints(zorvane::kAshtakootaMaxPoints)))
+            .toHtmlEscaped()));
     QString doshas;
     for (const zorvane::Dosha& dosha : ashtakoota.doshas) {
-        doshas += QStringLiteral("<b>%1</b>: %2<br>").arg(Text(dosha.name), Text(dosha.reason).toHtmlEscaped());
+        doshas += QStringLiteral("<b>%1</b>: %2<br>").arg(Text(wording_.Say(dosha.name)).toHtmlEscaped(), Text(dosha.reason).toHtmlEscaped());
         for (const std::string& note : dosha.notes) doshas += QStringLiteral("&nbsp;&nbsp;– ") + Text(note).toHtmlEscaped() + QStringLiteral("<br>");
     }
     ui->lblDoshas->setText(doshas.isEmpty() ? tr("No nadi, bhakoot or gana dosha.") : doshas);
 
-    const auto porutham = zorvane::MatchPorutham(bride, groom);
+    const auto porutham = zorvane::MatchPorutham(bride, groom, wording_);
     int agreeing = 0;
     for (int row = 0; row < zorvane::kPoruthamCount; ++row) {
         const zorvane::Porutham& p = porutham[static_cast<std::size_t>(row)];
         agreeing += p.agrees ? 1 : 0;
-        Put(*ui->tblPorutham, row, 0, Text(p.name));
+        Put(*ui->tblPorutham, row, 0, Text(wording_.Say(p.name)));
         Put(*ui->tblPorutham, row, 1, p.agrees ? tr("Yes") : tr("No"));
         Put(*ui->tblPorutham, row, 2, Text(p.reason));
     }
     FitColumns(*ui->tblPorutham);
-    ui->lblAgreeing->setText(QStringLiteral("<b>%1 of %2 agree</b>").arg(agreeing).arg(zorvane::kPoruthamCount));
+    ui->lblAgreeing->setText(
+        QStringLiteral("<b>%1</b>").arg(tr("%1 of %2 agree").arg(agreeing).arg(zorvane::kPoruthamCount).toHtmlEscaped()));
 }
 
 QString frmMatch::MatchText() const {
@@ -206,8 +216,8 @@ QString frmMatch::MatchText() const {
     const zorvane::Star groom = StarOf(Groom);
     return tr("Bride's birth: %1\nGroom's birth: %2\n\n")
                .arg(sides_[Bride].source->text(), sides_[Groom].source->text()) +
-           Text(zorvane::FormatMatchText(bride, groom, zorvane::MatchAshtakoota(bride, groom),
-                                         zorvane::MatchPorutham(bride, groom)));
+           Text(zorvane::FormatMatchText(bride, groom, zorvane::MatchAshtakoota(bride, groom, wording_),
+                                         zorvane::MatchPorutham(bride, groom, wording_), wording_));
 }
 
 void frmMatch::cmdCopy_Click() { desktop_.setClipboardText(MatchText()); }
@@ -215,7 +225,7 @@ void frmMatch::cmdCopy_Click() { desktop_.setClipboardText(MatchText()); }
 void frmMatch::cmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     if (!desktop_.askPrint(this, printer)) return;
-    if (!PrintMatch(printer, kTitle, MatchText())) {
+    if (!PrintMatch(printer, tr("Zorvane match"), MatchText())) {
         desktop_.showMessage(this, tr("The match could not be printed."), Desktop::Icon::Error);
     }
 }
@@ -225,7 +235,7 @@ void frmMatch::cmdExportPdf_Click() {
         desktop_.askSaveFileName(this, {tr("Export Match as PDF"), tr("PDF (*.pdf)"),
                                         QStringLiteral("pdf")});
     if (path.isEmpty()) return;
-    if (const std::optional<QString> reason = WriteMatchPdf(path, kTitle, MatchText())) {
+    if (const std::optional<QString> reason = WriteMatchPdf(path, tr("Zorvane match"), MatchText())) {
         desktop_.showMessage(this, tr("The match could not be written to ") + path + tr(": ") + *reason,
                              Desktop::Icon::Error);
     }

@@ -9,6 +9,7 @@
 
 #include "core/matching/star.h"
 #include "core/reading/birth_record.h"
+#include "core/text/wording.h"
 
 class Desktop;
 class QComboBox;
@@ -31,6 +32,7 @@ std::optional<MatchBirth> BirthOfReading(const zorvane::BirthRecord& record, con
 // reading on show in the main window, or a nakshatra and pada chosen in the
 // lists; the ashtakoota and the ten poruthams side by side, and the text of
 // both to copy, print or export as a one-page PDF. Only the core computes.
+// Everything is worded in the language the windows show.
 class frmMatch : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMatch)
@@ -65,6 +67,7 @@ private:
 
     std::unique_ptr<Ui::frmMatch> ui;
     Desktop& desktop_;
+    zorvane::Wording wording_;
     std::optional<MatchBirth> current_;
     std::array<SideControls, 2> sides_{};
     bool settingBirth_ = false;
