@@ -390,6 +390,178 @@ Mahadashas
         <source>days</source>
         <translation>दिन</translation>
     </message>
+    <message>
+        <source>Panchang of %1 at %2</source>
+        <translation>%1 का पंचांग, स्थान: %2</translation>
+    </message>
+    <message>
+        <source>Times on the place&apos;s clock; the day runs from sunrise to the next sunrise.</source>
+        <translation>समय स्थान की घड़ी के अनुसार; दिन सूर्योदय से अगले सूर्योदय तक चलता है।</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>चंद्रोदय</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>चंद्रास्त</translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation>इस दिन नहीं</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>पद</translation>
+    </message>
+    <message>
+        <source>Rahu kalam</source>
+        <translation>राहु काल</translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation>यमगंड</translation>
+    </message>
+    <message>
+        <source>Gulika kalam</source>
+        <translation>गुलिक काल</translation>
+    </message>
+    <message>
+        <source>Rahu kalam (night)</source>
+        <translation>राहु काल (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Yamaganda (night)</source>
+        <translation>यमगंड (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Gulika kalam (night)</source>
+        <translation>गुलिक काल (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Abhijit muhurta</source>
+        <translation>अभिजित मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Durmuhurta</source>
+        <translation>दुर्मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Varjyam</source>
+        <translation>वर्ज्य</translation>
+    </message>
+    <message>
+        <source>Amrita kalam</source>
+        <translation>अमृत काल</translation>
+    </message>
+    <message>
+        <source>Choghadiya (day)</source>
+        <translation>चौघड़िया (दिन)</translation>
+    </message>
+    <message>
+        <source>Choghadiya (night)</source>
+        <translation>चौघड़िया (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>होरा</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s sign</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>Sankranti</source>
+        <translation>संक्रांति</translation>
+    </message>
+    <message>
+        <source>Month (amanta)</source>
+        <translation>मास (अमांत)</translation>
+    </message>
+    <message>
+        <source>Month (purnimanta)</source>
+        <translation>मास (पूर्णिमांत)</translation>
+    </message>
+    <message>
+        <source>Paksha</source>
+        <translation>पक्ष</translation>
+    </message>
+    <message>
+        <source>Ritu</source>
+        <translation>ऋतु</translation>
+    </message>
+    <message>
+        <source>Ayana</source>
+        <translation>अयन</translation>
+    </message>
+    <message>
+        <source>Shaka year</source>
+        <translation>शक संवत</translation>
+    </message>
+    <message>
+        <source>Vikrama year</source>
+        <translation>विक्रम संवत</translation>
+    </message>
+    <message>
+        <source>Samvatsara</source>
+        <translation>संवत्सर</translation>
+    </message>
+    <message>
+        <source>adhika</source>
+        <translation>अधिक</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 आरंभ</translation>
+    </message>
+    <message>
+        <source>Panchang of %1</source>
+        <translation>%1 का पंचांग</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Amanta: %1 / Purnimanta: %2</source>
+        <translation>अमांत: %1 / पूर्णिमांत: %2</translation>
+    </message>
+    <message>
+        <source>Tithi and nakshatra at sunrise; Ekadashi by the tithi at sunrise (smarta).</source>
+        <translation>सूर्योदय के समय की तिथि और नक्षत्र; एकादशी सूर्योदय की तिथि से (स्मार्त)।</translation>
+    </message>
+    <message>
+        <source>Avoid / use</source>
+        <translation>त्याज्य / शुभ</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Yama</source>
+        <translation>यम</translation>
+    </message>
+    <message>
+        <source>Gulika</source>
+        <translation>गुलिक</translation>
+    </message>
+    <message>
+        <source>Dur</source>
+        <translation>दुर</translation>
+    </message>
+    <message>
+        <source>Amrita</source>
+        <translation>अमृत</translation>
+    </message>
+    <message>
+        <source>Abhijit</source>
+        <translation>अभिजित</translation>
+    </message>
 </context>
 <context>
     <name>StarDayPage</name>
