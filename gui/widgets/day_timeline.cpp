@@ -134,18 +134,34 @@ std::vector<DayTimeline::Label> DayTimeline::Labels() const {
     };
     const QFontMetrics metrics = fontMetrics();
     const auto clock = [this](double jd) { return Text(zorvane::ClockMinuteText(jd, report_->offsetAt(jd))); };
-    for (const Band& band : BandsOf(*report_, wording_)) {
+    const std::vector<Band> bands = BandsOf(*report_, wording_);
+    const auto boxOf = [&](const Piece& piece, int top) {
+        return QRect(QPoint(x(piece.startJd), top), QPoint(x(piece.endJd) - 1, top + kBandHeight - 1));
+    };
+    // A name's room ends where another span of its row begins over it (the
+    // periods to avoid and to use overlap), so that no name runs under another.
+    const auto roomOf = [&](const QRect& box, int row) {
+        int right = box.right() - kTextInsetRight;
+        for (const Band& other : bands) {
+            if (other.row != row) continue;
+            for (const Piece& piece : other.pieces) {
+                const int start = boxOf(piece, box.top()).left();
+                if (start > box.left() && start <= right) right = start - kTextInsetRight;
+            }
+        }
+        return std::max(0, right - box.left() - kTextInsetLeft);
+    };
+    for (const Band& band : bands) {
         const int top = BandTop(band.row);
         if (!band.label.isEmpty()) {
             const QRect box(kMargin, top, left - 2 * kMargin, kBandHeight);
             labels.push_back({box, band.label, Fitted(metrics, band.label, box.width()), band.label});
         }
         for (const Piece& piece : band.pieces) {
-            const QRect box(QPoint(x(piece.startJd), top), QPoint(x(piece.endJd) - 1, top + kBandHeight - 1));
-            const QRect inner = box.adjusted(kTextInsetLeft, 0, -kTextInsetRight, 0);
+            const QRect box = boxOf(piece, top);
             const QString tip = piece.text + QStringLiteral("  ") + clock(piece.startJd) + QStringLiteral(" - ") +
                                 clock(piece.endJd);
-            labels.push_back({box, piece.text, Fitted(metrics, piece.text, inner.width()), tip});
+            labels.push_back({box, piece.text, Fitted(metrics, piece.text, roomOf(box, band.row)), tip});
         }
     }
     // The clock hours along the bottom, each kept inside the widget.
@@ -201,17 +217,31 @@ void DayTimeline::paintEvent(QPaintEvent*) {
     // Night behind everything after sunset.
     painter.fillRect(QRect(QPoint(x(day.sunsetJd), 0), QPoint(left + width, height())), QColor(225, 228, 240));
 
-    for (const Band& band : BandsOf(*report_, wording_)) {
-        const int top = BandTop(band.row);
-        for (const Piece& piece : band.pieces) {
-            const QRect box(QPoint(x(piece.startJd), top), QPoint(x(piece.endJd) - 1, top + kBandHeight - 1));
-            painter.fillRect(box, band.fill);
-            painter.setPen(QColor(90, 90, 90));
-            painter.drawRect(box);
-        }
+    // The spans by their start, so that a later span covers the end of one
+    // it overlaps and no border runs through its name.
+    struct Drawn {
+        const Piece* piece;
+        int row;
+        QColor fill;
+    };
+    const std::vector<Band> bands = BandsOf(*report_, wording_);
+    std::vector<Drawn> drawn;
+    for (const Band& band : bands) {
+        for (const Piece& piece : band.pieces) drawn.push_back({&piece, band.row, band.fill});
     }
-    painter.setPen(palette().text().color());
+    std::stable_sort(drawn.begin(), drawn.end(),
+                     [](const Drawn& a, const Drawn& b) { return a.piece->startJd < b.piece->startJd; });
+    for (const Drawn& span : drawn) {
+        const int top = BandTop(span.row);
+        const QRect box(QPoint(x(span.piece->startJd), top), QPoint(x(span.piece->endJd) - 1, top + kBandHeight - 1));
+        painter.fillRect(box, span.fill);
+        painter.setPen(QColor(90, 90, 90));
+        painter.drawRect(box);
+    }
     const int hourTop = BandTop(kHourBand);
+    painter.setPen(QPen(QColor(200, 80, 0), 2));
+    painter.drawLine(x(day.sunsetJd), 0, x(day.sunsetJd), hourTop);
+    painter.setPen(palette().text().color());
     for (const Label& label : Labels()) {
         if (label.shown.isEmpty()) continue;
         if (label.box.top() > hourTop) {
@@ -226,6 +256,4 @@ void DayTimeline::paintEvent(QPaintEvent*) {
         const int at = x(from + (to - from) * i / kHourTicks);
         painter.drawLine(at, hourTop, at, hourTop + 4);
     }
-    painter.setPen(QPen(QColor(200, 80, 0), 2));
-    painter.drawLine(x(day.sunsetJd), 0, x(day.sunsetJd), hourTop);
 }

@@ -168,6 +168,17 @@ TEST_F(PanchangInHindi, TheTimeLineKeepsEachNameInsideItsSpan) {
             ++shortened;
             EXPECT_TRUE(timeline.ToolTipAt(label.box.center()).contains(label.text)) << label.text.toStdString();
         }
+        // Of two spans of a row, the first one's name ends before the second begins.
+        const std::vector<DayTimeline::Label> labels = timeline.Labels();
+        for (const DayTimeline::Label& first : labels) {
+            for (const DayTimeline::Label& second : labels) {
+                const bool spans = first.tip.contains(u'-') && second.tip.contains(u'-');
+                if (!spans || first.box.top() != second.box.top() || second.box.left() <= first.box.left()) continue;
+                if (second.box.left() > first.box.right()) continue;
+                EXPECT_LT(first.box.left() + metrics.horizontalAdvance(first.shown), second.box.left())
+                    << first.text.toStdString() << " runs under " << second.text.toStdString();
+            }
+        }
         if (width < 500) {
             EXPECT_GT(shortened, 0);
         }
