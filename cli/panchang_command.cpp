@@ -143,7 +143,9 @@ int RunCalendar(const Given& given) {
         month = *m;
     }
     if (given.has("--date")) return Complain("--date goes with --panchang", kExitUsage);
-    if (given.has("--lang")) return Complain("--lang goes with --panchang (the calendar's files stay English)", kExitUsage);
+    if (given.has("--lang")) {
+        return Complain("--lang goes with --panchang (the calendar's files stay English)", kExitUsage);
+    }
     const std::string format = given.has("--format") ? given.value("--format") : "csv";
     if (format != "csv" && format != "json" && format != "ics") {
         return Complain("--format takes csv, json or ics with --calendar", kExitUsage);

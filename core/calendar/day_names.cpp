@@ -92,7 +92,9 @@ std::string Karana(int karana, Language language) {
     if (karana == 1) return std::string(kFirstKaranaNameHi);
     const int movable = karana - 2;
     const int movableSpan = kFixedKaranaSpan * static_cast<int>(kMovableKaranaNamesHi.size());
-    if (movable < movableSpan) return Row(kMovableKaranaNamesHi, movable % static_cast<int>(kMovableKaranaNamesHi.size()));
+    if (movable < movableSpan) {
+        return Row(kMovableKaranaNamesHi, movable % static_cast<int>(kMovableKaranaNamesHi.size()));
+    }
     return Row(kLastKaranaNamesHi, movable - movableSpan);
 }
 

@@ -49,7 +49,8 @@ QString DayPanchangHtml(const zorvane::DayReport& report, const zorvane::Wording
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(Text(line.what).toHtmlEscaped(), Text(line.value).toHtmlEscaped());
     }
-    html += QStringLiteral("</table><p><small>%1</small></p>").arg(Text(zorvane::DayReportFooter(wording)).toHtmlEscaped());
+    html += QStringLiteral("</table><p><small>%1</small></p>")
+                .arg(Text(zorvane::DayReportFooter(wording)).toHtmlEscaped());
     return html;
 }
 

@@ -44,7 +44,8 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 int BandTop(int row) { return kMargin + row * (kBandHeight + kGap); }
 
-std::vector<Piece> LimbPieces(const std::vector<zorvane::LimbSpan>& spans, const std::function<std::string(int)>& name) {
+std::vector<Piece> LimbPieces(const std::vector<zorvane::LimbSpan>& spans,
+                              const std::function<std::string(int)>& name) {
     std::vector<Piece> pieces;
     for (const zorvane::LimbSpan& span : spans) pieces.push_back({span.startJd, span.endJd, Text(name(span.index))});
     return pieces;

@@ -264,7 +264,8 @@ void frmPanchang::cmdCopy_Click() {
     if (MonthInFront()) {
         QString text = MonthTitle() + u'\n' + MonthNamesText(monthRows_, wording_) + u'\n';
         for (const zorvane::CalendarDayRow& row : monthRows_) {
-            text += Text(zorvane::IsoDateText(row.date)) + u'\t' + MonthCellText(row, wording_).section(u'\n', 1).replace(u'\n', u'\t') + u'\n';
+            text += Text(zorvane::IsoDateText(row.date)) + u'\t' +
+                    MonthCellText(row, wording_).section(u'\n', 1).replace(u'\n', u'\t') + u'\n';
         }
         desktop_.setClipboardText(text);
     } else if (day_) {

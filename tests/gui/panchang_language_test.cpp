@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -148,7 +151,8 @@ TEST_F(PanchangInHindi, TheDayAndTheMonthReadInHindi) {
     EXPECT_EQ(cells, 31);
 
     QTest::mouseClick(&Control<QPushButton>(*window, "cmdCopy"), Qt::LeftButton);
-    EXPECT_TRUE(desktop.clipboard.startsWith(QStringLiteral("2023-07-20 का पंचांग"))) << desktop.clipboard.toStdString();
+    EXPECT_TRUE(desktop.clipboard.startsWith(QStringLiteral("2023-07-20 का पंचांग")))
+        << desktop.clipboard.toStdString();
     EXPECT_FALSE(desktop.clipboard.contains(QStringLiteral("Sunrise")));
 }
 
@@ -183,6 +187,34 @@ TEST_F(PanchangInHindi, TheTimeLineKeepsEachNameInsideItsSpan) {
             EXPECT_GT(shortened, 0);
         }
     }
+}
+
+// The printed day in Hindi: its PDF reads back with the Devanagari row names
+// and names, and embeds the font that draws them.
+TEST(PanchangPdf, TheHindiDayReadsBackFromThePdf) {
+    zorvane::Translation translation;
+    ASSERT_TRUE(translation.apply(Language::Hindi));
+    const zorvane::Wording hindi = zorvane::WindowWording(Language::Hindi);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("day.pdf"));
+    const zorvane::DayReport day = Day({2023, 7, 20}, kNewDelhi, "New Delhi", India);
+    ASSERT_FALSE(WriteHtmlPdf(path, DayPanchangHtml(day, hindi), PageTurn::Portrait).has_value());
+
+    const auto poppler = [](const char* tool, const QStringList& arguments) {
+        QProcess process;
+        process.start(QStandardPaths::findExecutable(QString::fromLatin1(tool)), arguments);
+        process.waitForFinished(-1);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    // Vowel signs written before their consonant read back as nothing (see
+    // the report's own test), so the names checked have none.
+    const QString text = poppler("pdftotext", {path, QStringLiteral("-")});
+    for (const char* expected : {"मघा 1", "तृतीया", "होरा 24", "पद"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("Rahu kalam")));
+    const QString fonts = poppler("pdffonts", {path});
+    EXPECT_TRUE(fonts.contains(QStringLiteral("Devanagari"))) << fonts.toStdString();
 }
 
 }  // namespace
