@@ -304,9 +304,10 @@ std::vector<ReportLine> DayReportLines(const DayReport& report, const Wording& w
 std::string DayReportHeading(const DayReport& report, const Wording& wording) {
     const DayPanchang& day = report.day;
     char coordinates[96];
-    std::snprintf(coordinates, sizeof coordinates, "%.4f %c, %.4f %c", std::fabs(day.place.latitudeNorthDegrees),
-                  day.place.latitudeNorthDegrees < 0 ? 'S' : 'N', std::fabs(day.place.longitudeEastDegrees),
-                  day.place.longitudeEastDegrees < 0 ? 'W' : 'E');
+    const std::string north = wording.Say(day.place.latitudeNorthDegrees < 0 ? "S" : "N");
+    const std::string east = wording.Say(day.place.longitudeEastDegrees < 0 ? "W" : "E");
+    std::snprintf(coordinates, sizeof coordinates, "%.4f %s, %.4f %s", std::fabs(day.place.latitudeNorthDegrees),
+                  north.c_str(), std::fabs(day.place.longitudeEastDegrees), east.c_str());
     const std::string where = (report.place.name.empty() ? std::string() : report.place.name + " ") + "(" +
                               coordinates + ", " + report.place.zone + ")";
     return Fill(Fill(wording.Say("Panchang of %1 at %2"), "%1", IsoDateText(day.date)), "%2", where);

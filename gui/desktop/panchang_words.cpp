@@ -11,6 +11,10 @@ constexpr auto kPanchangWords = std::to_array<const char*>({
     // The day's lines (core/calendar/day_report.cpp, day_names.cpp).
     QT_TRANSLATE_NOOP("ReadingWords", "Panchang of %1 at %2"),
     QT_TRANSLATE_NOOP("ReadingWords", "Times on the place's clock; the day runs from sunrise to the next sunrise."),
+    QT_TRANSLATE_NOOP("ReadingWords", "N"),
+    QT_TRANSLATE_NOOP("ReadingWords", "S"),
+    QT_TRANSLATE_NOOP("ReadingWords", "E"),
+    QT_TRANSLATE_NOOP("ReadingWords", "W"),
     QT_TRANSLATE_NOOP("ReadingWords", "Moonrise"),
     QT_TRANSLATE_NOOP("ReadingWords", "Moonset"),
     QT_TRANSLATE_NOOP("ReadingWords", "none this day"),

@@ -562,6 +562,22 @@ Mahadashas
         <source>Abhijit</source>
         <translation>अभिजित</translation>
     </message>
+    <message>
+        <source>N</source>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>प</translation>
+    </message>
 </context>
 <context>
     <name>StarDayPage</name>

@@ -36,6 +36,8 @@ const QString kIcsFilter = QStringLiteral("iCalendar (*.ics)");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+QString Say(const zorvane::Wording& wording, const char* english) { return Text(wording.Say(english)); }
+
 zorvane::CivilDate CivilOf(QDate date) { return {date.year(), date.month(), date.day()}; }
 
 QString SunNoteText(zorvane::SunNote note) {
@@ -130,9 +132,9 @@ void frmPanchang::SetPlace(const PanchangWindowPlace& place) {
     ui->lblPlace->setText(QStringLiteral("%1 (%2 %3, %4 %5; %6)")
                               .arg(place.name.isEmpty() ? tr("The reading's place") : place.name)
                               .arg(std::abs(place.latitudeDegrees), 0, 'f', 4)
-                              .arg(place.latitudeDegrees < 0 ? QStringLiteral("S") : QStringLiteral("N"))
+                              .arg(Say(wording_, place.latitudeDegrees < 0 ? "S" : "N"))
                               .arg(std::abs(place.longitudeDegrees), 0, 'f', 4)
-                              .arg(place.longitudeDegrees < 0 ? QStringLiteral("W") : QStringLiteral("E"))
+                              .arg(Say(wording_, place.longitudeDegrees < 0 ? "W" : "E"))
                               .arg(zone));
     ShowDay();
     ShowMonth();

@@ -23,7 +23,7 @@ TEST(PanchangLanguage, HindiTextHasTheDevanagariNamesAndNoEnglishRowNames) {
     ASSERT_EQ(hindi.exitStatus, 0) << hindi.err;
     for (const char* expected : {"वार ", "गुरुवार\n", "सूर्योदय ", "शुक्ल तृतीया  ", "राहु काल ", "चौघड़िया (दिन) ",
                                  "होरा 24 ", "मास (अमांत) ", "श्रावण (अधिक)\n", "संवत्सर ", "शोभकृत\n",
-                                 "2023-07-20 का पंचांग"}) {
+                                 "2023-07-20 का पंचांग", "(28.6358 उ, 77.2245 पू, Asia/Kolkata)"}) {
         EXPECT_NE(hindi.out.find(expected), std::string::npos) << expected << "\n" << hindi.out;
     }
     for (const char* english : {"Vara", "Sunrise", "Tithi", "Rahu kalam", "Choghadiya", "Hora", "Month",

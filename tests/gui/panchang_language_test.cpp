@@ -134,6 +134,8 @@ TEST_F(PanchangInHindi, TheDayAndTheMonthReadInHindi) {
         EXPECT_TRUE(found) << expected.what;
     }
     EXPECT_EQ(day.horizontalHeaderItem(1)->text().toStdString(), "कब / मान (+05:30)");
+    EXPECT_TRUE(Control<QLabel>(*window, "lblPlace").text().contains(QStringLiteral("28.6139 उ, 77.2090 पू; +05:30")))
+        << Control<QLabel>(*window, "lblPlace").text().toStdString();
 
     EXPECT_EQ(Control<QLabel>(*window, "lblMonth").text().toStdString(), "जुलाई 2023");
     EXPECT_EQ(Control<QLabel>(*window, "lblMonthNames").text().toStdString(),
