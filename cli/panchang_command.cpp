@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "cli/calendar_output.h"
+#include "cli/cli_wording.h"
 #include "cli/command_line.h"
 #include "cli/panchang_place.h"
 #include "core/calendar/calendar_ics.h"
@@ -27,12 +28,12 @@ constexpr int kMonthsPerYear = 12;
 
 constexpr std::string_view kUsage =
     "  zorvane-cli --panchang --date YYYY-MM-DD (--place \"NAME[, STATE][, COUNTRY]\" |\n"
-    "              --lat LAT --lon LON --zone H:MM) [--format text|json]\n"
+    "              --lat LAT --lon LON --zone H:MM) [--format text|json] [--lang en|hi]\n"
     "  zorvane-cli --calendar YEAR [--month M] (--place ... | --lat --lon --zone)\n"
     "              [--format csv|json|ics]\n";
 
 constexpr auto kValueOptions = std::to_array<std::string_view>(
-    {"--date", "--calendar", "--month", "--place", "--lat", "--lon", "--zone", "--format"});
+    {"--date", "--calendar", "--month", "--place", "--lat", "--lon", "--zone", "--format", "--lang"});
 
 void Write(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
@@ -107,13 +108,18 @@ int RunDay(const Given& given) {
     const std::string format = given.has("--format") ? given.value("--format") : "text";
     if (format != "text" && format != "json") return Complain("--format takes text or json with --panchang", kExitUsage);
     if (given.has("--month") || given.has("--calendar")) return Complain("--month goes with --calendar", kExitUsage);
+    const std::optional<Language> language =
+        given.has("--lang") ? LanguageOfCode(given.value("--lang")) : std::optional(Language::English);
+    if (!language) return Complain("--lang takes en or hi", kExitUsage);
     const PanchangPlaceResult place = PlaceOf(given);
     if (!place.place) return Complain(place.fault, place.fault.starts_with("no place") ? kExitRefused : kExitUsage);
 
     const DayReportResult result = ComputeDayReport({date.year(), date.month(), date.day()}, place.place->geo,
                                                     place.place->shown, place.place->offsetAt);
     if (!result.report) return Complain(SunNoteText(result.sunNote), kExitRefused);
-    Write(stdout, format == "json" ? DayReportJson(*result.report).dump(2) + "\n" : DayReportText(*result.report));
+    // The JSON is for programs: English whatever the language.
+    Write(stdout, format == "json" ? DayReportJson(*result.report).dump(2) + "\n"
+                                   : DayReportText(*result.report, CliWording(*language)));
     return Finish();
 }
 
@@ -137,6 +143,9 @@ int RunCalendar(const Given& given) {
         month = *m;
     }
     if (given.has("--date")) return Complain("--date goes with --panchang", kExitUsage);
+    if (given.has("--lang")) {
+        return Complain("--lang goes with --panchang (the calendar's files stay English)", kExitUsage);
+    }
     const std::string format = given.has("--format") ? given.value("--format") : "csv";
     if (format != "csv" && format != "json" && format != "ics") {
         return Complain("--format takes csv, json or ics with --calendar", kExitUsage);

@@ -1,9 +1,11 @@
 #include "core/calendar/day_report.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
+#include "core/calendar/day_names.h"
 #include "core/calendar/lunar_month.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
@@ -20,15 +22,6 @@ std::string Named(std::string_view text) { return std::string(text); }
 
 std::string NakshatraNameOf(int index) { return Named(NakshatraNames[static_cast<std::size_t>(index)]); }
 
-std::string TithiTitle(int index) {
-    const int tithi = index + 1;
-    return Named(PakshaName(tithi)) + " " + Named(TithiName(tithi));
-}
-
-std::string MonthTitle(int nameIndex, bool adhika) {
-    return Named(LunarMonthName(nameIndex)) + (adhika ? " (adhika)" : "");
-}
-
 json Span(const DayReport& report, double startJd, double endJd) {
     return {{"start", ReportMoment(report, startJd)}, {"end", ReportMoment(report, endJd)}};
 }
@@ -37,16 +30,59 @@ json Optional(const DayReport& report, const std::optional<double>& jd) {
     return jd ? json(ReportMoment(report, *jd)) : json();
 }
 
-// "05:34" on the place's clock, with the date when it is not the day's own.
+// Devanagari's marks that take no column of their own (Unicode's nonspacing
+// marks of the block: U+0900-0902, U+093A, U+093C, U+0941-0948, U+094D,
+// U+0951-0957, U+0962-0963).
+bool IsJoiningMark(unsigned point) {
+    constexpr auto kMarks = std::to_array<std::array<unsigned, 2>>({
+        {0x0900, 0x0902},
+        {0x093A, 0x093A},
+        {0x093C, 0x093C},
+        {0x0941, 0x0948},
+        {0x094D, 0x094D},
+        {0x0951, 0x0957},
+        {0x0962, 0x0963},
+    });
+    return std::any_of(kMarks.begin(), kMarks.end(),
+                       [point](const std::array<unsigned, 2>& span) { return point >= span[0] && point <= span[1]; });
+}
+
+// "05:34" on the place's clock, with the date when it is not the day's own,
+// and the offset when the clock has changed since sunrise: "03:12 +01:00".
 std::string Clock(const DayReport& report, double jd) {
     const int offset = report.offsetAt(jd);
-    const std::string text = ClockMinuteText(jd, offset);
+    std::string text = ClockMinuteText(jd, offset);
+    if (offset != report.offsetAt(report.day.sunriseJd)) text.append(" ").append(OffsetIsoText(offset));
     const ZoneClock clock = ZoneClockAt(jd + 0.5 / 1440.0, offset);
     const CivilDate& day = report.day.date;
     if (clock.date.year == day.year && clock.date.month == day.month && clock.date.day == day.day) return text;
     char dayMonth[16];
     std::snprintf(dayMonth, sizeof dayMonth, "%02d/%02d ", clock.date.day, clock.date.month);
     return dayMonth + text;
+}
+
+// The columns a text takes on a terminal: its characters less the marks
+// that join the one before (the Devanagari vowel signs above and below, the
+// virama, the nukta), so that Hindi names line up as English ones do.
+std::size_t ColumnsOf(std::string_view text) {
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0U) == 0x80U) continue;  // a continuation byte
+        if (byte == 0xE0U && i + 2 < text.size()) {
+            const unsigned point = ((byte & 0x0FU) << 12U) | ((static_cast<unsigned char>(text[i + 1]) & 0x3FU) << 6U) |
+                                   (static_cast<unsigned char>(text[i + 2]) & 0x3FU);
+            if (IsJoiningMark(point)) continue;
+        }
+        ++columns;
+    }
+    return columns;
+}
+
+// The pattern's marker replaced by a value.
+std::string Fill(std::string pattern, std::string_view marker, std::string_view value) {
+    if (const std::size_t at = pattern.find(marker); at != std::string::npos) pattern.replace(at, marker.size(), value);
+    return pattern;
 }
 
 std::string Range(const DayReport& report, double startJd, double endJd) {
@@ -59,13 +95,7 @@ std::string Ranges(const DayReport& report, const std::vector<Period>& periods) 
         if (!text.empty()) text += ", ";
         text += Range(report, period.startJd, period.endJd);
     }
-    return text.empty() ? "none" : text;
-}
-
-std::string Sankranti(const DayReport& report) {
-    if (report.day.sunSigns.size() < 2) return "";
-    const LimbSpan& entered = report.day.sunSigns[1];
-    return Named(kSignNames[static_cast<std::size_t>(entered.index)]) + " Sankranti";
+    return text;
 }
 
 }  // namespace
@@ -197,87 +227,116 @@ nlohmann::ordered_json DayReportJson(const DayReport& report) {
     };
 }
 
-std::vector<ReportLine> DayReportLines(const DayReport& report) {
+std::vector<ReportLine> DayReportLines(const DayReport& report, const Wording& wording) {
     const DayPanchang& day = report.day;
     const CalendarDay& calendar = report.calendar;
+    const Language language = wording.language;
+    const auto say = [&wording](std::string_view english) { return wording.Say(english); };
     std::vector<ReportLine> lines;
     const auto add = [&lines](std::string what, std::string value) {
         lines.push_back({std::move(what), std::move(value)});
     };
-    add("Vara", Named(kWeekdayNames[static_cast<std::size_t>(day.weekday)]));
-    add("Sunrise", Clock(report, day.sunriseJd));
-    add("Sunset", Clock(report, day.sunsetJd));
-    add("Moonrise", day.moonriseJd ? Clock(report, *day.moonriseJd) : "none this day");
-    add("Moonset", day.moonsetJd ? Clock(report, *day.moonsetJd) : "none this day");
+    const auto range = [&report](double startJd, double endJd) { return Range(report, startJd, endJd); };
+    const auto ranges = [&report, &say](const std::vector<Period>& periods) {
+        const std::string text = Ranges(report, periods);
+        return text.empty() ? say("none") : text;
+    };
+    add(say("Vara"), day_names::Vara(day.weekday, language));
+    add(say("Sunrise"), Clock(report, day.sunriseJd));
+    add(say("Sunset"), Clock(report, day.sunsetJd));
+    add(say("Moonrise"), day.moonriseJd ? Clock(report, *day.moonriseJd) : say("none this day"));
+    add(say("Moonset"), day.moonsetJd ? Clock(report, *day.moonsetJd) : say("none this day"));
     for (const LimbSpan& span : day.tithis) {
-        add("Tithi", TithiTitle(span.index) + "  " + Range(report, span.startJd, span.endJd));
+        add(say("Tithi"), day_names::Tithi(span.index, language) + "  " + range(span.startJd, span.endJd));
     }
     for (const LimbSpan& span : day.nakshatras) {
-        add("Nakshatra", NakshatraNameOf(span.index) + "  " + Range(report, span.startJd, span.endJd));
+        add(say("Nakshatra"), day_names::Nakshatra(span.index, language) + "  " + range(span.startJd, span.endJd));
     }
     for (const LimbSpan& pada : day.padas) {
-        add("Pada", NakshatraNameOf(pada.index / kPadasPerNakshatra) + " " +
-                        std::to_string(pada.index % kPadasPerNakshatra + 1) + "  " +
-                        Range(report, pada.startJd, pada.endJd));
+        add(say("Pada"), day_names::Nakshatra(pada.index / kPadasPerNakshatra, language) + " " +
+                             std::to_string(pada.index % kPadasPerNakshatra + 1) + "  " +
+                             range(pada.startJd, pada.endJd));
     }
     for (const LimbSpan& span : day.yogas) {
-        add("Yoga", Named(YogaNames[static_cast<std::size_t>(span.index)]) + "  " +
-                        Range(report, span.startJd, span.endJd));
+        add(say("Yoga"), day_names::Yoga(span.index, language) + "  " + range(span.startJd, span.endJd));
     }
     for (const LimbSpan& span : day.karanas) {
-        add("Karana", Named(KaranaName(span.index + 1)) + "  " + Range(report, span.startJd, span.endJd));
+        add(say("Karana"), day_names::Karana(span.index + 1, language) + "  " + range(span.startJd, span.endJd));
     }
     const DayPeriods& p = day.periods;
-    add("Rahu kalam", Range(report, p.rahuKalam.startJd, p.rahuKalam.endJd));
-    add("Yamaganda", Range(report, p.yamaganda.startJd, p.yamaganda.endJd));
-    add("Gulika kalam", Range(report, p.gulika.startJd, p.gulika.endJd));
-    add("Rahu kalam (night)", Range(report, p.nightRahuKalam.startJd, p.nightRahuKalam.endJd));
-    add("Yamaganda (night)", Range(report, p.nightYamaganda.startJd, p.nightYamaganda.endJd));
-    add("Gulika kalam (night)", Range(report, p.nightGulika.startJd, p.nightGulika.endJd));
-    add("Abhijit muhurta", Range(report, p.abhijit.startJd, p.abhijit.endJd));
-    add("Durmuhurta", Ranges(report, p.durmuhurtas));
-    add("Varjyam", Ranges(report, day.varjyam));
-    add("Amrita kalam", Ranges(report, day.amritaKalam));
+    add(say("Rahu kalam"), range(p.rahuKalam.startJd, p.rahuKalam.endJd));
+    add(say("Yamaganda"), range(p.yamaganda.startJd, p.yamaganda.endJd));
+    add(say("Gulika kalam"), range(p.gulika.startJd, p.gulika.endJd));
+    add(say("Rahu kalam (night)"), range(p.nightRahuKalam.startJd, p.nightRahuKalam.endJd));
+    add(say("Yamaganda (night)"), range(p.nightYamaganda.startJd, p.nightYamaganda.endJd));
+    add(say("Gulika kalam (night)"), range(p.nightGulika.startJd, p.nightGulika.endJd));
+    add(say("Abhijit muhurta"), range(p.abhijit.startJd, p.abhijit.endJd));
+    add(say("Durmuhurta"), ranges(p.durmuhurtas));
+    add(say("Varjyam"), ranges(day.varjyam));
+    add(say("Amrita kalam"), ranges(day.amritaKalam));
     for (std::size_t i = 0; i < p.choghadiya.size(); ++i) {
         const NamedPeriod& c = p.choghadiya[i];
-        add(i < p.choghadiya.size() / 2 ? "Choghadiya (day)" : "Choghadiya (night)",
-            Named(c.name) + "  " + Range(report, c.startJd, c.endJd));
+        add(say(i < p.choghadiya.size() / 2 ? "Choghadiya (day)" : "Choghadiya (night)"),
+            day_names::PeriodName(c.name, language) + "  " + range(c.startJd, c.endJd));
     }
     for (std::size_t i = 0; i < p.horas.size(); ++i) {
         const NamedPeriod& h = p.horas[i];
-        add("Hora " + std::to_string(i + 1), Named(h.name) + "  " + Range(report, h.startJd, h.endJd));
+        add(say("Hora") + " " + std::to_string(i + 1),
+            day_names::PeriodName(h.name, language) + "  " + range(h.startJd, h.endJd));
     }
-    add("Sun's sign", Named(kSignNames[static_cast<std::size_t>(day.sunSigns.front().index)]));
-    if (const std::string sankranti = Sankranti(report); !sankranti.empty()) {
-        add("Sankranti", sankranti + "  " + Clock(report, day.sunSigns[1].startJd));
+    add(say("Sun's sign"), day_names::Sign(day.sunSigns.front().index, language));
+    if (day.sunSigns.size() >= 2) {
+        add(say("Sankranti"), day_names::Sign(day.sunSigns[1].index, language) + " " + say("Sankranti") + "  " +
+                                  Clock(report, day.sunSigns[1].startJd));
     }
-    add("Month (amanta)", MonthTitle(calendar.amanta.nameIndex, calendar.amanta.adhika));
-    add("Month (purnimanta)", MonthTitle(calendar.purnimanta.nameIndex, calendar.purnimanta.adhika));
-    add("Paksha", Named(calendar.krishnaPaksha ? kKrishnaPaksha : kShuklaPaksha));
-    add("Ritu", Named(RituName(calendar.rituIndex)));
-    add("Ayana", Named(AyanaName(calendar.uttarayana)));
-    add("Shaka year", std::to_string(calendar.shakaYear));
-    add("Vikrama year", std::to_string(calendar.vikramaYear));
-    add("Samvatsara", Named(SamvatsaraName(calendar.samvatsaraIndex)));
+    add(say("Month (amanta)"), day_names::MonthTitle(calendar.amanta.nameIndex, calendar.amanta.adhika, wording));
+    add(say("Month (purnimanta)"),
+        day_names::MonthTitle(calendar.purnimanta.nameIndex, calendar.purnimanta.adhika, wording));
+    add(say("Paksha"), day_names::Paksha(calendar.krishnaPaksha, language));
+    add(say("Ritu"), day_names::Ritu(calendar.rituIndex, language));
+    add(say("Ayana"), day_names::Ayana(calendar.uttarayana, language));
+    add(say("Shaka year"), std::to_string(calendar.shakaYear));
+    add(say("Vikrama year"), std::to_string(calendar.vikramaYear));
+    add(say("Samvatsara"), day_names::Samvatsara(calendar.samvatsaraIndex, language));
     return lines;
 }
 
-std::string DayReportText(const DayReport& report) {
+std::string DayReportHeading(const DayReport& report, const Wording& wording) {
     const DayPanchang& day = report.day;
     char coordinates[96];
-    std::snprintf(coordinates, sizeof coordinates, "%.4f %c, %.4f %c", std::fabs(day.place.latitudeNorthDegrees),
-                  day.place.latitudeNorthDegrees < 0 ? 'S' : 'N', std::fabs(day.place.longitudeEastDegrees),
-                  day.place.longitudeEastDegrees < 0 ? 'W' : 'E');
-    std::string text = "Panchang of " + IsoDateText(day.date) + " at " +
-                       (report.place.name.empty() ? std::string() : report.place.name + " ") + "(" + coordinates +
-                       ", " + report.place.zone + ")\n";
+    const std::string north = wording.Say(day.place.latitudeNorthDegrees < 0 ? "S" : "N");
+    const std::string east = wording.Say(day.place.longitudeEastDegrees < 0 ? "W" : "E");
+    std::snprintf(coordinates, sizeof coordinates, "%.4f %s, %.4f %s", std::fabs(day.place.latitudeNorthDegrees),
+                  north.c_str(), std::fabs(day.place.longitudeEastDegrees), east.c_str());
+    const std::string where = (report.place.name.empty() ? std::string() : report.place.name + " ") + "(" +
+                              coordinates + ", " + report.place.zone + ")";
+    return Fill(Fill(wording.Say("Panchang of %1 at %2"), "%1", IsoDateText(day.date)), "%2", where);
+}
+
+std::string DayReportFooter(const Wording& wording) {
+    return wording.Say("Times on the place's clock; the day runs from sunrise to the next sunrise.");
+}
+
+std::string DayReportZone(const DayReport& report) {
+    const DayPanchang& day = report.day;
+    const int atSunrise = report.offsetAt(day.sunriseJd);
+    const int atNextSunrise = report.offsetAt(day.nextSunriseJd);
+    std::string text = report.place.zone;
+    const std::string offset = OffsetIsoText(atSunrise);
+    if (text != offset) text.append(", ").append(offset);
+    if (atNextSunrise != atSunrise) text.append("/").append(OffsetIsoText(atNextSunrise));
+    return text;
+}
+
+std::string DayReportText(const DayReport& report, const Wording& wording) {
+    std::string text = DayReportHeading(report, wording) + "\n";
     std::size_t width = 0;
-    const std::vector<ReportLine> lines = DayReportLines(report);
-    for (const ReportLine& line : lines) width = std::max(width, line.what.size());
+    const std::vector<ReportLine> lines = DayReportLines(report, wording);
+    for (const ReportLine& line : lines) width = std::max(width, ColumnsOf(line.what));
     for (const ReportLine& line : lines) {
-        text += line.what + std::string(width + 2 - line.what.size(), ' ') + line.value + "\n";
+        text += line.what + std::string(width + 2 - ColumnsOf(line.what), ' ') + line.value + "\n";
     }
-    text += "Times on the place's clock; the day runs from sunrise to the next sunrise.\n";
+    text += DayReportFooter(wording) + "\n";
     return text;
 }
 

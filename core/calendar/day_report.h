@@ -6,6 +6,7 @@
 
 #include "core/calendar/day_calendar.h"
 #include "core/panchang/day_panchang.h"
+#include "core/text/wording.h"
 
 namespace zorvane {
 
@@ -42,14 +43,28 @@ std::string ReportMoment(const DayReport& report, double universalJd);
 // samvatsara. Times to the second on the place's clock.
 nlohmann::ordered_json DayReportJson(const DayReport& report);
 
-// The same readably, one line a fact, clock times to the minute.
-std::string DayReportText(const DayReport& report);
+// The same readably, one line a fact, clock times to the minute, worded in
+// the wording's language (English by default; JSON stays English). A time
+// whose clock offset is not the one at sunrise (a clock change that day)
+// carries its offset: "03:12 +01:00".
+std::string DayReportText(const DayReport& report, const Wording& wording = {});
 
 // One line of a table of the day: what, and when (or the value).
 struct ReportLine {
     std::string what;
     std::string value;
 };
-std::vector<ReportLine> DayReportLines(const DayReport& report);
+std::vector<ReportLine> DayReportLines(const DayReport& report, const Wording& wording = {});
+
+// The line that heads the text: "Panchang of 2023-07-20 at New Delhi, India
+// (28.6139 N, 77.2090 E, Asia/Kolkata)".
+std::string DayReportHeading(const DayReport& report, const Wording& wording = {});
+
+// The line that ends it: on whose clock the times are and how long the day is.
+std::string DayReportFooter(const Wording& wording = {});
+
+// The zone the day's times are read on, for a heading: "Asia/Kolkata, +05:30",
+// both offsets where the clock changes that day ("Europe/London, +00:00/+01:00").
+std::string DayReportZone(const DayReport& report);
 
 }  // namespace zorvane

@@ -62,9 +62,9 @@ std::string TithiEventName(int tithi) {
 void AddTithiEvents(int tithi, std::vector<CalendarEvent>& events) {
     switch (tithi) {
         case kShuklaEkadashi:
-        case kKrishnaEkadashi: events.push_back({CalendarEventKind::Ekadashi, TithiEventName(tithi)}); break;
-        case kPurnima: events.push_back({CalendarEventKind::Purnima, TithiEventName(tithi)}); break;
-        case kAmavasya: events.push_back({CalendarEventKind::Amavasya, TithiEventName(tithi)}); break;
+        case kKrishnaEkadashi: events.push_back({CalendarEventKind::Ekadashi, TithiEventName(tithi), tithi + 1}); break;
+        case kPurnima: events.push_back({CalendarEventKind::Purnima, TithiEventName(tithi), tithi + 1}); break;
+        case kAmavasya: events.push_back({CalendarEventKind::Amavasya, TithiEventName(tithi), tithi + 1}); break;
         default: break;
     }
 }
@@ -129,7 +129,8 @@ std::vector<CalendarDayRow> ComputeCalendar(int year, int month, const GeoPlace&
         row.purnimanta = PurnimantaOf(row.amanta, row.tithiAtSunrise >= kTithisPerPaksha, next);
 
         if (moments[i - 1] < row.amanta.startJd) {
-            row.events.push_back({CalendarEventKind::MonthStart, MonthTitle(row.amanta)});
+            row.events.push_back(
+                {CalendarEventKind::MonthStart, MonthTitle(row.amanta), row.amanta.nameIndex, row.amanta.adhika});
         }
         // This day's own tithi when it first holds a sunrise, and any that
         // runs out between this sunrise and the next unseen.
@@ -139,7 +140,8 @@ std::vector<CalendarDayRow> ComputeCalendar(int year, int month, const GeoPlace&
         }
         if (signs[i + 1] != signs[i]) {
             row.events.push_back({CalendarEventKind::Sankranti,
-                                  std::string(kSignNames[static_cast<std::size_t>(signs[i + 1])]) + " Sankranti"});
+                                  std::string(kSignNames[static_cast<std::size_t>(signs[i + 1])]) + " Sankranti",
+                                  signs[i + 1]});
         }
         rows.push_back(std::move(row));
     }

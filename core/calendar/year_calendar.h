@@ -21,6 +21,10 @@ enum class CalendarEventKind { Ekadashi, Purnima, Amavasya, Sankranti, MonthStar
 struct CalendarEvent {
     CalendarEventKind kind = CalendarEventKind::Ekadashi;
     std::string title;  // "Shukla Ekadashi", "Makara Sankranti", "Shravana begins (adhika)"
+    // What the title names, for the names in another language: the tithi
+    // 1..30, the sign entered 0..11 from Mesha, or the lunar month 0..11.
+    int number = 0;
+    bool adhika = false;  // a month's first day: the month is adhika
 };
 
 struct CalendarDayRow {

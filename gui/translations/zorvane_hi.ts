@@ -8,7 +8,7 @@
         <translation>वह घड़ी चुनें जिससे जन्म का समय पढ़ा गया था। “क्या बदलता है” हर एक की तुलना अभी लागू घड़ी से करता है।</translation>
     </message>
     <message>
-        <source> Before 1956 many towns kept a clock of their own: the tz database's value is the default; Bombay and Calcutta Time and their years rest on secondary sources, and war time on one source the tz database calls dubious.</source>
+        <source> Before 1956 many towns kept a clock of their own: the tz database&apos;s value is the default; Bombay and Calcutta Time and their years rest on secondary sources, and war time on one source the tz database calls dubious.</source>
         <translation> 1956 से पहले कई नगर अपनी-अपनी घड़ी रखते थे: tz डेटाबेस का मान डिफ़ॉल्ट है; बंबई और कलकत्ता समय और उनके वर्ष द्वितीयक स्रोतों पर आधारित हैं, और युद्धकालीन समय एक ऐसे स्रोत पर जिसे tz डेटाबेस संदिग्ध कहता है।</translation>
     </message>
 </context>
@@ -110,11 +110,11 @@
         <translation>स्विस एफ़ेमेरिस की डेटा फ़ाइलें</translation>
     </message>
     <message>
-        <source>the Swiss Ephemeris' built-in analytic theory (its data files were not found)</source>
+        <source>the Swiss Ephemeris&apos; built-in analytic theory (its data files were not found)</source>
         <translation>स्विस एफ़ेमेरिस का अंतर्निहित विश्लेषणात्मक सिद्धांत (इसकी डेटा फ़ाइलें नहीं मिलीं)</translation>
     </message>
     <message>
-        <source> The lagna and the houses need the birth's latitude.</source>
+        <source> The lagna and the houses need the birth&apos;s latitude.</source>
         <translation> लग्न और भावों के लिए जन्म स्थान का अक्षांश आवश्यक है।</translation>
     </message>
     <message>
@@ -270,7 +270,7 @@ Mahadashas
         <translation> (आज चल रही)</translation>
     </message>
     <message>
-        <source>Times in the birth's clock. Dasha dates in the birth's zone, a year being 365.25 days; the shaded mahadasha runs today. A time with an offset beside it is on the place's clock at that moment. Made with Zorvane.</source>
+        <source>Times in the birth&apos;s clock. Dasha dates in the birth&apos;s zone, a year being 365.25 days; the shaded mahadasha runs today. A time with an offset beside it is on the place&apos;s clock at that moment. Made with Zorvane.</source>
         <translation>समय जन्म की घड़ी के अनुसार। दशा के दिनांक जन्म के समय क्षेत्र में, एक वर्ष 365.25 दिन का; छायांकित महादशा आज चल रही है। जिस समय के साथ अंतर लिखा है, वह उस क्षण स्थान की घड़ी का समय है। Zorvane से बनाया गया।</translation>
     </message>
 </context>
@@ -333,7 +333,7 @@ Mahadashas
         <translation>%1 का अंत जन्म से %2 बाद होता है; %3 बाद का जन्म %4 देता है।</translation>
     </message>
     <message>
-        <source>Both ayanamsas are the program's own formulas, within 7″ of Lahiri (Chitrapaksha) over 1901-2050; sunrise and sunset are those of the Sun's upper limb at -0°50′.</source>
+        <source>Both ayanamsas are the program&apos;s own formulas, within 7″ of Lahiri (Chitrapaksha) over 1901-2050; sunrise and sunset are those of the Sun&apos;s upper limb at -0°50′.</source>
         <translation>दोनों अयनांश इस प्रोग्राम के अपने सूत्र हैं, जो 1901-2050 में लाहिड़ी (चित्रपक्ष) से 7″ के भीतर रहते हैं; सूर्योदय और सूर्यास्त सूर्य के ऊपरी किनारे के -0°50′ पर होने के समय हैं।</translation>
     </message>
     <message>
@@ -541,11 +541,11 @@ Mahadashas
         <translation>%2 को %1 दो बार आया, पहले %3 पर, फिर %4 पर; पहले वाला माना गया, %3 पर (दूसरा विकल्प: बाद वाला, %4 पर)</translation>
     </message>
     <message>
-        <source>read on %1 (%2, %3, %4) instead of the tz database's %5; source: %6</source>
+        <source>read on %1 (%2, %3, %4) instead of the tz database&apos;s %5; source: %6</source>
         <translation>tz डेटाबेस के %5 के स्थान पर %1 (%2, %3, %4) से पढ़ा गया; स्रोत: %6</translation>
     </message>
     <message>
-        <source>the tz database's %1 applied; before 1956 a time here may have been read from another clock</source>
+        <source>the tz database&apos;s %1 applied; before 1956 a time here may have been read from another clock</source>
         <translation>tz डेटाबेस का %1 लागू किया गया; 1956 से पहले यहाँ का समय किसी दूसरी घड़ी से पढ़ा गया हो सकता है</translation>
     </message>
     <message>
@@ -557,7 +557,7 @@ Mahadashas
         <translation>घड़ी संबंधी टिप्पणी</translation>
     </message>
     <message>
-        <source>Vimshottari dasha (one year = 365.25 days; dates in the birth's zone)</source>
+        <source>Vimshottari dasha (one year = 365.25 days; dates in the birth&apos;s zone)</source>
         <translation>विंशोत्तरी दशा (एक वर्ष = 365.25 दिन; दिनांक जन्म के समय क्षेत्र में)</translation>
     </message>
     <message>
@@ -584,7 +584,7 @@ Mahadashas
         <source>before birth</source>
         <translation>जन्म से पहले</translation>
     </message>
-<message>
+    <message>
         <source>Varna</source>
         <translation>वर्ण</translation>
     </message>
@@ -617,7 +617,7 @@ Mahadashas
         <translation>नाड़ी</translation>
     </message>
     <message>
-        <source>temperament and work; the groom's varna at or above the bride's</source>
+        <source>temperament and work; the groom&apos;s varna at or above the bride&apos;s</source>
         <translation>स्वभाव और कर्म; वर का वर्ण वधू के वर्ण के बराबर या ऊपर</translation>
     </message>
     <message>
@@ -633,7 +633,7 @@ Mahadashas
         <translation>शारीरिक और अंतरंग सामंजस्य</translation>
     </message>
     <message>
-        <source>friendship of the Moon signs' lords: accord of minds</source>
+        <source>friendship of the Moon signs&apos; lords: accord of minds</source>
         <translation>चंद्र राशियों के स्वामियों की मित्रता: मन का मेल</translation>
     </message>
     <message>
@@ -641,7 +641,7 @@ Mahadashas
         <translation>प्रकृति और स्वभाव</translation>
     </message>
     <message>
-        <source>welfare of the family, from the Moon signs' distance</source>
+        <source>welfare of the family, from the Moon signs&apos; distance</source>
         <translation>परिवार का कल्याण, चंद्र राशियों की दूरी से</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@ Mahadashas
     </message>
     <message>
         <source>Pada</source>
-        <translation>पाद</translation>
+        <translation>पद</translation>
     </message>
     <message>
         <source>Kati</source>
@@ -873,7 +873,7 @@ Mahadashas
         <translation>कुछ ग्रंथों में निरस्त, जब नक्षत्र एक हो और राशियाँ भिन्न हों</translation>
     </message>
     <message>
-        <source>softened by some texts when the Moon signs' lords are one or friends</source>
+        <source>softened by some texts when the Moon signs&apos; lords are one or friends</source>
         <translation>कुछ ग्रंथों में हल्का, जब चंद्र राशियों के स्वामी एक हों या मित्र हों</translation>
     </message>
     <message>
@@ -881,7 +881,7 @@ Mahadashas
         <translation>कुछ ग्रंथों में निरस्त, जब दोनों राशियों का स्वामी एक हो</translation>
     </message>
     <message>
-        <source>cancelled by some texts when the signs' lords are friends of each other</source>
+        <source>cancelled by some texts when the signs&apos; lords are friends of each other</source>
         <translation>कुछ ग्रंथों में निरस्त, जब राशियों के स्वामी परस्पर मित्र हों</translation>
     </message>
     <message>
@@ -889,7 +889,7 @@ Mahadashas
         <translation>कुछ ग्रंथों में निरस्त, जब नाड़ियाँ भिन्न हों</translation>
     </message>
     <message>
-        <source>cancelled by some texts when the Moon signs' lords are one or friends</source>
+        <source>cancelled by some texts when the Moon signs&apos; lords are one or friends</source>
         <translation>कुछ ग्रंथों में निरस्त, जब चंद्र राशियों के स्वामी एक हों या मित्र हों</translation>
     </message>
     <message>
@@ -897,7 +897,7 @@ Mahadashas
         <translation>कुछ ग्रंथों में निरस्त, जब भकूट दोष से मुक्त हो</translation>
     </message>
     <message>
-        <source>cancelled by some texts when the groom's star is beyond the 14th from the bride's</source>
+        <source>cancelled by some texts when the groom&apos;s star is beyond the 14th from the bride&apos;s</source>
         <translation>कुछ ग्रंथों में निरस्त, जब वर का नक्षत्र वधू के नक्षत्र से 14 के आगे हो</translation>
     </message>
     <message>
@@ -933,7 +933,7 @@ Mahadashas
         <translation>वेध</translation>
     </message>
     <message>
-        <source>the groom's star is the %1 from the bride's</source>
+        <source>the groom&apos;s star is the %1 from the bride&apos;s</source>
         <translation>वधू के नक्षत्र से गिनती में वर का नक्षत्र %1 पर है</translation>
     </message>
     <message>
@@ -1140,6 +1140,190 @@ Mahadashas
         <source>%1th</source>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Panchang of %1 at %2</source>
+        <translation>%1 का पंचांग, स्थान: %2</translation>
+    </message>
+    <message>
+        <source>Times on the place&apos;s clock; the day runs from sunrise to the next sunrise.</source>
+        <translation>समय स्थान की घड़ी के अनुसार; दिन सूर्योदय से अगले सूर्योदय तक चलता है।</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>चंद्रोदय</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>चंद्रास्त</translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation>इस दिन नहीं</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Rahu kalam</source>
+        <translation>राहु काल</translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation>यमगंड</translation>
+    </message>
+    <message>
+        <source>Gulika kalam</source>
+        <translation>गुलिक काल</translation>
+    </message>
+    <message>
+        <source>Rahu kalam (night)</source>
+        <translation>राहु काल (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Yamaganda (night)</source>
+        <translation>यमगंड (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Gulika kalam (night)</source>
+        <translation>गुलिक काल (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Abhijit muhurta</source>
+        <translation>अभिजित मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Durmuhurta</source>
+        <translation>दुर्मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Varjyam</source>
+        <translation>वर्ज्य</translation>
+    </message>
+    <message>
+        <source>Amrita kalam</source>
+        <translation>अमृत काल</translation>
+    </message>
+    <message>
+        <source>Choghadiya (day)</source>
+        <translation>चौघड़िया (दिन)</translation>
+    </message>
+    <message>
+        <source>Choghadiya (night)</source>
+        <translation>चौघड़िया (रात्रि)</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>होरा</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s sign</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>Sankranti</source>
+        <translation>संक्रांति</translation>
+    </message>
+    <message>
+        <source>Month (amanta)</source>
+        <translation>मास (अमांत)</translation>
+    </message>
+    <message>
+        <source>Month (purnimanta)</source>
+        <translation>मास (पूर्णिमांत)</translation>
+    </message>
+    <message>
+        <source>Paksha</source>
+        <translation>पक्ष</translation>
+    </message>
+    <message>
+        <source>Ritu</source>
+        <translation>ऋतु</translation>
+    </message>
+    <message>
+        <source>Ayana</source>
+        <translation>अयन</translation>
+    </message>
+    <message>
+        <source>Shaka year</source>
+        <translation>शक संवत</translation>
+    </message>
+    <message>
+        <source>Vikrama year</source>
+        <translation>विक्रम संवत</translation>
+    </message>
+    <message>
+        <source>Samvatsara</source>
+        <translation>संवत्सर</translation>
+    </message>
+    <message>
+        <source>adhika</source>
+        <translation>अधिक</translation>
+    </message>
+    <message>
+        <source>%1 begins</source>
+        <translation>%1 आरंभ</translation>
+    </message>
+    <message>
+        <source>Panchang of %1</source>
+        <translation>%1 का पंचांग</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Amanta: %1 / Purnimanta: %2</source>
+        <translation>अमांत: %1 / पूर्णिमांत: %2</translation>
+    </message>
+    <message>
+        <source>Tithi and nakshatra at sunrise; Ekadashi by the tithi at sunrise (smarta).</source>
+        <translation>सूर्योदय के समय की तिथि और नक्षत्र; एकादशी सूर्योदय की तिथि से (स्मार्त)।</translation>
+    </message>
+    <message>
+        <source>Avoid / use</source>
+        <translation>त्याज्य / शुभ</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Yama</source>
+        <translation>यम</translation>
+    </message>
+    <message>
+        <source>Gulika</source>
+        <translation>गुलिक</translation>
+    </message>
+    <message>
+        <source>Dur</source>
+        <translation>दुर</translation>
+    </message>
+    <message>
+        <source>Amrita</source>
+        <translation>अमृत</translation>
+    </message>
+    <message>
+        <source>Abhijit</source>
+        <translation>अभिजित</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>प</translation>
+    </message>
 </context>
 <context>
     <name>RecentCharts</name>
@@ -1206,7 +1390,7 @@ Do you want to check for an update?</source>
         <translation>अधिक जानकारी के लिए यहाँ क्लिक करें</translation>
     </message>
     <message>
-        <source>The atlas's places come from GeoNames (www.geonames.org), under the Creative Commons Attribution 4.0 licence (CC BY 4.0).</source>
+        <source>The atlas&apos;s places come from GeoNames (www.geonames.org), under the Creative Commons Attribution 4.0 licence (CC BY 4.0).</source>
         <translation>एटलस के स्थान GeoNames (www.geonames.org) से, Creative Commons Attribution 4.0 लाइसेंस (CC BY 4.0) के अंतर्गत लिए गए हैं।</translation>
     </message>
     <message>
@@ -1274,7 +1458,7 @@ Do you want to check for an update?</source>
     </message>
     <message>
         <source>Use this place writes %1 and %2</source>
-        <translation>"यह स्थान लें" %1 और %2 लिखता है</translation>
+        <translation>&quot;यह स्थान लें&quot; %1 और %2 लिखता है</translation>
     </message>
     <message>
         <source>, the zone %1 h %2 min</source>
@@ -1483,7 +1667,7 @@ Do you want to check for an update?</source>
         <translation>टिप्पणी</translation>
     </message>
     <message>
-        <source>One year is taken as 365.25 days; dates are in the birth's zone. Each period opens into its sub-periods.</source>
+        <source>One year is taken as 365.25 days; dates are in the birth&apos;s zone. Each period opens into its sub-periods.</source>
         <translation>एक वर्ष 365.25 दिन का लिया गया है; दिनांक जन्म के समय क्षेत्र के हैं। प्रत्येक दशा अपनी अंतर्दशाओं में खुलती है।</translation>
     </message>
     <message>
@@ -1573,8 +1757,8 @@ Do you want to check for an update?</source>
         <translation>ज्योतिष पर हमारे चर्चा मंच से जुड़ें: www.example.com</translation>
     </message>
     <message>
-        <source>Zorvane calculates your birth yoga or varnoy yoga. “Yoga" means an "union" or "relationship" or angle between the longitudes of the sun and the moon. They are also known as Yoga Taras of Nakshatras (Birth Star). Yogas help in finding out the auspiciousness of the day.</source>
-        <translation>Zorvane आपका जन्म योग या वर्णय योग ज्ञात करता है। “योग” का अर्थ है सूर्य और चंद्र के भोगांशों के बीच का "मेल", "संबंध" या कोण। इन्हें नक्षत्रों (जन्म नक्षत्र) के योगतारा भी कहा जाता है। योग दिन की शुभता जानने में सहायक होते हैं।</translation>
+        <source>Zorvane calculates your birth yoga or varnoy yoga. “Yoga&quot; means an &quot;union&quot; or &quot;relationship&quot; or angle between the longitudes of the sun and the moon. They are also known as Yoga Taras of Nakshatras (Birth Star). Yogas help in finding out the auspiciousness of the day.</source>
+        <translation>Zorvane आपका जन्म योग या वर्णय योग ज्ञात करता है। “योग” का अर्थ है सूर्य और चंद्र के भोगांशों के बीच का &quot;मेल&quot;, &quot;संबंध&quot; या कोण। इन्हें नक्षत्रों (जन्म नक्षत्र) के योगतारा भी कहा जाता है। योग दिन की शुभता जानने में सहायक होते हैं।</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -1605,7 +1789,7 @@ Do you want to check for an update?</source>
         <translation>समय क्षेत्र</translation>
     </message>
     <message>
-        <source>A zone hour typed with + lies ahead of universal time (east of Greenwich); without +, the zone's direction follows the longitude's East/West choice.</source>
+        <source>A zone hour typed with + lies ahead of universal time (east of Greenwich); without +, the zone&apos;s direction follows the longitude&apos;s East/West choice.</source>
         <translation>+ के साथ लिखा गया क्षेत्र-घंटा सार्वभौमिक समय से आगे (ग्रीनविच के पूर्व) होता है; + के बिना क्षेत्र की दिशा देशांतर के पूर्व/पश्चिम चुनाव के अनुसार होती है।</translation>
     </message>
     <message>
@@ -1694,7 +1878,7 @@ find Latitude
     </message>
     <message>
         <source>Details need a calculation: press Find My Varnoy Yoga first.</source>
-        <translation>विवरण के लिए गणना चाहिए: पहले "मेरा वर्णय योग जानें" दबाएँ।</translation>
+        <translation>विवरण के लिए गणना चाहिए: पहले &quot;मेरा वर्णय योग जानें&quot; दबाएँ।</translation>
     </message>
     <message>
         <source>&amp;Details</source>
@@ -1713,8 +1897,8 @@ find Latitude
         <translation>घर से व्यवसाय का अवसर। अपना इंटरनेट व्यवसाय शुरू करें और ऑनलाइन कमाएँ। यह सॉफ़्टवेयर अपनी वेबसाइट के ब्रांड के साथ पूरी तरह पाएँ। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
-        <source>Co-brand this software for your site and increase the loyalty of your visitors and the traffic to your site. Put your site's name &amp; link here (see "Help" for details). Click here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ सह-ब्रांड करें और अपने आगंतुकों की निष्ठा और साइट पर आवागमन बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ लगाएँ (विवरण "सहायता" में)। सह-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <source>Co-brand this software for your site and increase the loyalty of your visitors and the traffic to your site. Put your site&apos;s name &amp; link here (see &quot;Help&quot; for details). Click here for more info on co-branding.</source>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ सह-ब्रांड करें और अपने आगंतुकों की निष्ठा और साइट पर आवागमन बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ लगाएँ (विवरण &quot;सहायता&quot; में)। सह-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1802,7 +1986,7 @@ find Latitude
     </message>
     <message>
         <source>A saved reading holds only its two names, not the birth: enter the birth and press Find My Varnoy Yoga to see its details.</source>
-        <translation>सहेजे गए फल में केवल दो नाम होते हैं, जन्म नहीं: विवरण देखने के लिए जन्म भरें और "मेरा वर्णय योग जानें" दबाएँ।</translation>
+        <translation>सहेजे गए फल में केवल दो नाम होते हैं, जन्म नहीं: विवरण देखने के लिए जन्म भरें और &quot;मेरा वर्णय योग जानें&quot; दबाएँ।</translation>
     </message>
     <message>
         <source>Birth details and dasha of this reading</source>
@@ -1960,8 +2144,8 @@ find Latitude
         <translation>नहीं</translation>
     </message>
     <message>
-        <source>Bride's birth: %1
-Groom's birth: %2
+        <source>Bride&apos;s birth: %1
+Groom&apos;s birth: %2
 
 </source>
         <translation>वधू का जन्म: %1
@@ -1989,7 +2173,7 @@ Groom's birth: %2
         <source>: </source>
         <translation>: </translation>
     </message>
-<message>
+    <message>
         <source>the current reading</source>
         <translation>वर्तमान फल</translation>
     </message>
@@ -2077,7 +2261,7 @@ Groom's birth: %2
         <translation>खोजें(&amp;F)</translation>
     </message>
     <message>
-        <source>Reading's &amp;place</source>
+        <source>Reading&apos;s &amp;place</source>
         <translation>फल का स्थान(&amp;P)</translation>
     </message>
     <message>
@@ -2165,7 +2349,7 @@ Groom's birth: %2
         <translation>इस दिन यहाँ सूर्य का उदय और अस्त दोनों नहीं होते।</translation>
     </message>
     <message>
-        <source>The reading's place</source>
+        <source>The reading&apos;s place</source>
         <translation>फल का स्थान</translation>
     </message>
     <message>
@@ -2173,8 +2357,8 @@ Groom's birth: %2
         <translation>एटलस पढ़ा नहीं जा सका।</translation>
     </message>
     <message>
-        <source>No place called "%1" is in the atlas.</source>
-        <translation>"%1" नाम का कोई स्थान एटलस में नहीं है।</translation>
+        <source>No place called &quot;%1&quot; is in the atlas.</source>
+        <translation>&quot;%1&quot; नाम का कोई स्थान एटलस में नहीं है।</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -2185,7 +2369,7 @@ Groom's birth: %2
         <translation>PDF %1 में लिखी नहीं जा सकी: %2।</translation>
     </message>
     <message>
-        <source>Export the year's events</source>
+        <source>Export the year&apos;s events</source>
         <translation>वर्ष की घटनाएँ निर्यात करें</translation>
     </message>
     <message>

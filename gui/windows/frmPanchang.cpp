@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QLocale>
 #include <QPrinter>
 #include <QVBoxLayout>
 #include <cmath>
@@ -18,6 +17,7 @@
 #include "gui/report/panchang_print.h"
 #include "gui/widgets/day_timeline.h"
 #include "gui/widgets/form_look.h"
+#include "gui/widgets/window_language.h"
 #include "ui_frmPanchang.h"
 
 namespace {
@@ -35,6 +35,8 @@ const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 const QString kIcsFilter = QStringLiteral("iCalendar (*.ics)");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString Say(const zorvane::Wording& wording, const char* english) { return Text(wording.Say(english)); }
 
 zorvane::CivilDate CivilOf(QDate date) { return {date.year(), date.month(), date.day()}; }
 
@@ -66,8 +68,10 @@ frmPanchang::frmPanchang(Desktop& desktop, std::optional<PanchangWindowPlace> re
                           Qt::WindowMinimizeButtonHint),
       ui(std::make_unique<Ui::frmPanchang>()),
       desktop_(desktop),
-      readingPlace_(std::move(readingPlace)) {
+      readingPlace_(std::move(readingPlace)),
+      wording_(zorvane::WindowWording(zorvane::ShownLanguage())) {
     ui->setupUi(this);
+    valueHeading_ = ui->tblDay->horizontalHeaderItem(1)->text();
     zorvane::RequestVerdana(*this);
     setSizeGripEnabled(true);
 
@@ -76,6 +80,7 @@ frmPanchang::frmPanchang(Desktop& desktop, std::optional<PanchangWindowPlace> re
     host->setContentsMargins(0, 0, 0, 0);
     host->addWidget(timeline_);
     timeline_->setObjectName(QStringLiteral("picTimeline"));
+    timeline_->SetWording(wording_);
     ui->tblDay->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     ui->tblDay->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     ui->tblMonth->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -127,9 +132,9 @@ void frmPanchang::SetPlace(const PanchangWindowPlace& place) {
     ui->lblPlace->setText(QStringLiteral("%1 (%2 %3, %4 %5; %6)")
                               .arg(place.name.isEmpty() ? tr("The reading's place") : place.name)
                               .arg(std::abs(place.latitudeDegrees), 0, 'f', 4)
-                              .arg(place.latitudeDegrees < 0 ? QStringLiteral("S") : QStringLiteral("N"))
+                              .arg(Say(wording_, place.latitudeDegrees < 0 ? "S" : "N"))
                               .arg(std::abs(place.longitudeDegrees), 0, 'f', 4)
-                              .arg(place.longitudeDegrees < 0 ? QStringLiteral("W") : QStringLiteral("E"))
+                              .arg(Say(wording_, place.longitudeDegrees < 0 ? "W" : "E"))
                               .arg(zone));
     ShowDay();
     ShowMonth();
@@ -182,7 +187,9 @@ void frmPanchang::ShowDay() {
     ui->lblNote->setText(day_ ? QString() : SunNoteText(result.sunNote));
     ui->tblDay->setRowCount(0);
     if (day_) {
-        const std::vector<zorvane::ReportLine> lines = zorvane::DayReportLines(*day_);
+        ui->tblDay->horizontalHeaderItem(1)->setText(
+            QStringLiteral("%1 (%2)").arg(valueHeading_, Text(zorvane::DayReportZone(*day_))));
+        const std::vector<zorvane::ReportLine> lines = zorvane::DayReportLines(*day_, wording_);
         ui->tblDay->setRowCount(static_cast<int>(lines.size()));
         for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
             const zorvane::ReportLine& line = lines[static_cast<std::size_t>(row)];
@@ -199,8 +206,7 @@ void frmPanchang::ShowDay() {
 }
 
 QString frmPanchang::MonthTitle() const {
-    return QLocale(QLocale::English).toString(monthShown_, QStringLiteral("MMMM yyyy")) +
-           (place_ && !place_->name.isEmpty() ? QStringLiteral(" at ") + place_->name : QString());
+    return MonthPageTitle(monthShown_.year(), monthShown_.month(), place_ ? place_->name : QString(), wording_);
 }
 
 void frmPanchang::ShowMonth() {
@@ -208,11 +214,11 @@ void frmPanchang::ShowMonth() {
     monthRows_ = zorvane::ComputeCalendar(monthShown_.year(), monthShown_.month(),
                                           {place_->latitudeDegrees, place_->longitudeDegrees}, OffsetFunction());
     ui->lblMonth->setText(MonthTitle());
-    ui->lblMonthNames->setText(MonthNamesText(monthRows_));
+    ui->lblMonthNames->setText(MonthNamesText(monthRows_, wording_));
     ui->tblMonth->clearContents();
     int cell = monthRows_.empty() ? 0 : monthRows_.front().weekday;
     for (const zorvane::CalendarDayRow& row : monthRows_) {
-        auto* item = new QTableWidgetItem(MonthCellText(row));
+        auto* item = new QTableWidgetItem(MonthCellText(row, wording_));
         item->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (!row.events.empty()) item->setBackground(QColor(255, 243, 205));
         if (!row.sunriseJd) item->setForeground(QColor(128, 128, 128));
@@ -224,8 +230,8 @@ void frmPanchang::ShowMonth() {
 bool frmPanchang::MonthInFront() const { return ui->tabPages->currentWidget() == ui->tabMonth; }
 
 QString frmPanchang::PageHtml() const {
-    if (MonthInFront()) return MonthCalendarHtml(monthRows_, MonthTitle());
-    return day_ ? DayPanchangHtml(*day_) : QString();
+    if (MonthInFront()) return MonthCalendarHtml(monthRows_, MonthTitle(), wording_);
+    return day_ ? DayPanchangHtml(*day_, wording_) : QString();
 }
 
 void frmPanchang::cmdPrevDay_Click() { ui->dtpDate->setDate(ui->dtpDate->date().addDays(-1)); }
@@ -258,13 +264,14 @@ void frmPanchang::tblMonth_DoubleClick(int row, int column) {
 
 void frmPanchang::cmdCopy_Click() {
     if (MonthInFront()) {
-        QString text = MonthTitle() + u'\n' + MonthNamesText(monthRows_) + u'\n';
+        QString text = MonthTitle() + u'\n' + MonthNamesText(monthRows_, wording_) + u'\n';
         for (const zorvane::CalendarDayRow& row : monthRows_) {
-            text += Text(zorvane::IsoDateText(row.date)) + u'\t' + MonthCellText(row).section(u'\n', 1).replace(u'\n', u'\t') + u'\n';
+            text += Text(zorvane::IsoDateText(row.date)) + u'\t' +
+                    MonthCellText(row, wording_).section(u'\n', 1).replace(u'\n', u'\t') + u'\n';
         }
         desktop_.setClipboardText(text);
     } else if (day_) {
-        desktop_.setClipboardText(Text(zorvane::DayReportText(*day_)));
+        desktop_.setClipboardText(Text(zorvane::DayReportText(*day_, wording_)));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "core/calendar/day_report.h"
 #include "core/calendar/year_calendar.h"
 #include "core/reading/birth_record.h"
+#include "core/text/wording.h"
 
 class Desktop;
 class DayTimeline;
@@ -78,4 +79,6 @@ private:
     std::optional<zorvane::DayReport> day_;
     QDate monthShown_;                              // the first of the month in the grid
     std::vector<zorvane::CalendarDayRow> monthRows_;
+    zorvane::Wording wording_;  // the language the main window shows
+    QString valueHeading_;      // the day table's heading of times, before its zone
 };
