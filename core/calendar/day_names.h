@@ -11,21 +11,12 @@ namespace zorvane {
 
 // The names the panchang's day page and month grid show, in a language, by
 // the indices of the English tables of core/panchang, core/sky and
-// core/calendar. In English each is exactly the English table's name.
+// core/calendar, beside the limbs' own (core/panchang/local_limb_names.h).
+// In English each is exactly the English table's name.
 namespace day_names {
 
-// Tithi index 0..29 with its paksha: "Shukla Dwitiya", "शुक्ल द्वितीया".
-std::string Tithi(int tithiIndex, Language language);
-// Tithi 1..30 alone, without its paksha: "Dwitiya", "द्वितीया".
-std::string TithiAlone(int tithi, Language language);
-std::string Paksha(bool krishna, Language language);
 // The paksha's mark in the month grid: "S" or "K", "शु" or "कृ".
 std::string PakshaMark(bool krishna, Language language);
-std::string Nakshatra(int nakshatraIndex, Language language);  // 0..26
-std::string Yoga(int yogaIndex, Language language);            // 0..26
-std::string Karana(int karana, Language language);             // 1..60
-std::string Vara(int weekday, Language language);              // 0..6 from Sunday
-std::string Sign(int sign, Language language);                 // 0..11 from Mesha
 std::string LunarMonth(int nameIndex, Language language);      // 0..11 from Chaitra
 std::string Ritu(int rituIndex, Language language);
 std::string Ayana(bool uttarayana, Language language);

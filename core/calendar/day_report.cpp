@@ -6,10 +6,12 @@
 #include <cstdio>
 
 #include "core/calendar/day_names.h"
+#include "core/panchang/local_limb_names.h"
 #include "core/calendar/lunar_month.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/yoga_names.h"
+#include "core/text/utf8.h"
 #include "core/time/zone_clock.h"
 
 namespace zorvane {
@@ -30,23 +32,6 @@ json Optional(const DayReport& report, const std::optional<double>& jd) {
     return jd ? json(ReportMoment(report, *jd)) : json();
 }
 
-// Devanagari's marks that take no column of their own (Unicode's nonspacing
-// marks of the block: U+0900-0902, U+093A, U+093C, U+0941-0948, U+094D,
-// U+0951-0957, U+0962-0963).
-bool IsJoiningMark(unsigned point) {
-    constexpr auto kMarks = std::to_array<std::array<unsigned, 2>>({
-        {0x0900, 0x0902},
-        {0x093A, 0x093A},
-        {0x093C, 0x093C},
-        {0x0941, 0x0948},
-        {0x094D, 0x094D},
-        {0x0951, 0x0957},
-        {0x0962, 0x0963},
-    });
-    return std::any_of(kMarks.begin(), kMarks.end(),
-                       [point](const std::array<unsigned, 2>& span) { return point >= span[0] && point <= span[1]; });
-}
-
 // "05:34" on the place's clock, with the date when it is not the day's own,
 // and the offset when the clock has changed since sunrise: "03:12 +01:00".
 std::string Clock(const DayReport& report, double jd) {
@@ -59,30 +44,6 @@ std::string Clock(const DayReport& report, double jd) {
     char dayMonth[16];
     std::snprintf(dayMonth, sizeof dayMonth, "%02d/%02d ", clock.date.day, clock.date.month);
     return dayMonth + text;
-}
-
-// The columns a text takes on a terminal: its characters less the marks
-// that join the one before (the Devanagari vowel signs above and below, the
-// virama, the nukta), so that Hindi names line up as English ones do.
-std::size_t ColumnsOf(std::string_view text) {
-    std::size_t columns = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0U) == 0x80U) continue;  // a continuation byte
-        if (byte == 0xE0U && i + 2 < text.size()) {
-            const unsigned point = ((byte & 0x0FU) << 12U) | ((static_cast<unsigned char>(text[i + 1]) & 0x3FU) << 6U) |
-                                   (static_cast<unsigned char>(text[i + 2]) & 0x3FU);
-            if (IsJoiningMark(point)) continue;
-        }
-        ++columns;
-    }
-    return columns;
-}
-
-// The pattern's marker replaced by a value.
-std::string Fill(std::string pattern, std::string_view marker, std::string_view value) {
-    if (const std::size_t at = pattern.find(marker); at != std::string::npos) pattern.replace(at, marker.size(), value);
-    return pattern;
 }
 
 std::string Range(const DayReport& report, double startJd, double endJd) {
@@ -241,27 +202,27 @@ std::vector<ReportLine> DayReportLines(const DayReport& report, const Wording& w
         const std::string text = Ranges(report, periods);
         return text.empty() ? say("none") : text;
     };
-    add(say("Vara"), day_names::Vara(day.weekday, language));
+    add(say("Vara"), VaraText(day.weekday, language));
     add(say("Sunrise"), Clock(report, day.sunriseJd));
     add(say("Sunset"), Clock(report, day.sunsetJd));
     add(say("Moonrise"), day.moonriseJd ? Clock(report, *day.moonriseJd) : say("none this day"));
     add(say("Moonset"), day.moonsetJd ? Clock(report, *day.moonsetJd) : say("none this day"));
     for (const LimbSpan& span : day.tithis) {
-        add(say("Tithi"), day_names::Tithi(span.index, language) + "  " + range(span.startJd, span.endJd));
+        add(say("Tithi"), TithiText(span.index, language) + "  " + range(span.startJd, span.endJd));
     }
     for (const LimbSpan& span : day.nakshatras) {
-        add(say("Nakshatra"), day_names::Nakshatra(span.index, language) + "  " + range(span.startJd, span.endJd));
+        add(say("Nakshatra"), NakshatraText(span.index, language) + "  " + range(span.startJd, span.endJd));
     }
     for (const LimbSpan& pada : day.padas) {
-        add(say("Pada"), day_names::Nakshatra(pada.index / kPadasPerNakshatra, language) + " " +
+        add(say("Pada"), NakshatraText(pada.index / kPadasPerNakshatra, language) + " " +
                              std::to_string(pada.index % kPadasPerNakshatra + 1) + "  " +
                              range(pada.startJd, pada.endJd));
     }
     for (const LimbSpan& span : day.yogas) {
-        add(say("Yoga"), day_names::Yoga(span.index, language) + "  " + range(span.startJd, span.endJd));
+        add(say("Yoga"), YogaText(span.index, language) + "  " + range(span.startJd, span.endJd));
     }
     for (const LimbSpan& span : day.karanas) {
-        add(say("Karana"), day_names::Karana(span.index + 1, language) + "  " + range(span.startJd, span.endJd));
+        add(say("Karana"), KaranaText(span.index + 1, language) + "  " + range(span.startJd, span.endJd));
     }
     const DayPeriods& p = day.periods;
     add(say("Rahu kalam"), range(p.rahuKalam.startJd, p.rahuKalam.endJd));
@@ -284,15 +245,15 @@ std::vector<ReportLine> DayReportLines(const DayReport& report, const Wording& w
         add(say("Hora") + " " + std::to_string(i + 1),
             day_names::PeriodName(h.name, language) + "  " + range(h.startJd, h.endJd));
     }
-    add(say("Sun's sign"), day_names::Sign(day.sunSigns.front().index, language));
+    add(say("Sun's sign"), SignText(day.sunSigns.front().index, language));
     if (day.sunSigns.size() >= 2) {
-        add(say("Sankranti"), day_names::Sign(day.sunSigns[1].index, language) + " " + say("Sankranti") + "  " +
+        add(say("Sankranti"), SignText(day.sunSigns[1].index, language) + " " + say("Sankranti") + "  " +
                                   Clock(report, day.sunSigns[1].startJd));
     }
     add(say("Month (amanta)"), day_names::MonthTitle(calendar.amanta.nameIndex, calendar.amanta.adhika, wording));
     add(say("Month (purnimanta)"),
         day_names::MonthTitle(calendar.purnimanta.nameIndex, calendar.purnimanta.adhika, wording));
-    add(say("Paksha"), day_names::Paksha(calendar.krishnaPaksha, language));
+    add(say("Paksha"), PakshaText(calendar.krishnaPaksha, language));
     add(say("Ritu"), day_names::Ritu(calendar.rituIndex, language));
     add(say("Ayana"), day_names::Ayana(calendar.uttarayana, language));
     add(say("Shaka year"), std::to_string(calendar.shakaYear));
@@ -310,7 +271,7 @@ std::string DayReportHeading(const DayReport& report, const Wording& wording) {
                   north.c_str(), std::fabs(day.place.longitudeEastDegrees), east.c_str());
     const std::string where = (report.place.name.empty() ? std::string() : report.place.name + " ") + "(" +
                               coordinates + ", " + report.place.zone + ")";
-    return Fill(Fill(wording.Say("Panchang of %1 at %2"), "%1", IsoDateText(day.date)), "%2", where);
+    return wording.SayWith("Panchang of %1 at %2", {IsoDateText(day.date), where});
 }
 
 std::string DayReportFooter(const Wording& wording) {
@@ -332,9 +293,9 @@ std::string DayReportText(const DayReport& report, const Wording& wording) {
     std::string text = DayReportHeading(report, wording) + "\n";
     std::size_t width = 0;
     const std::vector<ReportLine> lines = DayReportLines(report, wording);
-    for (const ReportLine& line : lines) width = std::max(width, ColumnsOf(line.what));
+    for (const ReportLine& line : lines) width = std::max(width, TerminalColumns(line.what));
     for (const ReportLine& line : lines) {
-        text += line.what + std::string(width + 2 - ColumnsOf(line.what), ' ') + line.value + "\n";
+        text += line.what + std::string(width + 2 - TerminalColumns(line.what), ' ') + line.value + "\n";
     }
     text += DayReportFooter(wording) + "\n";
     return text;

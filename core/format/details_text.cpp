@@ -79,19 +79,8 @@ std::string DmsOfArcseconds(long long arcseconds) {
            Padded(arcseconds % kArcsecondsPerArcminute, 2) + "″";
 }
 
-// The template with %1, %2, … replaced by the arguments in turn.
-std::string Filled(std::string text, std::initializer_list<std::string> arguments) {
-    int number = 1;
-    for (const std::string& argument : arguments) {
-        std::string mark(1, '%');
-        mark += std::to_string(number++);
-        if (const std::size_t at = text.find(mark); at != std::string::npos) text.replace(at, mark.size(), argument);
-    }
-    return text;
-}
-
 std::string MinutesText(long long minutes, const Wording& wording) {
-    return Filled(wording.Say(minutes == 1 ? "%1 minute" : "%1 minutes"), {std::to_string(minutes)});
+    return wording.SayWith(minutes == 1 ? "%1 minute" : "%1 minutes", {std::to_string(minutes)});
 }
 
 // The sentence for one limb, when a bound lies near the birth.
@@ -104,13 +93,13 @@ void AddNearBound(std::vector<std::string>& sentences, std::string_view limb, do
     const double sinceStart = (birthJd - startJd) * kMinutesPerDay;
     if (sinceStart >= 0 && sinceStart <= kNearBoundMinutes) {
         const auto whole = static_cast<long long>(std::floor(sinceStart));
-        sentences.push_back(Filled(wording.Say("The %1 began %2 before the birth; a birth %3 earlier gives %4."),
+        sentences.push_back(wording.SayWith("The %1 began %2 before the birth; a birth %3 earlier gives %4.",
                                    {wording.Say(limb), when(whole), MinutesText(whole + 1, wording), previousName}));
     }
     const double untilEnd = (endJd - birthJd) * kMinutesPerDay;
     if (untilEnd > 0 && untilEnd <= kNearBoundMinutes) {
         const auto whole = static_cast<long long>(std::floor(untilEnd));
-        sentences.push_back(Filled(wording.Say("The %1 ends %2 after the birth; a birth %3 later gives %4."),
+        sentences.push_back(wording.SayWith("The %1 ends %2 after the birth; a birth %3 later gives %4.",
                                    {wording.Say(limb), when(whole),
                                     MinutesText(static_cast<long long>(std::ceil(untilEnd)), wording), nextName}));
     }

@@ -4,13 +4,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "core/calendar/calendar_names.h"
+#include "core/chart/vargas.h"
 #include "core/dasha/dasha_lords.h"
 #include "core/panchang/limb_names.h"
-#include "core/panchang/nakshatra_names.h"
-#include "core/panchang/yoga_names.h"
-#include "core/chart/vargas.h"
-#include "core/sky/graha_names.h"
 #include "core/text/names_hi.h"
 
 namespace zorvane {
@@ -18,17 +14,8 @@ namespace zorvane {
 namespace {
 
 // Each Hindi table has a row for every English one.
-static_assert(kTithiNamesHi.size() == kTithiNames.size());
-static_assert(kMovableKaranaNamesHi.size() == kMovableKaranaNames.size());
-static_assert(kLastKaranaNamesHi.size() == kLastKaranaNames.size());
-static_assert(kWeekdayNamesHi.size() == kWeekdayNames.size());
-static_assert(kSignNamesHi.size() == kSignNames.size());
 static_assert(kNakshatraLordsHi.size() == kNakshatraLords.size());
-static_assert(kNakshatraNamesHi.size() == NakshatraNames.size());
-static_assert(kYogaNamesHi.size() == YogaNames.size());
-static_assert(kLunarMonthNamesHi.size() == kLunarMonthNames.size());
 static_assert(kDashaLords.size() == kNakshatraLordsHi.size());
-static_assert(kGrahaNamesHi.size() == kGrahaNames.size());
 static_assert(kVargaNamesHi.size() == kVargas.size());
 
 constexpr int kCivilMonthCount = 12;
@@ -48,48 +35,8 @@ bool InHindi(Language language) { return language == Language::Hindi; }
 
 }  // namespace
 
-std::string TithiText(int tithiIndex, Language language) {
-    const int tithi = tithiIndex + 1;
-    if (!InHindi(language)) return std::string(PakshaName(tithi)) + " " + std::string(TithiName(tithi));
-    const std::string_view paksha = tithi <= kTithisPerPaksha ? kShuklaPakshaHi : kKrishnaPakshaHi;
-    const std::string name = tithi == kTithiCount ? std::string(kAmavasyaHi)
-                                                  : Row(kTithiNamesHi, (tithi - 1) % kTithisPerPaksha);
-    return std::string(paksha) + " " + name;
-}
-
-std::string KaranaText(int karana, Language language) {
-    if (!InHindi(language)) return std::string(KaranaName(karana));
-    if (karana == 1) return std::string(kFirstKaranaNameHi);
-    const int movable = karana - 2;
-    const int movableSpan = 8 * static_cast<int>(kMovableKaranaNamesHi.size());
-    if (movable < movableSpan) {
-        return Row(kMovableKaranaNamesHi, movable % static_cast<int>(kMovableKaranaNamesHi.size()));
-    }
-    return Row(kLastKaranaNamesHi, movable - movableSpan);
-}
-
-std::string VaraText(int weekday, Language language) {
-    return InHindi(language) ? Row(kWeekdayNamesHi, weekday) : Row(kWeekdayNames, weekday);
-}
-
-std::string SignText(int sign, Language language) {
-    return InHindi(language) ? Row(kSignNamesHi, sign) : Row(kSignNames, sign);
-}
-
-std::string NakshatraText(int nakshatraIndex, Language language) {
-    return InHindi(language) ? Row(kNakshatraNamesHi, nakshatraIndex) : Row(NakshatraNames, nakshatraIndex);
-}
-
-std::string YogaText(int yogaIndex, Language language) {
-    return InHindi(language) ? Row(kYogaNamesHi, yogaIndex) : Row(YogaNames, yogaIndex);
-}
-
 std::string LordText(int lord, Language language) {
     return InHindi(language) ? Row(kNakshatraLordsHi, lord) : Row(kNakshatraLords, lord);
-}
-
-std::string GrahaText(int graha, Language language) {
-    return InHindi(language) ? Row(kGrahaNamesHi, graha) : Row(kGrahaNames, graha);
 }
 
 std::string LagnaText(Language language) {
@@ -108,10 +55,6 @@ std::string VargaText(int vargaIndex, Language language) {
 
 std::string CivilMonthText(int month, Language language) {
     return InHindi(language) ? Row(kCivilMonthNamesHi, month - 1) : Row(kCivilMonthNames, month - 1);
-}
-
-std::string LunarMonthText(int month, Language language) {
-    return InHindi(language) ? Row(kLunarMonthNamesHi, month) : Row(kLunarMonthNames, month);
 }
 
 }  // namespace zorvane

@@ -74,11 +74,11 @@ std::string TaraText(int tara, const Wording& wording) {
 
 std::string YoniText(const Star& star, const Wording& wording) {
     const StarYoni yoni = At(kStarYoni, star.nakshatra);
-    return Filled(wording.Say(yoni.male ? "%1 (male)" : "%1 (female)"), {Name(At(kYoniNames, yoni.yoni), wording)});
+    return wording.SayWith(yoni.male ? "%1 (male)" : "%1 (female)", {Name(At(kYoniNames, yoni.yoni), wording)});
 }
 
 std::string LordText(Graha graha, const Wording& wording) {
-    return GrahaText(static_cast<std::size_t>(graha), wording.language);
+    return GrahaText(static_cast<int>(graha), wording.language);
 }
 
 }  // namespace
@@ -158,7 +158,7 @@ Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom, const Wording& 
         const bool sameStar = bride.nakshatra == groom.nakshatra;
         out.doshas.push_back(
             {"Nadi dosha",
-             Filled(wording.Say("both births are of %1 nadi"), {Name(At(kNadiNames, brideNadi), wording)}),
+             wording.SayWith("both births are of %1 nadi", {Name(At(kNadiNames, brideNadi), wording)}),
              {note("cancelled by some texts when the star is one and the padas differ",
                    sameStar && bride.pada != groom.pada),
               note("cancelled by some texts when the sign is one and the stars differ", brideSign == groomSign && !sameStar),
@@ -168,7 +168,7 @@ Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom, const Wording& 
     if (bhakootDosha) {
         out.doshas.push_back(
             {"Bhakoot dosha",
-             Filled(wording.Say("the Moon signs are %1/%2 from each other"),
+             wording.SayWith("the Moon signs are %1/%2 from each other",
                     {std::to_string(groomFromBride), std::to_string(brideFromGroom)}),
              {note("cancelled by some texts when the two signs have one lord", brideLord == groomLord),
               note("cancelled by some texts when the signs' lords are friends of each other", lordsAgree),
@@ -178,7 +178,7 @@ Ashtakoota MatchAshtakoota(const Star& bride, const Star& groom, const Wording& 
     if (ganaDosha) {
         out.doshas.push_back(
             {"Gana dosha",
-             Filled(wording.Say("a %1 birth with a %2 one"),
+             wording.SayWith("a %1 birth with a %2 one",
                     {Name(At(kGanaNames, Gana::Rakshasa), wording),
                      Name(At(kGanaNames, brideGana == Gana::Rakshasa ? groomGana : brideGana), wording)}),
              {note("cancelled by some texts when the Moon signs' lords are one or friends", lordsAgree),

@@ -1,3 +1,4 @@
+#include "core/text/utf8.h"
 #include "core/matching/match_text.h"
 
 #include <cmath>
@@ -60,14 +61,14 @@ std::string FormatPoints(double points) {
 std::string FormatMatchText(const Star& bride, const Star& groom, const Ashtakoota& ashtakoota,
                             const std::array<Porutham, kPoruthamCount>& porutham, const Wording& wording) {
     const auto of = [&wording](double points, double max) {
-        return Filled(wording.Say("%1 of %2"), {FormatPoints(points), FormatPoints(max)});
+        return wording.SayWith("%1 of %2", {FormatPoints(points), FormatPoints(max)});
     };
-    std::string out = Line(Filled(wording.Say("Bride: %1"), {DescribeStar(bride, wording)})) +
-                      Line(Filled(wording.Say("Groom: %1"), {DescribeStar(groom, wording)})) + "\n";
-    out += Line(Filled(wording.Say("Ashtakoota (guna milan): %1"), {of(ashtakoota.total, kAshtakootaMaxPoints)}));
+    std::string out = Line(wording.SayWith("Bride: %1", {DescribeStar(bride, wording)})) +
+                      Line(wording.SayWith("Groom: %1", {DescribeStar(groom, wording)})) + "\n";
+    out += Line(wording.SayWith("Ashtakoota (guna milan): %1", {of(ashtakoota.total, kAshtakootaMaxPoints)}));
     for (const Koota& koota : ashtakoota.kootas) {
-        out += "  " + ColumnPadded(wording.Say(koota.name), kNameColumn) +
-               ColumnPadded(of(koota.points, koota.max), kPointsColumn) + koota.values[0] + " / " + koota.values[1] +
+        out += "  " + PaddedToColumns(wording.Say(koota.name), kNameColumn) +
+               PaddedToColumns(of(koota.points, koota.max), kPointsColumn) + koota.values[0] + " / " + koota.values[1] +
                " (" + wording.Say(koota.meaning) + ")\n";
     }
     if (ashtakoota.doshas.empty()) out += Line(wording.Say("Doshas: none of nadi, bhakoot and gana"));
@@ -78,11 +79,11 @@ std::string FormatMatchText(const Star& bride, const Star& groom, const Ashtakoo
     int agreeing = 0;
     for (const Porutham& p : porutham) agreeing += p.agrees ? 1 : 0;
     out += "\n";
-    out += Line(Filled(wording.Say("Dasha porutham: %1 of %2 agree"),
+    out += Line(wording.SayWith("Dasha porutham: %1 of %2 agree",
                        {std::to_string(agreeing), std::to_string(kPoruthamCount)}));
     for (const Porutham& p : porutham) {
-        out += "  " + ColumnPadded(wording.Say(p.name), kNameColumn) +
-               ColumnPadded(wording.Say(p.agrees ? "agrees" : "does not"), kPointsColumn) + p.reason + "\n";
+        out += "  " + PaddedToColumns(wording.Say(p.name), kNameColumn) +
+               PaddedToColumns(wording.Say(p.agrees ? "agrees" : "does not"), kPointsColumn) + p.reason + "\n";
     }
     return out;
 }
@@ -94,15 +95,15 @@ std::pair<double, double> CivilDayBounds(int year, int month, int day, double cl
 
 std::string FormatStarDayText(const Star& birth, const StarDay& day, double clockLeadHours, const Wording& wording) {
     const Language language = wording.language;
-    std::string out = Line(Filled(wording.Say("Birth star: %1"), {DescribeStar(birth, wording)})) +
-                      Line(Filled(wording.Say("Times on the clock at %1 from universal time"),
+    std::string out = Line(wording.SayWith("Birth star: %1", {DescribeStar(birth, wording)})) +
+                      Line(wording.SayWith("Times on the clock at %1 from universal time",
                                   {FormatClockLead(clockLeadHours)})) +
                       "\n" + Line(wording.Say("Tarabala"));
     for (const TaraSpan& span : day.taras) {
         out += "  ";
-        out += ColumnPadded(NakshatraText(span.nakshatra, language), kStarColumn) +
-               ColumnPadded(wording.Say(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", kTaraColumn) +
-               ColumnPadded(wording.Say(TaraVerdict(span.tara)), kVerdictColumn) +
+        out += PaddedToColumns(NakshatraText(span.nakshatra, language), kStarColumn) +
+               PaddedToColumns(wording.Say(TaraName(span.tara)) + " (" + std::to_string(span.tara) + ")", kTaraColumn) +
+               PaddedToColumns(wording.Say(TaraVerdict(span.tara)), kVerdictColumn) +
                Span(span.startJd, span.endJd, clockLeadHours, wording) + "\n";
     }
     out += "\n";
@@ -110,9 +111,9 @@ std::string FormatStarDayText(const Star& birth, const StarDay& day, double cloc
     for (const MoonSignSpan& span : day.signs) {
         const char* verdict = span.chandrashtama ? "chandrashtama" : span.favourable ? "favourable" : "unfavourable";
         out += "  ";
-        out += ColumnPadded(SignText(span.sign, language), kSignColumn) +
-               ColumnPadded(Filled(wording.Say("%1 from birth"), {std::to_string(span.count)}), kCountColumn) +
-               ColumnPadded(wording.Say(verdict), kVerdictColumn) + Span(span.startJd, span.endJd, clockLeadHours, wording) +
+        out += PaddedToColumns(SignText(span.sign, language), kSignColumn) +
+               PaddedToColumns(wording.SayWith("%1 from birth", {std::to_string(span.count)}), kCountColumn) +
+               PaddedToColumns(wording.Say(verdict), kVerdictColumn) + Span(span.startJd, span.endJd, clockLeadHours, wording) +
                "\n";
     }
     out += "\n";

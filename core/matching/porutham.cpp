@@ -32,7 +32,7 @@ constexpr auto At(const Table& table, Index index) {
 std::string Name(std::string_view name, const Wording& wording) { return wording.Say(name); }
 
 std::string LordText(Graha graha, const Wording& wording) {
-    return GrahaText(static_cast<std::size_t>(graha), wording.language);
+    return GrahaText(static_cast<int>(graha), wording.language);
 }
 
 bool IsVasya(int fromSign, int toSign) {
@@ -61,9 +61,9 @@ std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star
     std::array<Porutham, kPoruthamCount> out;
     const int count = (groom.nakshatra - bride.nakshatra + kNakshatras) % kNakshatras + 1;
     const std::string countText =
-        Filled(wording.Say("the groom's star is the %1 from the bride's"), {Ordinal(count, wording)});
+        wording.SayWith("the groom's star is the %1 from the bride's", {Ordinal(count, wording)});
     const auto both = [&wording](std::string one, std::string other) {
-        return Filled(wording.Say("%1 and %2"), {std::move(one), std::move(other)});
+        return wording.SayWith("%1 and %2", {std::move(one), std::move(other)});
     };
     const Language language = wording.language;
     const int brideSign = SignOfStar(bride);
@@ -101,7 +101,7 @@ std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star
     const int signCount = SignCount(brideSign, groomSign);
     const bool rasi = signCount == 1 || signCount > kRasiBeyond;
     out[5] = {"Rasi", rasi,
-              Filled(wording.Say("%1 is the %2 sign from %3"),
+              wording.SayWith("%1 is the %2 sign from %3",
                      {SignText(groomSign, language), Ordinal(signCount, wording), SignText(brideSign, language)}) +
                   wording.Say(rasi ? ": the same sign or beyond the 6th" : ": 2nd to 6th")};
 
@@ -112,8 +112,8 @@ std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star
     const bool lords = brideLord == groomLord || (brideToGroom != Relation::Enemy && groomToBride != Relation::Enemy);
     out[6] = {"Rasyadhipati", lords,
               brideLord == groomLord
-                  ? Filled(wording.Say("both signs are ruled by %1"), {LordText(brideLord, wording)})
-                  : Filled(wording.Say("%1 holds %2 %3, %4 holds %5 %6"),
+                  ? wording.SayWith("both signs are ruled by %1", {LordText(brideLord, wording)})
+                  : wording.SayWith("%1 holds %2 %3, %4 holds %5 %6",
                            {LordText(brideLord, wording), LordText(groomLord, wording),
                             Name(RelationWord(brideToGroom), wording), LordText(groomLord, wording),
                             LordText(brideLord, wording), Name(RelationWord(groomToBride), wording)}) +
@@ -128,9 +128,9 @@ std::array<Porutham, kPoruthamCount> MatchPorutham(const Star& bride, const Star
     const Rajju groomRajju = At(kStarRajju, groom.nakshatra);
     const bool rajju = brideRajju != groomRajju;
     out[8] = {"Rajju", rajju,
-              rajju ? Filled(wording.Say("%1 and %2 rajju"),
+              rajju ? wording.SayWith("%1 and %2 rajju",
                              {Name(At(kRajjuNames, brideRajju), wording), Name(At(kRajjuNames, groomRajju), wording)})
-                    : Filled(wording.Say("both stars are of %1 rajju"), {Name(At(kRajjuNames, brideRajju), wording)})};
+                    : wording.SayWith("both stars are of %1 rajju", {Name(At(kRajjuNames, brideRajju), wording)})};
 
     const bool vedha = !InVedha(bride.nakshatra, groom.nakshatra);
     out[9] = {"Vedha", vedha,

@@ -148,36 +148,55 @@ std::string EscapeControls(std::string_view text) {
 }
 
 std::size_t TerminalColumns(std::string_view text) {
-    // Devanagari signs drawn on or beside the letter before them (Unicode 15, block U+0900-U+097F).
-    constexpr auto kJoiningSigns = std::to_array<std::pair<char32_t, char32_t>>({
-        {0x0900, 0x0903},  // inverted candrabindu, candrabindu, anusvara, visarga
-        {0x093A, 0x093C},  // vowel signs oe, ooe; nukta
-        {0x093E, 0x094F},  // vowel signs aa to aw, virama
-        {0x0951, 0x0957},  // stress signs, vowel signs ue, uue
+    // Marks a terminal draws over or under the character before them. Source:
+    // the Unicode character database, general category Mn (nonspacing marks)
+    // of the Devanagari block U+0900..U+097F, and the zero-width (non-)joiners.
+    constexpr auto kNoColumnMarks = std::to_array<std::pair<char32_t, char32_t>>({
+        {0x0900, 0x0902},  // inverted candrabindu, candrabindu, anusvara
+        {0x093A, 0x093A},  // vowel sign oe
+        {0x093C, 0x093C},  // nukta
+        {0x0941, 0x0948},  // vowel signs u .. ai
+        {0x094D, 0x094D},  // virama
+        {0x0951, 0x0957},  // stress signs and vowel signs of other scripts
         {0x0962, 0x0963},  // vowel signs vocalic l, ll
+        {0x200C, 0x200D},  // zero-width non-joiner and joiner
     });
+    // RFC 3629: a lead byte below 0x80 stands alone; below 0xE0 it has one
+    // continuation byte, below 0xF0 two, else three, each carrying six bits.
+    constexpr unsigned char kFirstLeadOfTwo = 0x80;
+    constexpr unsigned char kFirstLeadOfThree = 0xE0;
+    constexpr unsigned char kFirstLeadOfFour = 0xF0;
+    constexpr unsigned char kLeadBitsOfOne = 0x3F;  // shifted right by the continuations
     constexpr unsigned char kContinuationMask = 0xC0;
-    constexpr unsigned char kContinuation = 0x80;
-    // U+0800 to U+0FFF, Devanagari among them, are three bytes led by 0xE0.
-    constexpr unsigned char kLeadOfU0800ToU0FFF = 0xE0;
-    constexpr unsigned kPayloadBits = 0x3F;  // six bits of each following byte
-    constexpr int kPayloadShift = 6;
+    constexpr unsigned char kContinuationBits = 0x80;
+    constexpr unsigned char kLowSixBits = 0x3F;
+    constexpr int kBitsPerContinuation = 6;
     std::size_t columns = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & kContinuationMask) == kContinuation) continue;
-        if (byte == kLeadOfU0800ToU0FFF && i + 2 < text.size()) {
-            const auto second = static_cast<unsigned char>(text[i + 1]);
-            const auto third = static_cast<unsigned char>(text[i + 2]);
-            const char32_t point = ((second & kPayloadBits) << kPayloadShift) | (third & kPayloadBits);
-            const bool joins = std::any_of(kJoiningSigns.begin(), kJoiningSigns.end(), [point](const auto& range) {
-                return point >= range.first && point <= range.second;
-            });
-            if (joins) continue;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int continuations = lead < kFirstLeadOfTwo     ? 0
+                                  : lead < kFirstLeadOfThree ? 1
+                                  : lead < kFirstLeadOfFour  ? 2
+                                                             : 3;
+        char32_t code = continuations == 0 ? lead : lead & (kLeadBitsOfOne >> continuations);
+        std::size_t next = i + 1;
+        for (int k = 0; k < continuations && next < text.size(); ++k, ++next) {
+            const auto byte = static_cast<unsigned char>(text[next]);
+            if ((byte & kContinuationMask) != kContinuationBits) break;
+            code = (code << kBitsPerContinuation) | (byte & kLowSixBits);
         }
-        ++columns;
+        const bool mark = std::any_of(kNoColumnMarks.begin(), kNoColumnMarks.end(),
+                                      [code](const auto& range) { return code >= range.first && code <= range.second; });
+        if (!mark) ++columns;
+        i = next;
     }
     return columns;
+}
+
+std::string PaddedToColumns(std::string text, std::size_t columns) {
+    const std::size_t taken = TerminalColumns(text);
+    if (taken < columns) text.append(columns - taken, ' ');
+    return text;
 }
 
 }  // namespace zorvane

@@ -21,9 +21,12 @@ std::string ValidUtf8(std::string_view text);
 // not UTF-8 as "\xff". Everything else is kept as it is.
 std::string EscapeControls(std::string_view text);
 
-// The columns a terminal gives well-formed UTF-8 text: one a character, none
-// for a continuation byte or a Devanagari sign that joins the letter before it
-// (vowel signs, virama, nukta, anusvara, candrabindu, visarga).
+// The columns a terminal or a fixed font gives UTF-8 text: one a character
+// but the marks drawn over or under the one before (Devanagari's vowel signs
+// above and below, virama, nukta, anusvara, candrabindu; the joiners).
 std::size_t TerminalColumns(std::string_view text);
+
+// The text followed by spaces up to the given columns.
+std::string PaddedToColumns(std::string text, std::size_t columns);
 
 }  // namespace zorvane

@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include "core/calendar/day_names.h"
+#include "core/panchang/local_limb_names.h"
 #include "core/format/local_names.h"
 #include "core/panchang/limb_names.h"
 
@@ -60,8 +61,8 @@ QString MonthCellText(const zorvane::CalendarDayRow& row, const zorvane::Wording
     const int tithi = row.tithiAtSunrise + 1;
     QString text = QString::number(row.date.day) + u'\n' +
                    Text(names::PakshaMark(tithi > zorvane::kTithisPerPaksha, language)) + u' ' +
-                   Text(names::TithiAlone(tithi, language)) + u'\n' +
-                   Text(names::Nakshatra(row.nakshatraAtSunrise, language));
+                   Text(zorvane::TithiAloneText(tithi, language)) + u'\n' +
+                   Text(zorvane::NakshatraText(row.nakshatraAtSunrise, language));
     for (const zorvane::CalendarEvent& event : row.events) text += u'\n' + Text(names::EventTitle(event, wording));
     return text;
 }
@@ -85,7 +86,7 @@ QString MonthCalendarHtml(const std::vector<zorvane::CalendarDayRow>& rows, cons
                        .arg(title.toHtmlEscaped(), MonthNamesText(rows, wording).toHtmlEscaped());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
     for (int weekday = 0; weekday < kDaysPerWeek; ++weekday) {
-        html += QStringLiteral("<th>%1</th>").arg(Text(zorvane::day_names::Vara(weekday, wording.language)));
+        html += QStringLiteral("<th>%1</th>").arg(Text(zorvane::VaraText(weekday, wording.language)));
     }
     html += QStringLiteral("</tr><tr>");
     int column = rows.empty() ? 0 : rows.front().weekday;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/calendar/day_names.h"
+#include "core/panchang/local_limb_names.h"
 #include "core/time/zone_clock.h"
 
 namespace {
@@ -59,15 +60,15 @@ std::vector<Band> BandsOf(const zorvane::DayReport& report, const zorvane::Wordi
     const zorvane::DayPanchang& day = report.day;
     std::vector<Band> bands;
     bands.push_back({0, say("Tithi"),
-                     LimbPieces(day.tithis, [language](int i) { return names::TithiAlone(i + 1, language); }),
+                     LimbPieces(day.tithis, [language](int i) { return zorvane::TithiAloneText(i + 1, language); }),
                      QColor(255, 243, 205)});
     bands.push_back({1, say("Nakshatra"),
-                     LimbPieces(day.nakshatras, [language](int i) { return names::Nakshatra(i, language); }),
+                     LimbPieces(day.nakshatras, [language](int i) { return zorvane::NakshatraText(i, language); }),
                      QColor(215, 236, 255)});
-    bands.push_back({2, say("Yoga"), LimbPieces(day.yogas, [language](int i) { return names::Yoga(i, language); }),
+    bands.push_back({2, say("Yoga"), LimbPieces(day.yogas, [language](int i) { return zorvane::YogaText(i, language); }),
                      QColor(225, 245, 225)});
     bands.push_back({3, say("Karana"),
-                     LimbPieces(day.karanas, [language](int i) { return names::Karana(i + 1, language); }),
+                     LimbPieces(day.karanas, [language](int i) { return zorvane::KaranaText(i + 1, language); }),
                      QColor(240, 230, 250)});
 
     const zorvane::DayPeriods& p = day.periods;

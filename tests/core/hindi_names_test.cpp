@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/calendar/calendar_names.h"
+#include "core/calendar/day_names.h"
 #include "core/format/dasha_text.h"
 #include "core/format/display_tables.h"
 #include "core/format/local_names.h"
@@ -53,7 +54,7 @@ TEST(HindiNames, EachStandsAtTheRowOfItsEnglishName) {
         if (table == "sign") return SignText(IndexOf(kSignNames, english), Language::Hindi);
         if (table == "vara") return VaraText(IndexOf(kWeekdayNames, english), Language::Hindi);
         if (table == "lord") return LordText(IndexOf(kNakshatraLords, english), Language::Hindi);
-        if (table == "month") return LunarMonthText(IndexOf(kLunarMonthNames, english), Language::Hindi);
+        if (table == "month") return day_names::LunarMonth(IndexOf(kLunarMonthNames, english), Language::Hindi);
         return "unknown table";
     };
     for (const Pair& p : {

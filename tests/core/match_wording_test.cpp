@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/utf8.h"
 #include "core/matching/ashtakoota.h"
 #include "core/matching/match_text.h"
 #include "core/matching/porutham.h"
@@ -106,38 +107,7 @@ TEST(MatchWording, NamesComeInDevanagariAndEnglishStaysAsItWas) {
     EXPECT_NE(DescribeStar({3, 3}, hindi).find("रोहिणी"), std::string::npos);
 }
 
-TEST(WordedText, TemplatesColumnsAndOrdinals) {
-    struct Fill {
-        std::string_view text;
-        std::string want;
-    };
-    for (const Fill& f : std::to_array<Fill>({
-             {"%1 of %2", "3 of 36"},
-             {"%2 में से %1", "36 में से 3"},
-             {"%2 only", "36 only"},
-             {"%1, %1 and %3", "3, 3 and %3"},
-             {"100% of %2", "100% of 36"},
-         })) {
-        EXPECT_EQ(Filled(f.text, {"3", "36"}), f.want) << f.text;
-    }
-    // An argument holding a mark is not filled again.
-    EXPECT_EQ(Filled("%1 %2", {"%2", "x"}), "%2 x");
-
-    struct Width {
-        std::string_view text;
-        std::size_t columns;
-    };
-    for (const Width& w : std::to_array<Width>({
-             {"Nadi", 4},
-             {"नाड़ी", 4},       // na, aa, dda, nukta (none), ii
-             {"पूर्वाषाढ़ा", 8},  // the vowel sign u, the virama and the nukta take none
-             {"कंठ", 2},         // the anusvara takes none
-             {"", 0},
-         })) {
-        EXPECT_EQ(TextColumns(w.text), w.columns) << w.text;
-        EXPECT_EQ(TextColumns(ColumnPadded(std::string(w.text), 8)), std::max<std::size_t>(8, w.columns));
-    }
-
+TEST(WordedText, Ordinals) {
     for (const auto& [n, want] : std::to_array<std::pair<int, std::string_view>>(
              {{1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {11, "11th"}, {12, "12th"}, {13, "13th"}, {21, "21st"},
               {22, "22nd"}, {23, "23rd"}, {25, "25th"}})) {

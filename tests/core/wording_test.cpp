@@ -2,6 +2,7 @@
 // gives a text: what lets another language reorder and line up its words.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -44,9 +45,13 @@ TEST(TerminalColumns, CountsWhatATerminalDraws) {
         std::string_view text;
         std::size_t columns;
     };
-    for (const Case& c : {Case{"", 0}, Case{"Ketu", 4}, Case{"Jyeshtha", 8}, Case{"केतु", 2}, Case{"बृहस्पति", 5},
-                          Case{"शुक्र", 3}, Case{"चंद्र", 3}, Case{"°′″", 3}}) {
+    // Nonspacing marks take none: vowel signs above and below, virama, nukta,
+    // anusvara; the spacing vowel signs (ि, ी, ा) take one.
+    for (const Case& c : {Case{"", 0}, Case{"Ketu", 4}, Case{"Jyeshtha", 8}, Case{"केतु", 2}, Case{"बृहस्पति", 6},
+                          Case{"शुक्र", 3}, Case{"चंद्र", 3}, Case{"°′″", 3}, Case{"नाड़ी", 4}, Case{"पूर्वाषाढ़ा", 8},
+                          Case{"कंठ", 2}}) {
         EXPECT_EQ(zorvane::TerminalColumns(c.text), c.columns) << c.text;
+        EXPECT_EQ(zorvane::TerminalColumns(zorvane::PaddedToColumns(std::string(c.text), 8)), std::max<std::size_t>(8, c.columns));
     }
 }
 

@@ -1,0 +1,83 @@
+#include "core/panchang/local_limb_names.h"
+
+#include <cstddef>
+#include <string_view>
+
+#include "core/panchang/limb_names.h"
+#include "core/panchang/nakshatra_names.h"
+#include "core/panchang/yoga_names.h"
+#include "core/sky/graha_names.h"
+#include "core/text/names_hi.h"
+
+namespace zorvane {
+
+namespace {
+
+// Each Hindi table has a row for every English one.
+static_assert(kTithiNamesHi.size() == kTithiNames.size());
+static_assert(kMovableKaranaNamesHi.size() == kMovableKaranaNames.size());
+static_assert(kLastKaranaNamesHi.size() == kLastKaranaNames.size());
+static_assert(kWeekdayNamesHi.size() == kWeekdayNames.size());
+static_assert(kSignNamesHi.size() == kSignNames.size());
+static_assert(kNakshatraNamesHi.size() == NakshatraNames.size());
+static_assert(kYogaNamesHi.size() == YogaNames.size());
+static_assert(kGrahaNamesHi.size() == kGrahaNames.size());
+
+constexpr int kTimesEachMovableKarana = 8;  // each of the seven comes eight times a month
+
+template <typename Table>
+std::string Row(const Table& table, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return "?";
+    return std::string(table[static_cast<std::size_t>(index)]);
+}
+
+bool InHindi(Language language) { return language == Language::Hindi; }
+
+}  // namespace
+
+std::string TithiAloneText(int tithi, Language language) {
+    if (!InHindi(language)) return std::string(TithiName(tithi));
+    if (tithi == kTithiCount) return std::string(kAmavasyaHi);
+    return Row(kTithiNamesHi, (tithi - 1) % kTithisPerPaksha);
+}
+
+std::string PakshaText(bool krishna, Language language) {
+    if (!InHindi(language)) return std::string(krishna ? kKrishnaPaksha : kShuklaPaksha);
+    return std::string(krishna ? kKrishnaPakshaHi : kShuklaPakshaHi);
+}
+
+std::string TithiText(int tithiIndex, Language language) {
+    const int tithi = tithiIndex + 1;
+    return PakshaText(tithi > kTithisPerPaksha, language) + " " + TithiAloneText(tithi, language);
+}
+
+std::string KaranaText(int karana, Language language) {
+    if (!InHindi(language)) return std::string(KaranaName(karana));
+    if (karana == 1) return std::string(kFirstKaranaNameHi);
+    const int movable = karana - 2;
+    const auto movableCount = static_cast<int>(kMovableKaranaNamesHi.size());
+    if (movable < kTimesEachMovableKarana * movableCount) return Row(kMovableKaranaNamesHi, movable % movableCount);
+    return Row(kLastKaranaNamesHi, movable - kTimesEachMovableKarana * movableCount);
+}
+
+std::string VaraText(int weekday, Language language) {
+    return InHindi(language) ? Row(kWeekdayNamesHi, weekday) : Row(kWeekdayNames, weekday);
+}
+
+std::string SignText(int sign, Language language) {
+    return InHindi(language) ? Row(kSignNamesHi, sign) : Row(kSignNames, sign);
+}
+
+std::string NakshatraText(int nakshatraIndex, Language language) {
+    return InHindi(language) ? Row(kNakshatraNamesHi, nakshatraIndex) : Row(NakshatraNames, nakshatraIndex);
+}
+
+std::string YogaText(int yogaIndex, Language language) {
+    return InHindi(language) ? Row(kYogaNamesHi, yogaIndex) : Row(YogaNames, yogaIndex);
+}
+
+std::string GrahaText(int graha, Language language) {
+    return InHindi(language) ? Row(kGrahaNamesHi, graha) : Row(kGrahaNames, graha);
+}
+
+}  // namespace zorvane
