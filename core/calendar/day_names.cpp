@@ -10,6 +10,7 @@
 #include "core/panchang/period_tables.h"
 #include "core/sky/graha_names.h"
 #include "core/text/calendar_names_hi.h"
+#include "core/text/name_row.h"
 #include "core/text/names_hi.h"
 
 namespace zorvane::day_names {
@@ -22,15 +23,9 @@ static_assert(kRituNamesHi.size() == kRituNames.size());
 static_assert(kSamvatsaraNamesHi.size() == kSamvatsaraNames.size());
 static_assert(kChoghadiyaNamesHi.size() == kChoghadiyaNames.size());
 
-template <typename Table>
-std::string Row(const Table& table, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return "?";
-    return std::string(table[static_cast<std::size_t>(index)]);
-}
-
 template <typename English, typename Hindi>
 std::string Either(const English& english, const Hindi& hindi, int index, Language language) {
-    return language == Language::Hindi ? Row(hindi, index) : Row(english, index);
+    return language == Language::Hindi ? NameInRow(hindi, index) : NameInRow(english, index);
 }
 
 // The row of a name in an English table, or -1.
@@ -64,7 +59,7 @@ std::string Samvatsara(int samvatsaraIndex, Language language) {
 
 std::string PeriodName(std::string_view english, Language language) {
     if (language != Language::Hindi) return std::string(english);
-    if (const int row = RowOf(kChoghadiyaNames, english); row >= 0) return Row(kChoghadiyaNamesHi, row);
+    if (const int row = RowOf(kChoghadiyaNames, english); row >= 0) return NameInRow(kChoghadiyaNamesHi, row);
     if (const int row = RowOf(kGrahaNames, english); row >= 0) return GrahaText(row, language);
     return std::string(english);
 }

@@ -7,6 +7,7 @@
 #include "core/chart/vargas.h"
 #include "core/dasha/dasha_lords.h"
 #include "core/panchang/limb_names.h"
+#include "core/text/name_row.h"
 #include "core/text/names_hi.h"
 
 namespace zorvane {
@@ -25,18 +26,12 @@ constexpr auto kCivilMonthNames = std::to_array<std::string_view>({
     "July",    "August",   "September", "October", "November", "December",
 });
 
-template <typename Table>
-std::string Row(const Table& table, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return "?";
-    return std::string(table[static_cast<std::size_t>(index)]);
-}
-
 bool InHindi(Language language) { return language == Language::Hindi; }
 
 }  // namespace
 
 std::string LordText(int lord, Language language) {
-    return InHindi(language) ? Row(kNakshatraLordsHi, lord) : Row(kNakshatraLords, lord);
+    return InHindi(language) ? NameInRow(kNakshatraLordsHi, lord) : NameInRow(kNakshatraLords, lord);
 }
 
 std::string LagnaText(Language language) {
@@ -48,13 +43,13 @@ std::string RetrogradeText(Language language) {
 }
 
 std::string VargaText(int vargaIndex, Language language) {
-    if (InHindi(language)) return Row(kVargaNamesHi, vargaIndex);
+    if (InHindi(language)) return NameInRow(kVargaNamesHi, vargaIndex);
     if (vargaIndex < 0 || static_cast<std::size_t>(vargaIndex) >= kVargas.size()) return "?";
     return std::string(kVargas[static_cast<std::size_t>(vargaIndex)].name);
 }
 
 std::string CivilMonthText(int month, Language language) {
-    return InHindi(language) ? Row(kCivilMonthNamesHi, month - 1) : Row(kCivilMonthNames, month - 1);
+    return InHindi(language) ? NameInRow(kCivilMonthNamesHi, month - 1) : NameInRow(kCivilMonthNames, month - 1);
 }
 
 }  // namespace zorvane

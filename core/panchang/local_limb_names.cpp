@@ -7,6 +7,7 @@
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/yoga_names.h"
 #include "core/sky/graha_names.h"
+#include "core/text/name_row.h"
 #include "core/text/names_hi.h"
 
 namespace zorvane {
@@ -25,12 +26,6 @@ static_assert(kGrahaNamesHi.size() == kGrahaNames.size());
 
 constexpr int kTimesEachMovableKarana = 8;  // each of the seven comes eight times a month
 
-template <typename Table>
-std::string Row(const Table& table, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return "?";
-    return std::string(table[static_cast<std::size_t>(index)]);
-}
-
 bool InHindi(Language language) { return language == Language::Hindi; }
 
 }  // namespace
@@ -38,7 +33,7 @@ bool InHindi(Language language) { return language == Language::Hindi; }
 std::string TithiAloneText(int tithi, Language language) {
     if (!InHindi(language)) return std::string(TithiName(tithi));
     if (tithi == kTithiCount) return std::string(kAmavasyaHi);
-    return Row(kTithiNamesHi, (tithi - 1) % kTithisPerPaksha);
+    return NameInRow(kTithiNamesHi, (tithi - 1) % kTithisPerPaksha);
 }
 
 std::string PakshaText(bool krishna, Language language) {
@@ -56,28 +51,28 @@ std::string KaranaText(int karana, Language language) {
     if (karana == 1) return std::string(kFirstKaranaNameHi);
     const int movable = karana - 2;
     const auto movableCount = static_cast<int>(kMovableKaranaNamesHi.size());
-    if (movable < kTimesEachMovableKarana * movableCount) return Row(kMovableKaranaNamesHi, movable % movableCount);
-    return Row(kLastKaranaNamesHi, movable - kTimesEachMovableKarana * movableCount);
+    if (movable < kTimesEachMovableKarana * movableCount) return NameInRow(kMovableKaranaNamesHi, movable % movableCount);
+    return NameInRow(kLastKaranaNamesHi, movable - kTimesEachMovableKarana * movableCount);
 }
 
 std::string VaraText(int weekday, Language language) {
-    return InHindi(language) ? Row(kWeekdayNamesHi, weekday) : Row(kWeekdayNames, weekday);
+    return InHindi(language) ? NameInRow(kWeekdayNamesHi, weekday) : NameInRow(kWeekdayNames, weekday);
 }
 
 std::string SignText(int sign, Language language) {
-    return InHindi(language) ? Row(kSignNamesHi, sign) : Row(kSignNames, sign);
+    return InHindi(language) ? NameInRow(kSignNamesHi, sign) : NameInRow(kSignNames, sign);
 }
 
 std::string NakshatraText(int nakshatraIndex, Language language) {
-    return InHindi(language) ? Row(kNakshatraNamesHi, nakshatraIndex) : Row(NakshatraNames, nakshatraIndex);
+    return InHindi(language) ? NameInRow(kNakshatraNamesHi, nakshatraIndex) : NameInRow(NakshatraNames, nakshatraIndex);
 }
 
 std::string YogaText(int yogaIndex, Language language) {
-    return InHindi(language) ? Row(kYogaNamesHi, yogaIndex) : Row(YogaNames, yogaIndex);
+    return InHindi(language) ? NameInRow(kYogaNamesHi, yogaIndex) : NameInRow(YogaNames, yogaIndex);
 }
 
 std::string GrahaText(int graha, Language language) {
-    return InHindi(language) ? Row(kGrahaNamesHi, graha) : Row(kGrahaNames, graha);
+    return InHindi(language) ? NameInRow(kGrahaNamesHi, graha) : NameInRow(kGrahaNames, graha);
 }
 
 }  // namespace zorvane

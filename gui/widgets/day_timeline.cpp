@@ -122,18 +122,28 @@ int DayTimeline::LabelColumnWidth() const {
     return std::clamp(widest + 2 * kMargin, kMinLabelWidth, kMaxLabelWidth);
 }
 
+int DayTimeline::Scale::XOf(double jd) const {
+    const double share = std::clamp((jd - fromJd) / (toJd - fromJd), 0.0, 1.0);
+    return left + static_cast<int>(share * width);
+}
+
+DayTimeline::Scale DayTimeline::DayScale() const {
+    Scale scale;
+    scale.left = LabelColumnWidth();
+    scale.width = std::max(1, width() - scale.left - kMargin);
+    if (report_) {
+        scale.fromJd = report_->day.sunriseJd;
+        scale.toJd = report_->day.nextSunriseJd;
+    }
+    return scale;
+}
+
 std::vector<DayTimeline::Label> DayTimeline::Labels() const {
     std::vector<Label> labels;
     if (!report_) return labels;
-    const zorvane::DayPanchang& day = report_->day;
-    const double from = day.sunriseJd;
-    const double to = day.nextSunriseJd;
-    const int left = LabelColumnWidth();
-    const int width = std::max(1, this->width() - left - kMargin);
-    const auto x = [&](double jd) {
-        const double share = std::clamp((jd - from) / (to - from), 0.0, 1.0);
-        return left + static_cast<int>(share * width);
-    };
+    const Scale scale = DayScale();
+    const int left = scale.left;
+    const auto x = [&scale](double jd) { return scale.XOf(jd); };
     const QFontMetrics metrics = fontMetrics();
     const auto clock = [this](double jd) { return Text(zorvane::ClockMinuteText(jd, report_->offsetAt(jd))); };
     const std::vector<Band> bands = BandsOf(*report_, wording_);
@@ -169,7 +179,7 @@ std::vector<DayTimeline::Label> DayTimeline::Labels() const {
     // The clock hours along the bottom, each kept inside the widget.
     const int top = BandTop(kHourBand);
     for (int i = 0; i <= kHourTicks; i += kHourStep) {
-        const double jd = from + (to - from) * i / kHourTicks;
+        const double jd = scale.fromJd + (scale.toJd - scale.fromJd) * i / kHourTicks;
         const int at = x(jd);
         const int start = std::clamp(at - kHourLabelWidth / 2, 0, std::max(0, this->width() - kHourLabelWidth));
         const QRect box(start, top + 4, kHourLabelWidth, kBandHeight - 4);
@@ -207,14 +217,10 @@ void DayTimeline::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().base());
     if (!report_) return;
     const zorvane::DayPanchang& day = report_->day;
-    const double from = day.sunriseJd;
-    const double to = day.nextSunriseJd;
-    const int left = LabelColumnWidth();
-    const int width = std::max(1, this->width() - left - kMargin);
-    const auto x = [&](double jd) {
-        const double share = std::clamp((jd - from) / (to - from), 0.0, 1.0);
-        return left + static_cast<int>(share * width);
-    };
+    const Scale scale = DayScale();
+    const int left = scale.left;
+    const int width = scale.width;
+    const auto x = [&scale](double jd) { return scale.XOf(jd); };
 
     // Night behind everything after sunset.
     painter.fillRect(QRect(QPoint(x(day.sunsetJd), 0), QPoint(left + width, height())), QColor(225, 228, 240));
@@ -255,7 +261,7 @@ void DayTimeline::paintEvent(QPaintEvent*) {
         }
     }
     for (int i = 0; i <= kHourTicks; i += kHourStep) {
-        const int at = x(from + (to - from) * i / kHourTicks);
+        const int at = x(scale.fromJd + (scale.toJd - scale.fromJd) * i / kHourTicks);
         painter.drawLine(at, hourTop, at, hourTop + 4);
     }
 }

@@ -47,6 +47,16 @@ protected:
 
 private:
     int LabelColumnWidth() const;
+    // The span of the day from sunrise to the next, in pixels: where the
+    // bands start, how wide they are, and the x of a moment on them.
+    struct Scale {
+        int left = 0;
+        int width = 1;
+        double fromJd = 0.0;
+        double toJd = 1.0;
+        int XOf(double jd) const;
+    };
+    Scale DayScale() const;
 
     std::optional<zorvane::DayReport> report_;
     zorvane::Wording wording_;
