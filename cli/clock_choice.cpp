@@ -9,6 +9,7 @@
 #include "cli/reading_form_builder.h"
 #include "cli/reading_output.h"
 #include "core/format/details_text.h"
+#include "core/format/reading_at_offset.h"
 #include "cli/run_reading.h"
 #include "core/panchang/limb_names.h"
 #include "core/panchang/nakshatra_names.h"
@@ -25,7 +26,6 @@ namespace zorvane::cli {
 namespace {
 
 constexpr int kSecondsPerMinute = 60;
-constexpr double kMonthsPerYear = 12.0;
 
 // The fields with the whole offset in the zone boxes and DST unticked.
 ReadingFields WithOffset(ReadingFields fields, int offsetSeconds) {
@@ -53,17 +53,10 @@ std::string Join(std::initializer_list<std::string_view> parts) {
     return text;
 }
 
-std::optional<ReadingNames> NamesAt(const ReadingFields& fields, int offsetSeconds) {
+std::optional<ReadingNames> NamesAt(const ReadingFields& fields, int offsetSeconds, Language language) {
     BirthRecord record;
-    if (RunReading(WithOffset(fields, offsetSeconds), record, ReadingParts::WithDetailsAndDasha) ||
-        !record.details || !record.dasha) {
-        return std::nullopt;
-    }
-    const BirthDetails& d = *record.details;
-    return ReadingNames{std::string(NakshatraNames[static_cast<std::size_t>(d.nakshatra.index)]), d.pada,
-                        std::string(TithiWithPaksha(d.tithi.index)),
-                        std::string(YogaNames[static_cast<std::size_t>(d.yoga.index)]),
-                        std::string(KaranaName(d.karana.index + 1)), record.dasha->balanceYears * kMonthsPerYear};
+    if (RunReading(WithOffset(fields, offsetSeconds), record, ReadingParts::WithDetailsAndDasha)) return std::nullopt;
+    return ReadingNamesOf(record, language);
 }
 
 }  // namespace
@@ -114,8 +107,9 @@ ClockChoice ChooseClock(const Options& options, const PlaceListing& listing) {
     if (!standards.empty()) {
         const ReadingFields base = listing.firstPlaceFields;
         for (const StandardChange& change : ChangesOfStandards(
-                 standards, appliedSeconds, [&base](int offset) { return NamesAt(base, offset); })) {
-            choice.standards.push_back(Join({"--clock ", change.option.key, ": ", StandardChangeText(change)}));
+                 standards, appliedSeconds, [&base, &wording](int offset) { return NamesAt(base, offset, wording.language); },
+                 wording)) {
+            choice.standards.push_back(Join({"--clock ", change.option.key, ": ", StandardChangeText(change, wording)}));
         }
         if (clockNote.empty()) {
             clockNote = TzDatabaseClockNote(tzSeconds, wording) + " (--clock)";

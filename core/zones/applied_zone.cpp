@@ -21,7 +21,7 @@ std::string SourceText(const AppliedZone& zone, const Wording& wording) {
         case ZoneSource::ChartFile:
             return wording.Say("from the chart file");
         case ZoneSource::ClockStandard:
-            return zone.sourceName.empty() ? wording.Say("clock standard") : std::string(zone.sourceName);
+            return wording.Say(zone.sourceName.empty() ? std::string_view("clock standard") : zone.sourceName);
     }
     return {};
 }

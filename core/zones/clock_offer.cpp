@@ -82,7 +82,8 @@ AppliedClock ApplyClockSelection(const ClockOffer& offer, const ClockSelection& 
 
 std::string StandardClockNote(const ClockStandardOption& option, int tzSeconds, const Wording& wording) {
     return wording.SayWith("read on %1 (%2, %3, %4) instead of the tz database's %5; source: %6",
-                           {option.name, SignedOffsetText(option.offsetSeconds), option.where, option.years,
+                           {wording.Say(option.name), SignedOffsetText(option.offsetSeconds), wording.Say(option.where),
+                            WordedYears(option.years, wording),
                             SignedOffsetText(tzSeconds), option.source});
 }
 

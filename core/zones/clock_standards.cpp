@@ -78,6 +78,13 @@ bool AtPlace(const ClockStandardRow& row, const BirthPlaceAndYear& birth) {
 
 }  // namespace
 
+std::string WordedYears(std::string_view years, const Wording& wording) {
+    constexpr std::string_view kUntil = "until ";
+    if (years.starts_with(kUntil)) return wording.SayWith("until %1", {years.substr(kUntil.size())});
+    if (years.empty() || (years.front() >= '0' && years.front() <= '9')) return std::string(years);  // "1941-1945"
+    return wording.Say(years);
+}
+
 int LocalMeanTimeSeconds(double longitudeDegrees) {
     return static_cast<int>(std::lround(longitudeDegrees * kSecondsOfTimePerDegree));
 }

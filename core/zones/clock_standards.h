@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/text/wording.h"
+
 namespace zorvane {
 
 // The clocks a birth time in British India (and Ceylon) may have been read
@@ -53,6 +55,11 @@ struct ClockStandardOption {
     std::string_view where;
     std::string_view source;
 };
+
+// An option's years worded: "until 1955" as the wording says it, "1941-1945"
+// as it stands. Its name and places are worded whole (wording.Say), its
+// source stays as written.
+std::string WordedYears(std::string_view years, const Wording& wording);
 
 // Where and when a birth was, as the lookup needs it.
 struct BirthPlaceAndYear {

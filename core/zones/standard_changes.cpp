@@ -8,9 +8,9 @@
 namespace zorvane {
 
 namespace {
-void Compare(std::string_view what, const std::string& applied, const std::string& other,
+void Compare(const std::string& what, const std::string& applied, const std::string& other,
              std::vector<std::string>& changes) {
-    if (applied != other) changes.push_back(std::string(what) + " " + applied + " -> " + other);
+    if (applied != other) changes.push_back(what + " " + applied + " -> " + other);
 }
 
 std::string MonthsText(double months) {
@@ -21,7 +21,8 @@ std::string MonthsText(double months) {
 }  // namespace
 
 std::vector<StandardChange> ChangesOfStandards(std::span<const ClockStandardOption> options, int appliedSeconds,
-                                               const ReadingAtOffset& readingAt) {
+                                               const ReadingAtOffset& readingAt,
+                                               const Wording& wording) {
     std::vector<StandardChange> result;
     const std::optional<ReadingNames> applied = readingAt(appliedSeconds);
     for (const ClockStandardOption& option : options) {
@@ -30,11 +31,11 @@ std::vector<StandardChange> ChangesOfStandards(std::span<const ClockStandardOpti
             applied && option.offsetSeconds != appliedSeconds ? readingAt(option.offsetSeconds) : applied;
         if (applied && other) {
             change.computed = true;
-            Compare("nakshatra", applied->nakshatra, other->nakshatra, change.changes);
-            Compare("pada", std::to_string(applied->pada), std::to_string(other->pada), change.changes);
-            Compare("tithi", applied->tithi, other->tithi, change.changes);
-            Compare("yoga", applied->yoga, other->yoga, change.changes);
-            Compare("karana", applied->karana, other->karana, change.changes);
+            Compare(wording.Say("nakshatra"), applied->nakshatra, other->nakshatra, change.changes);
+            Compare(wording.Say("pada"), std::to_string(applied->pada), std::to_string(other->pada), change.changes);
+            Compare(wording.Say("tithi"), applied->tithi, other->tithi, change.changes);
+            Compare(wording.Say("yoga"), applied->yoga, other->yoga, change.changes);
+            Compare(wording.Say("karana"), applied->karana, other->karana, change.changes);
             change.dashaBalanceDifferenceMonths = other->dashaBalanceMonths - applied->dashaBalanceMonths;
         }
         result.push_back(std::move(change));
@@ -42,21 +43,21 @@ std::vector<StandardChange> ChangesOfStandards(std::span<const ClockStandardOpti
     return result;
 }
 
-std::string ChangesText(const StandardChange& change) {
-    if (!change.computed) return "not computed";
+std::string ChangesText(const StandardChange& change, const Wording& wording) {
+    if (!change.computed) return wording.Say("not computed");
     std::string text;
     if (change.changes.empty()) {
-        text = "no name changes";
+        text = wording.Say("no name changes");
     } else {
-        for (std::size_t i = 0; i < change.changes.size(); ++i) text += (i == 0 ? "" : ", ") + change.changes[i];
+        for (std::size_t i = 0; i < change.changes.size(); ++i) text.append(i == 0 ? "" : ", ").append(change.changes[i]);
     }
-    return text + "; dasha balance " + MonthsText(change.dashaBalanceDifferenceMonths) + " months";
+    return text + wording.SayWith("; dasha balance %1 months", {MonthsText(change.dashaBalanceDifferenceMonths)});
 }
 
-std::string StandardChangeText(const StandardChange& change) {
+std::string StandardChangeText(const StandardChange& change, const Wording& wording) {
     const ClockStandardOption& option = change.option;
-    return std::string(option.name) + " " + SignedOffsetText(option.offsetSeconds) + " (" +
-           std::string(option.where) + ", " + option.years + "): " + ChangesText(change);
+    return wording.Say(option.name) + " " + SignedOffsetText(option.offsetSeconds) + " (" + wording.Say(option.where) +
+           ", " + WordedYears(option.years, wording) + "): " + ChangesText(change, wording);
 }
 
 }  // namespace zorvane

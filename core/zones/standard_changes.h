@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/wording.h"
 #include "core/zones/clock_standards.h"
 
 namespace zorvane {
@@ -35,14 +36,15 @@ struct StandardChange {
 // For each option: the names that differ from the reading at appliedSeconds
 // and the dasha balance difference. The applied reading is computed once.
 std::vector<StandardChange> ChangesOfStandards(std::span<const ClockStandardOption> options, int appliedSeconds,
-                                               const ReadingAtOffset& readingAt);
+                                               const ReadingAtOffset& readingAt,
+                                               const Wording& wording = {});
 
 // What the standard changes alone: "karana Vishti -> Bava; dasha balance
 // +0.3 months", "no name changes; ...", or "not computed".
-std::string ChangesText(const StandardChange& change);
+std::string ChangesText(const StandardChange& change, const Wording& wording = {});
 
 // "Bombay Time +4:51 (Bombay and its suburbs, until 1955): karana Vishti -> Bava;
 // dasha balance +0.3 months", or "...: no name changes; dasha balance ...".
-std::string StandardChangeText(const StandardChange& change);
+std::string StandardChangeText(const StandardChange& change, const Wording& wording = {});
 
 }  // namespace zorvane

@@ -1324,6 +1324,94 @@ Mahadashas
         <source>W</source>
         <translation>प</translation>
     </message>
+    <message>
+        <source>tz database</source>
+        <translation>tz डेटाबेस</translation>
+    </message>
+    <message>
+        <source>Bombay Time</source>
+        <translation>बंबई समय</translation>
+    </message>
+    <message>
+        <source>Calcutta Time</source>
+        <translation>कलकत्ता समय</translation>
+    </message>
+    <message>
+        <source>Madras (railway) time</source>
+        <translation>मद्रास (रेलवे) समय</translation>
+    </message>
+    <message>
+        <source>War time</source>
+        <translation>युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>the zone&apos;s history</source>
+        <translation>समय क्षेत्र का इतिहास</translation>
+    </message>
+    <message>
+        <source>Bombay and its suburbs</source>
+        <translation>बंबई और उसके उपनगर</translation>
+    </message>
+    <message>
+        <source>Kolkata and Howrah</source>
+        <translation>कोलकाता और हावड़ा</translation>
+    </message>
+    <message>
+        <source>railways and telegraphs of British India</source>
+        <translation>ब्रिटिश भारत की रेलवे और तार सेवाएँ</translation>
+    </message>
+    <message>
+        <source>British India</source>
+        <translation>ब्रिटिश भारत</translation>
+    </message>
+    <message>
+        <source>any place, from its longitude</source>
+        <translation>कोई भी स्थान, उसके देशांतर से</translation>
+    </message>
+    <message>
+        <source>Offset before the change</source>
+        <translation>बदलाव से पहले का अंतर</translation>
+    </message>
+    <message>
+        <source>Offset after the change</source>
+        <translation>बदलाव के बाद का अंतर</translation>
+    </message>
+    <message>
+        <source>Earlier (first) time</source>
+        <translation>पहले वाला (प्रथम) समय</translation>
+    </message>
+    <message>
+        <source>Later (second) time</source>
+        <translation>बाद वाला (दूसरा) समय</translation>
+    </message>
+    <message>
+        <source>at the change of the clocks</source>
+        <translation>घड़ियों के बदलाव पर</translation>
+    </message>
+    <message>
+        <source>until %1</source>
+        <translation>%1 तक</translation>
+    </message>
+    <message>
+        <source>not computed</source>
+        <translation>गणना नहीं हुई</translation>
+    </message>
+    <message>
+        <source>no name changes</source>
+        <translation>कोई नाम नहीं बदलता</translation>
+    </message>
+    <message>
+        <source>; dasha balance %1 months</source>
+        <translation>; दशा शेष %1 माह</translation>
+    </message>
+    <message>
+        <source>pada</source>
+        <translation>पद</translation>
+    </message>
 </context>
 <context>
     <name>RecentCharts</name>

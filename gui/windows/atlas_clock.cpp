@@ -79,9 +79,9 @@ AtlasClockBoxes AtlasClock::BoxesOf(const AppliedClock& applied, bool eastLongit
     return result;
 }
 
-QString AtlasClock::AtlasLine(const QByteArray& zoneId, const AppliedClock& applied) {
+QString AtlasClock::AtlasLine(const QByteArray& zoneId, const AppliedClock& applied, const Wording& wording) {
     if (!applied.standard) return AppliedZoneText(zoneId, applied.zone);
-    return QString::fromLatin1(zoneId) + QStringLiteral(", ") + FromUtf8(applied.standard->name) + u' ' +
+    return QString::fromLatin1(zoneId) + QStringLiteral(", ") + FromUtf8(wording.Say(applied.standard->name)) + u' ' +
            FromUtf8(SignedOffsetText(applied.offsetSeconds));
 }
 
@@ -100,20 +100,26 @@ bool AtlasClock::Ask(QWidget* parent, const std::function<void(QDialog&)>& runMo
     if (rows.empty()) return false;
     std::vector<ClockStandardOption> options;
     for (const ClockChoiceRow& row : rows) options.push_back(row.option);
-    const std::vector<StandardChange> changes =
-        ChangesOfStandards(options, applied_.offsetSeconds,
-                           [&form, &format](int offset) { return ReadingNamesAtOffset(form, format, offset); });
+    const Wording wording = WindowWording(ShownLanguage());
+    const std::vector<StandardChange> changes = ChangesOfStandards(
+        options, applied_.offsetSeconds,
+        [&form, &format, &wording](int offset) {
+            return ReadingNamesAtOffset(form, format, offset, wording.language);
+        },
+        wording);
 
     QList<frmClockChoice::Row> texts;
     int current = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ClockStandardOption& option = rows[i].option;
-        texts.append({FromUtf8(option.name), FromUtf8(SignedOffsetText(option.offsetSeconds)), FromUtf8(option.years),
-                      FromUtf8(option.where), FromUtf8(ChangesText(changes[i])), FromUtf8(option.source)});
+        // The sources stay as they are written.
+        texts.append({FromUtf8(wording.Say(option.name)), FromUtf8(SignedOffsetText(option.offsetSeconds)),
+                      FromUtf8(WordedYears(option.years, wording)), FromUtf8(wording.Say(option.where)),
+                      FromUtf8(ChangesText(changes[i], wording)), FromUtf8(option.source)});
         if (rows[i].selection == selection_) current = static_cast<int>(i);
     }
-    QString question = FromUtf8(Note(WindowWording(ShownLanguage())));
-    if (!question.isEmpty()) {
+    QString question = FromUtf8(Note(wording));
+    if (!question.isEmpty() && wording.language == Language::English) {
         question[0] = question[0].toUpper();
         question += QStringLiteral(".\n");
     }

@@ -35,7 +35,7 @@ public:
     static AtlasClockBoxes BoxesOf(const AppliedClock& applied, bool eastLongitude);
     // The atlas line beside the zone: "Europe/London +2:00, double summer
     // time", or "Asia/Kolkata, Bombay Time +4:51" for a clock standard.
-    static QString AtlasLine(const QByteArray& zoneId, const AppliedClock& applied);
+    static QString AtlasLine(const QByteArray& zoneId, const AppliedClock& applied, const Wording& wording = {});
 
     // What a reader must be told about the clock applied, worded anew.
     std::string Note(const Wording& wording) const;

@@ -71,7 +71,7 @@ void AtlasZoneLink::Follow() {
     controls_.daylightSaving.setChecked(boxes.daylightSaving);
     zoneSecond_ = written.zoneSecond;
     writing_ = false;
-    controls_.atlasZone.setText(AtlasClock::AtlasLine(zoneId_, applied_));
+    controls_.atlasZone.setText(AtlasClock::AtlasLine(zoneId_, applied_, WindowWording(ShownLanguage())));
     source_ = ZoneSource::Atlas;
     atlasZone_ = zone;
     ShowApplied();

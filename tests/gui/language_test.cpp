@@ -28,6 +28,8 @@
 #include "core/zones/applied_zone.h"
 #include "core/zones/clock_change.h"
 #include "core/zones/clock_offer.h"
+#include "core/zones/clock_standards.h"
+#include "core/zones/standard_changes.h"
 #include "gui/desktop/language.h"
 #include "gui/desktop/reading_words.h"
 #include "gui/report/chart_wheel.h"
@@ -264,7 +266,9 @@ void AskEveryZoneWord(const zorvane::Wording& wording) {
     using zorvane::ZoneSource;
     for (const ZoneSource source : {ZoneSource::Typed, ZoneSource::Picker, ZoneSource::Atlas, ZoneSource::ChartFile,
                                     ZoneSource::ClockStandard}) {
-        for (const std::string_view name : {std::string_view(), std::string_view("Asia/Kolkata")}) {
+        // The atlas names its zone, a clock standard itself.
+        const std::string_view named = source == ZoneSource::ClockStandard ? "Bombay Time" : "Asia/Kolkata";
+        for (const std::string_view name : {std::string_view(), named}) {
             for (const bool summer : {false, true}) {
                 zorvane::AppliedZone zone;
                 zone.zoneSeconds = 19800;
@@ -290,8 +294,36 @@ void AskEveryZoneWord(const zorvane::Wording& wording) {
     zorvane::ClockStandardOption bombay;
     bombay.name = "Bombay Time";
     bombay.offsetSeconds = 17470;
+    bombay.years = "until 1955";
+    bombay.where = "Bombay and its suburbs";
     zorvane::StandardClockNote(bombay, 19800, wording);
     zorvane::TzDatabaseClockNote(19800, wording);
+
+    // Every row the clock choice can list, computed and not.
+    std::vector<zorvane::ClockStandardOption> options;
+    for (const zorvane::ClockStandardRow& row : zorvane::kClockStandards) {
+        zorvane::ClockStandardOption option;
+        option.name = row.name;
+        option.where = row.where;
+        option.years = row.standard == zorvane::ClockStandard::War ? "1941-1945" : "until 1955";
+        options.push_back(option);
+    }
+    for (const ClockTimeAtChange at : {ClockTimeAtChange::Skipped, ClockTimeAtChange::Repeated}) {
+        zorvane::ClockOffer offer;
+        offer.zone.known = true;
+        offer.change = {at, -18000, -14400};
+        for (const zorvane::ClockChoiceRow& row : zorvane::ClockChoiceRows(offer)) options.push_back(row.option);
+    }
+    for (const zorvane::ClockStandardOption& option : options) {
+        for (const bool computed : {false, true}) {
+            zorvane::StandardChangeText({option, computed, {}, 0.5}, wording);
+        }
+    }
+    // Each reading in another pada than the one before, so that a change is told.
+    const auto names = [call = 0](int) mutable -> std::optional<zorvane::ReadingNames> {
+        return zorvane::ReadingNames{"Pushya", 1 + call++ % 2, "Shukla Pratipada", "Siddhi", "Bava", 1.0};
+    };
+    zorvane::ChangesOfStandards(options, 19800, names, wording);
 }
 
 TEST(ReadingWords, EveryWordAskedIsListedAndTranslated) {
