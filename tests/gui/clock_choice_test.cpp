@@ -2,6 +2,7 @@
 // clock time skipped or repeated by a change, India's old clock standards;
 // the choice in the zone line, the calculation, the report and chart files.
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -96,6 +97,25 @@ TEST_F(ClockChoiceWindow, MumbaiIn1950OnBombayTimeIsReadAtFourFiftyOneWithKarana
     EXPECT_TRUE(reading.contains("Karana: Bava")) << reading.toStdString();
     EXPECT_TRUE(reading.contains("Zone: +4:51 from UT")) << reading.toStdString();
     EXPECT_TRUE(reading.contains("Clock: read on Bombay Time (+4:51")) << reading.toStdString();
+}
+
+// The same choice in Hindi: the rows, the zone line and the note read in
+// Hindi, names included; the sources stay as they are written.
+TEST_F(ClockChoiceWindow, InHindiTheChoiceAndItsNoteReadInHindi) {
+    Get<QAction>("mnuLanguageHindi").trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    UseAtlasPlace("Mumbai", "India", "10", "मार्च", "1950", "10", "0");
+    ChooseClock("बंबई समय", [this](QTableWidget& table) {
+        EXPECT_EQ(table.item(0, ClockName)->text(), "tz डेटाबेस");
+        const QString bombay = ChangesOf(table, "बंबई समय");
+        EXPECT_TRUE(bombay.contains("करण विष्टि -> बव")) << bombay.toStdString();
+        EXPECT_TRUE(table.item(1, Years)->text().endsWith("तक")) << table.item(1, Years)->text().toStdString();
+        EXPECT_TRUE(table.item(1, Source)->text().contains("secondary sources"));
+    });
+    EXPECT_TRUE(LabelText("lblZoneAsApplied").startsWith("UT से +4:51 = समय क्षेत्र +4:51, DST नहीं (बंबई समय)"))
+        << LabelText("lblZoneAsApplied").toStdString();
+    const QString reading = CopiedReading();
+    EXPECT_TRUE(reading.contains("tz डेटाबेस के +5:30 के स्थान पर बंबई समय")) << reading.toStdString();
 }
 
 TEST_F(ClockChoiceWindow, TheChosenStandardComesBackWithTheChartFile) {
