@@ -19,8 +19,8 @@ std::optional<BirthChart> ChartFor(const Options& options, const ChartOptions& c
     return ChartOfRecord(record, chartOptions);
 }
 
-std::string FormatChartText(const BirthRecord& record, const BirthChart& chart) {
-    return FormatChartSection(chart, record.moonSidereal);
+std::string FormatChartText(const BirthRecord& record, const BirthChart& chart, const Wording& wording) {
+    return FormatChartSection(chart, record.moonSidereal, wording);
 }
 
 nlohmann::ordered_json ChartObject(const BirthRecord& record, const std::optional<BirthChart>& chart) {

@@ -8,6 +8,7 @@
 #include "cli/options.h"
 #include "core/chart/birth_chart.h"
 #include "core/reading/birth_record.h"
+#include "core/text/wording.h"
 
 namespace zorvane::cli {
 
@@ -23,7 +24,7 @@ std::optional<BirthChart> ChartFor(const Options& options, const ChartOptions& c
 
 // The chart as text after the details: the position table, the vargas, and
 // the sentence when the chart's Moon and the reading's disagree.
-std::string FormatChartText(const BirthRecord& record, const BirthChart& chart);
+std::string FormatChartText(const BirthRecord& record, const BirthChart& chart, const Wording& wording = {});
 
 // The object "chart" of the JSON output: the chart's fields and "moon_note"
 // (the same sentence, or null). Null without a chart.

@@ -86,7 +86,7 @@ void WriteReading(const Options& options, const ReadingFields& fields, const Bir
     }
     if (chart) {
         Write(stdout, "\n");
-        Write(stdout, FormatChartText(record, *chart));
+        Write(stdout, FormatChartText(record, *chart, CliWording(options.language)));
     }
 }
 
@@ -269,7 +269,8 @@ int RunOpenChart(const Options& options) {
     std::optional<std::string_view> refusal;
     // The clock the chart's atlas zone and choice give, as the window applies it.
     const std::variant<ChartInput, Refusal> input =
-        InputFromChartWithClock(chart, NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude);
+        InputFromChartWithClock(chart, NumberFormat{"."}, ValidationScope::WithoutNameAndLatitude,
+                                options.format == OutputFormat::Text ? CliWording(options.language) : Wording{});
     if (const auto* refused = std::get_if<Refusal>(&input)) {
         refusal = refused->message;
     } else {

@@ -24,7 +24,7 @@ double SignedDegrees(const std::string& degrees, const std::string& minutes, boo
 }  // namespace
 
 std::variant<ChartInput, Refusal> InputFromChartWithClock(const ChartFile& chart, const NumberFormat& format,
-                                                          ValidationScope scope) {
+                                                          ValidationScope scope, const Wording& wording) {
     ReadingForm form = FormFromChart(chart);
     AppliedClock applied;
     if (chart.atlasZoneId && !chart.atlasZoneId->empty()) {
@@ -35,7 +35,7 @@ std::variant<ChartInput, Refusal> InputFromChartWithClock(const ChartFile& chart
             SignedDegrees(chart.latDegrees, chart.latMinutes, chart.latSide != LatitudeSide::South, format),
             SignedDegrees(chart.lonDegrees, chart.lonMinutes, chart.lonSide != LongitudeSide::West, format));
         applied = ApplyClockSelection(offer, chart.clock, clock.toString(QStringLiteral("HH:mm")).toStdString(),
-                                      date.toString(Qt::ISODate).toStdString());
+                                      date.toString(Qt::ISODate).toStdString(), wording);
     }
     if (applied.standard) PutOffsetInForm(applied.offsetSeconds, form);
     std::variant<BirthInput, Refusal> input = ParseForm(form, format, scope);
@@ -46,7 +46,7 @@ std::variant<ChartInput, Refusal> InputFromChartWithClock(const ChartFile& chart
         zone.zoneSeconds = applied.offsetSeconds;
         zone.source = ZoneSource::ClockStandard;
         zone.sourceName = applied.standard->name;
-        result.input.zoneApplied = AppliedZoneSentence(zone);
+        result.input.zoneApplied = AppliedZoneSentence(zone, wording);
         // As in the window: a clock standard's later times stay on that clock.
         result.input.place.atlasZoneId.reset();
     }

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/files/chart_file.h"
+#include "core/text/wording.h"
 
 namespace zorvane {
 
@@ -20,7 +21,9 @@ struct ChartInput {
 // As InputFromChart for a chart without an atlas zone, or whose zone or
 // moment the zone history does not know. A chosen standard's input names no
 // atlas zone, so that its later times stay on the standard's clock.
+// The note and the zone's sentence are worded as given.
 std::variant<ChartInput, Refusal> InputFromChartWithClock(const ChartFile& chart, const NumberFormat& format,
-                                                          ValidationScope scope = ValidationScope::FullReading);
+                                                          ValidationScope scope = ValidationScope::FullReading,
+                                                          const Wording& wording = {});
 
 }  // namespace zorvane

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/files/chart_clock.h"
+#include "gui/widgets/window_language.h"
 #include "core/reading/compute_reading.h"
 #include "core/files/file_store.h"
 
@@ -65,7 +66,7 @@ std::variant<zorvane::BirthRecord, QString> ComputeChart(const zorvane::ChartFil
                                                          const zorvane::NumberFormat& format,
                                                          zorvane::ValidationScope scope) {
     const std::variant<zorvane::ChartInput, zorvane::Refusal> input =
-        zorvane::InputFromChartWithClock(chart, format, scope);
+        zorvane::InputFromChartWithClock(chart, format, scope, zorvane::WindowWording(zorvane::ShownLanguage()));
     if (const auto* refusal = std::get_if<zorvane::Refusal>(&input)) {
         return QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size()));
     }

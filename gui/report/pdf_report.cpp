@@ -19,6 +19,7 @@
 #include <array>
 
 #include "core/files/file_store.h"
+#include "core/text/utf8.h"
 
 namespace {
 
@@ -91,15 +92,46 @@ public:
     // table of lagna and grahas in a fixed-width face so its columns align.
     void ChartPage(const ReadingReport& report) {
         double y = Band(report, content_.top()) + Mm(kSectionGap);
-        y = SectionTitle(QStringLiteral("Birth chart"), content_.left(), content_.width(), y);
+        y = SectionTitle(QCoreApplication::translate("ReadingReport", "Birth chart"), content_.left(), content_.width(), y);
         const QRectF charts(content_.left(), y, content_.width(), content_.width() / 2);
         if (draw_) PaintRasiAndNavamsa(p_, charts, report.chart->chart, report.chart->style, true);
         y = charts.bottom() + Mm(kSectionGap);
         QFont fixed = ReportFont(kChartTablePoints);
-        fixed.setFamilies({QStringLiteral("DejaVu Sans Mono")});
+        // Devanagari from the font after the fixed one: its letters are not
+        // the fixed width, so each word goes to its own column.
+        fixed.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Devanagari")});
         fixed.setStyleHint(QFont::Monospace);
-        Text(QRectF(content_.left(), y, content_.width(), 0), report.chart->text, fixed, kText,
-             Qt::AlignLeft);
+        ColumnText(content_.left(), y, report.chart->text, fixed);
+    }
+
+    // Text laid out in terminal columns (core/text/utf8.h), each cell (the
+    // text between runs of two or more spaces) drawn where its column starts,
+    // so that columns stay straight whatever the width of the letters and a
+    // sentence keeps its own spacing; returns the height taken.
+    double ColumnText(double left, double top, const QString& text, const QFont& font) {
+        p_.setFont(font);
+        const QFontMetricsF metrics(font, p_.device());
+        const double column = metrics.horizontalAdvance(QLatin1Char('0'));
+        double y = top;
+        for (const QString& line : text.split(u'\n')) {
+            const std::string bytes = line.toStdString();
+            std::size_t at = 0;
+            while (at < bytes.size()) {
+                const std::size_t start = bytes.find_first_not_of(' ', at);
+                if (start == std::string::npos) break;
+                const std::size_t end = std::min(bytes.find("  ", start), bytes.size());
+                if (draw_) {
+                    const double x = left + column * static_cast<double>(zorvane::TerminalColumns(
+                                                         std::string_view(bytes).substr(0, start)));
+                    p_.setPen(kText);
+                    p_.drawText(QPointF(x, y + metrics.ascent()),
+                                QString::fromStdString(bytes.substr(start, end - start)));
+                }
+                at = end;
+            }
+            y += metrics.lineSpacing();
+        }
+        return y - top;
     }
 
     void Footer() {

@@ -117,7 +117,8 @@ void AddBirthChart(ReadingReport& report, const zorvane::BirthRecord& record,
     if (!record.details) return;
     const std::optional<zorvane::BirthChart> chart = zorvane::ChartOfRecord(record, options);
     if (!chart) return;
-    report.chartText = FromUtf8(zorvane::FormatChartSection(*chart, record.moonSidereal));
+    report.chartText = FromUtf8(zorvane::FormatChartSection(*chart, record.moonSidereal,
+                                                             zorvane::WindowWording(zorvane::ShownLanguage())));
     report.chart = ReportChart{*chart, style, report.chartText};
 }
 

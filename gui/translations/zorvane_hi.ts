@@ -11,6 +11,11 @@
         <source> Before 1956 many towns kept a clock of their own: the tz database&apos;s value is the default; Bombay and Calcutta Time and their years rest on secondary sources, and war time on one source the tz database calls dubious.</source>
         <translation> 1956 से पहले कई नगर अपनी-अपनी घड़ी रखते थे: tz डेटाबेस का मान डिफ़ॉल्ट है; बंबई और कलकत्ता समय और उनके वर्ष द्वितीयक स्रोतों पर आधारित हैं, और युद्धकालीन समय एक ऐसे स्रोत पर जिसे tz डेटाबेस संदिग्ध कहता है।</translation>
     </message>
+    <message>
+        <source>.</source>
+        <comment>the end of a sentence</comment>
+        <translation>।</translation>
+    </message>
 </context>
 <context>
     <name>AtlasZoneLink</name>
@@ -272,6 +277,10 @@ Mahadashas
     <message>
         <source>Times in the birth&apos;s clock. Dasha dates in the birth&apos;s zone, a year being 365.25 days; the shaded mahadasha runs today. A time with an offset beside it is on the place&apos;s clock at that moment. Made with Zorvane.</source>
         <translation>समय जन्म की घड़ी के अनुसार। दशा के दिनांक जन्म के समय क्षेत्र में, एक वर्ष 365.25 दिन का; छायांकित महादशा आज चल रही है। जिस समय के साथ अंतर लिखा है, वह उस क्षण स्थान की घड़ी का समय है। Zorvane से बनाया गया।</translation>
+    </message>
+    <message>
+        <source>Birth chart</source>
+        <translation>जन्म कुंडली</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1420,94 @@ Mahadashas
     <message>
         <source>pada</source>
         <translation>पद</translation>
+    </message>
+    <message>
+        <source>Birth chart</source>
+        <translation>जन्म कुंडली</translation>
+    </message>
+    <message>
+        <source>Divisional charts (sign of each point)</source>
+        <translation>वर्ग कुंडलियाँ (हर बिंदु की राशि)</translation>
+    </message>
+    <message>
+        <source>Signs by number:</source>
+        <translation>राशियाँ क्रमांक से:</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>बिंदु</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>In sign</source>
+        <translation>राशि में</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>Speed/day</source>
+        <translation>गति/दिन</translation>
+    </message>
+    <message>
+        <source>Lagna   needs the birth&apos;s latitude: no lagna and no houses.</source>
+        <translation>लग्न    के लिए जन्म स्थान का अक्षांश चाहिए: न लग्न, न भाव।</translation>
+    </message>
+    <message>
+        <source>Ayanamsa %1 %2, Rahu from the %3 node, ephemeris: Swiss Ephemeris data files</source>
+        <translation>अयनांश %1 %2, राहु %3 पात से, पंचांग सारणी: स्विस एफ़ेमेरिस की डेटा फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>Ayanamsa %1 %2, Rahu from the %3 node, ephemeris: built-in analytic theory (data files not found)</source>
+        <translation>अयनांश %1 %2, राहु %3 पात से, पंचांग सारणी: अंतर्निहित विश्लेषणात्मक सिद्धांत (डेटा फ़ाइलें नहीं मिलीं)</translation>
+    </message>
+    <message>
+        <source>mean</source>
+        <translation>माध्य</translation>
+    </message>
+    <message>
+        <source>true</source>
+        <translation>सत्य</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Lahiri ICRC</source>
+        <translation>लाहिड़ी ICRC</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <translation>कृष्णमूर्ति</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>True Chitra</source>
+        <translation>सत्य चित्रा</translation>
+    </message>
+    <message>
+        <source>Yukteshwar</source>
+        <translation>युक्तेश्वर</translation>
+    </message>
+    <message>
+        <source>Fagan-Bradley</source>
+        <translation>फ़ैगन-ब्रैडली</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s Moon (Swiss Ephemeris, %1) at %2 stands in %3, while the reading&apos;s own Moon at %4 stands in %5: the birth nakshatra and dasha follow the reading&apos;s Moon.</source>
+        <translation>कुंडली का चंद्र (स्विस एफ़ेमेरिस, %1) %2 पर %3 में है, जबकि फल का अपना चंद्र %4 पर %5 में है: जन्म नक्षत्र और दशा फल के चंद्र का अनुसरण करते हैं।</translation>
     </message>
 </context>
 <context>

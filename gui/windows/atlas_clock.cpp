@@ -119,9 +119,10 @@ bool AtlasClock::Ask(QWidget* parent, const std::function<void(QDialog&)>& runMo
         if (rows[i].selection == selection_) current = static_cast<int>(i);
     }
     QString question = FromUtf8(Note(wording));
-    if (!question.isEmpty() && wording.language == Language::English) {
-        question[0] = question[0].toUpper();
-        question += QStringLiteral(".\n");
+    if (!question.isEmpty()) {
+        // A sentence of its own: capitalised where the script has capitals.
+        if (wording.language == Language::English) question[0] = question[0].toUpper();
+        question += QCoreApplication::translate("AtlasClock", ".", "the end of a sentence") + u'\n';
     }
     question += QCoreApplication::translate(
         "AtlasClock",

@@ -141,6 +141,7 @@ void ChartPage::Redraw() {
 void ChartPage::ShowTable() {
     if (!chart_) return;
     const zorvane::BirthChart& chart = *chart_;
+    const zorvane::Language language = zorvane::ShownLanguage();
     QString source = tr("Ayanamsa %1 %2; ephemeris: %3.")
                          .arg(ChoiceTitle(zorvane::AyanamsaTitle(chart.sky.ayanamsa)),
                               FromStd(zorvane::DegreesMinutesSeconds(chart.sky.ayanamsaDegrees)),
@@ -150,14 +151,14 @@ void ChartPage::ShowTable() {
                                        "were not found)"));
     if (!chart.lagna) source += tr(" The lagna and the houses need the birth's latitude.");
     ui->lblChartSource->setText(source);
-    const std::optional<std::string> note = zorvane::MoonDisagreement(record_.moonSidereal, chart);
+    const std::optional<std::string> note =
+        zorvane::MoonDisagreement(record_.moonSidereal, chart, zorvane::WindowWording(language));
     ui->lblMoonNote->setText(note ? FromStd(*note) : QString());
     ui->lblMoonNote->setVisible(note.has_value());
     emit moonNoteChanged(ui->lblMoonNote->text());
 
     QTableWidget& table = *ui->tblPositions;
     table.setRowCount(0);
-    const zorvane::Language language = zorvane::ShownLanguage();
     const auto addRow = [&table, language](const zorvane::ChartPoint& point, const std::string& name) {
         const int row = table.rowCount();
         table.insertRow(row);

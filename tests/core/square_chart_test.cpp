@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "core/format/chart_text.h"
+#include "core/text/utf8.h"
 
 namespace zorvane {
 namespace {
@@ -154,6 +155,29 @@ TEST(ChartText, JsonHoldsEveryPointAndVarga) {
     EXPECT_TRUE(ChartJson(without)["lagna"].is_null());
     EXPECT_TRUE(ChartJson(without)["grahas"][0]["house"].is_null());
     EXPECT_NE(FormatChartTable(without).find("needs the birth's latitude"), std::string::npos);
+}
+
+// In Hindi the table names its points in Devanagari and keeps each column
+// at the terminal column the English one has: the longitude, right-aligned,
+// ends after the point's 7 columns, a gap of 1 and its own 12.
+TEST(ChartText, HindiTableKeepsItsColumns) {
+    const BirthChart chart = KnownChart();
+    constexpr std::size_t kLongitudeEnd = 7 + 1 + 12;
+    for (const Wording& wording : {Wording{}, Wording{Language::Hindi, {}}}) {
+        const std::string table = FormatChartTable(chart, wording);
+        std::size_t rows = 0;
+        for (std::size_t start = table.find('\n') + 1; start < table.size(); start = table.find('\n', start) + 1) {
+            const std::string_view line(table.data() + start, table.find('\n', start) - start);
+            const std::size_t seconds = line.find('"');  // the end of the longitude
+            if (seconds == std::string_view::npos) continue;
+            EXPECT_EQ(TerminalColumns(line.substr(0, seconds + 1)), kLongitudeEnd) << line;
+            ++rows;
+        }
+        EXPECT_EQ(rows, 10U);
+    }
+    const std::string hindi = FormatChartTable(chart, Wording{Language::Hindi, {}});
+    for (const char* name : {"लग्न ", "वृषभ ", "केतु "}) EXPECT_NE(hindi.find(name), std::string::npos) << name;
+    EXPECT_EQ(hindi.find("Vrishabha"), std::string::npos);
 }
 
 TEST(ChartText, MoonDisagreementNamesBothPlacesOnlyWhenTheyDiffer) {
