@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "core/calendar/day_names.h"
-#include "core/panchang/local_limb_names.h"
 #include "core/calendar/lunar_month.h"
 #include "core/panchang/limb_names.h"
+#include "core/panchang/local_limb_names.h"
 #include "core/panchang/nakshatra_names.h"
 #include "core/panchang/yoga_names.h"
 #include "core/text/utf8.h"
